@@ -1,0 +1,59 @@
+// The editor window's initialisation, closing and destruction sequences.
+#include "editor/editor_window.h"
+
+#include "editor/menu_states.h"
+#include "method/inlet_method.h"
+
+namespace {
+
+// Loading from the method database arrives with storage; until then every opening
+// starts from the default method.
+int LoadCurrentMethod(DialogPort&, HostPort&) { return 0; }
+
+// Form validation and the save offer arrive with the form and storage; until then a
+// close always goes ahead.
+int ValidateBeforeClose(DialogPort&) { return 1; }
+int OfferToSaveBeforeClose(DialogPort&, HostPort&) { return 1; }
+
+void RestoreStoredPosition(DialogPort& editor, HostPort& host) {
+  WindowPos pos{};
+  // A negative corner was stored while the window was off screen: keep the template's.
+  if (host.GetIniWindPos(kEditorPosSection, kEditorPosKey, pos) && pos.top >= 0 &&
+      pos.left >= 0) {
+    editor.MoveTo(pos.left, pos.top);
+  }
+}
+
+}  // namespace
+
+void InitEditorWindow(DialogPort& editor, HostPort& host) {
+  if (!LoadCurrentMethod(editor, host)) SetMethodDefaults();
+  RestoreStoredPosition(editor, host);
+  editorValues.methodUntitled = 0;
+  editorValues.ovenStepsInUse = CountOvenStepsInUse(inletMethod);
+  ApplyUlvoMenuOption(editor, host);
+  LoadMinOvenTemp(host);
+}
+
+int CloseEditorWindow(DialogPort& editor, HostPort& host) {
+  if (!ValidateBeforeClose(editor)) return 0;
+  if (!OfferToSaveBeforeClose(editor, host)) return 0;
+  host.SetDialogSlot(kEditorSlot, kNoWindow);
+  editor.Destroy();
+  return 1;
+}
+
+void DestroyEditorWindow(DialogPort& editor, HostPort& host) {
+  if (!editor.IsMinimised()) {
+    // The host keeps positions relative to the owner's origin plus its offset, the way
+    // its other windows store theirs.
+    WindowPos pos = host.ObtainWindPos(editor.Self());
+    const WindowPos owner = host.ObtainWindPos(editor.Owner());
+    pos.left += owner.left;
+    pos.right += owner.left;
+    pos.top += owner.top;
+    pos.bottom += owner.top;
+    host.SetIniWindPos(kEditorPosSection, kEditorPosKey, pos);
+  }
+  host.SetDialogSlot(kEditorSlot, kNoWindow);
+}

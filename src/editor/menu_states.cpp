@@ -1,0 +1,31 @@
+// Menu states and the editor's INI options.
+#include "editor/menu_states.h"
+
+#include "method/number_text.h"
+#include "resource_ids.h"
+
+MenuStates DecideMenuStates(const InletMethod& method, const EditorValues& values) {
+  return {values.methodModified != 0, method.ulvo[0].mode != kUlvoManual,
+          method.ulvo[1].mode != kUlvoManual};
+}
+
+int UpdateMenuStates(DialogPort& editor) {
+  const MenuStates states = DecideMenuStates(inletMethod, editorValues);
+  editor.EnableMenuItem(IDM_FILE_SAVE, states.save);
+  // Once the ULVO pop-up is removed these items no longer exist and this does nothing.
+  editor.EnableMenuItem(IDM_ULVO_LEFT, states.leftChannel);
+  editor.EnableMenuItem(IDM_ULVO_RIGHT, states.rightChannel);
+  return 1;
+}
+
+void ApplyUlvoMenuOption(DialogPort& editor, HostPort& host) {
+  const std::string option = host.GetIniString(kOptionSection, "ULVOControl", "0", kOptionBufferSize);
+  if (ReadWholeNumber(option) == 0) editor.RemoveMenuBarEntry(MENU_POS_ULVO);
+  editor.RedrawMenuBar();
+}
+
+void LoadMinOvenTemp(HostPort& host) {
+  const std::string option =
+      host.GetIniString(kOptionSection, "TOVREXMinTemp", "0", kOptionBufferSize);
+  editorValues.minOvenTemp = SaturateToFloat(ReadDecimalNumber(option));
+}

@@ -1,0 +1,30 @@
+// The editor menu's enabled states and the two options the editor reads from the
+// host's INI file when it opens.
+#pragma once
+
+#include "method/inlet_method.h"
+#include "ui/dialog_port.h"
+#include "ui/host_port.h"
+
+inline constexpr const char* kOptionSection = "TOVREX";
+inline constexpr int kOptionBufferSize = 20;
+
+struct MenuStates {
+  bool save;
+  bool leftChannel;
+  bool rightChannel;
+};
+
+// Which of the three state-dependent items are available: Save while the method has
+// unsaved changes, a ULVO channel while it is not manual.
+MenuStates DecideMenuStates(const InletMethod& method, const EditorValues& values);
+
+// Applies DecideMenuStates to the window's menu. Returns 1.
+int UpdateMenuStates(DialogPort& editor);
+
+// Removes the "&ULVO" pop-up when the option "ULVOControl" is 0 (its default), then
+// redraws the menu bar.
+void ApplyUlvoMenuOption(DialogPort& editor, HostPort& host);
+
+// Reads "TOVREXMinTemp" (default 0) into minOvenTemp at single precision.
+void LoadMinOvenTemp(HostPort& host);

@@ -1,0 +1,66 @@
+// The process-wide method record, its defaults and the shared editor values.
+#include "method/inlet_method.h"
+
+InletMethod inletMethod;
+EditorValues editorValues;
+
+namespace {
+
+// The flow axis default is what a single-precision 99.9 becomes when widened: the
+// stored methods of this instrument have always carried that value, not double 99.9.
+constexpr double kFlowAxisDefault = static_cast<double>(99.9f);
+
+UlvoRamp DefaultUlvoRamp(double valueAxisMax, double standbyAndSample) {
+  UlvoRamp ramp{};
+  ramp.valueAxisMax = valueAxisMax;
+  ramp.timeAxisMax = 12.0;
+  ramp.standbyEnabled = 1;
+  ramp.standbyValue = standbyAndSample;
+  ramp.sampleEnabled = 1;
+  ramp.sampleValue = standbyAndSample;
+  ramp.step = {{{0.0, 10.0, 2.0, 1},
+                {10.0, 15.0, 2.0, 1},
+                {14.0, 20.0, 2.0, 0},
+                {18.0, 25.0, 2.0, 0},
+                {22.0, 30.0, 2.0, 0}}};
+  return ramp;
+}
+
+}  // namespace
+
+int SetMethodDefaults() {
+  InletMethod m{};
+  m.tempAxisMax = 1000.0;
+  m.timeAxisMax = 12.0;
+  m.standbyEnabled = 0;
+  m.standbyTime = 0.0;
+  m.time5Enabled = 1;
+  m.time5 = 0.0;
+  m.ovenStep = {{{0.0, 100.0, 2.0, 1},
+                 {10.0, 150.0, 2.0, 1},
+                 {14.0, 200.0, 2.0, 0},
+                 {18.0, 250.0, 10.0, 0}}};
+  m.zone1Temp = 150.0;
+  m.zone2Temp = 0.0;
+  m.zone3Temp = 0.0;
+  m.dumpValve = 0;
+  // Valve times and events stay 0.0 from the value-initialisation above.
+  for (UlvoChannel& channel : m.ulvo) {
+    channel.mode = kUlvoManual;
+    channel.ramp[0] = DefaultUlvoRamp(kFlowAxisDefault, 1.0);
+    channel.ramp[1] = DefaultUlvoRamp(250.0, 3.0);
+  }
+  inletMethod = m;
+  editorValues.ovenStepsInUse = 2;
+  editorValues.ulvoStepsInUse = 2;
+  return 1;
+}
+
+float GetMinOvenTemp() { return editorValues.minOvenTemp; }
+
+int32_t CountOvenStepsInUse(const InletMethod& method) {
+  for (int32_t k = 3; k >= 0; --k) {
+    if (method.ovenStep[k].enabled) return k + 1;
+  }
+  return 0;
+}

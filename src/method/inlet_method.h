@@ -1,0 +1,89 @@
+// The one inlet method being edited, the editor values several windows share, and the
+// two operations that belong to the data. Plain records with no pointers: a whole
+// method is copied by value (the ULVO dialog restores such a copy on Cancel).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+struct OvenStep {
+  double start;  // minute at which the step's temperature is reached
+  double temp;   // degrees C
+  double hold;   // minutes held
+  int32_t enabled;
+};
+
+struct ValveEvent {
+  double start;
+  double finish;
+};
+
+struct UlvoStep {
+  double start;
+  double value;  // ml/min on the flow ramp, kPa on the pressure ramp
+  double hold;
+  int32_t enabled;
+};
+
+struct UlvoRamp {
+  double valueAxisMax;
+  double timeAxisMax;
+  int32_t standbyEnabled;
+  double standbyValue;
+  int32_t sampleEnabled;
+  double sampleValue;
+  std::array<UlvoStep, 5> step;
+};
+
+enum UlvoMode : int32_t { kUlvoManual = 0, kUlvoFlow = 1, kUlvoPressure = 2 };
+
+struct UlvoChannel {
+  int32_t mode;                  // UlvoMode; the ramp in use is ramp[mode - 1]
+  std::array<UlvoRamp, 2> ramp;  // 0 flow, 1 pressure
+};
+
+struct InletMethod {
+  double tempAxisMax;
+  double timeAxisMax;
+  int32_t standbyEnabled;
+  double standbyTime;
+  int32_t time5Enabled;
+  double time5;
+  std::array<OvenStep, 4> ovenStep;
+  double zone1Temp;
+  double zone2Temp;
+  double zone3Temp;
+  int32_t dumpValve;
+  double purgeTime;
+  double splitTime;
+  double secondaryCoolTime;
+  std::array<ValveEvent, 4> valveEvent;
+  std::array<UlvoChannel, 2> ulvo;  // 0 left, 1 right
+};
+
+// Editor values that several windows read and write.
+struct EditorValues {
+  int32_t methodModified;   // changed since last created, opened or saved
+  int32_t methodUntitled;   // no database file yet (after File > New)
+  int32_t ovenEditChanged;  // an oven field was edited and not validated since
+  int32_t ovenAxesChanged;  // the oven graph must rebuild its axes
+  int32_t ovenStepsInUse;   // 1..4 (0 only for a stored method whose first step is off)
+  int32_t ulvoStepsInUse;   // 0..5
+  int32_t ulvoChannel;      // 0 left, 1 right
+  float minOvenTemp;        // from the host's INI file; read through GetMinOvenTemp
+};
+
+// The process-wide instances. Zero-initialised when the library loads; no constructor
+// runs, which keeps the plug-in free of static initialisers.
+extern InletMethod inletMethod;
+extern EditorValues editorValues;
+
+// Writes the default method and sets two steps in use on both ramp kinds. Returns 1.
+int SetMethodDefaults();
+
+// The lowest oven temperature allowed; 0 until the INI option has been read.
+float GetMinOvenTemp();
+
+// Number of oven steps in use, derived from the enabled flags (4 if step 3 is enabled,
+// else 3 if step 2 is, and so on; 0 when even step 0 is off).
+int32_t CountOvenStepsInUse(const InletMethod& method);

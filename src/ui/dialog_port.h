@@ -1,0 +1,46 @@
+// What the portable logic may do to the dialog window it works on: its controls by id,
+// its title, its menu and its frame. One implementation drives a real window; the
+// tests use a recording fake.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/window_ref.h"
+#include "hostutil_types.h"
+
+// Answers of Ask, as the platform's message box returns them.
+enum class Answer { kOk, kCancel, kYes, kNo };
+enum class AskKind { kYesNoCancel, kOkInformation };
+
+class DialogPort {
+ public:
+  virtual ~DialogPort() = default;
+
+  // Controls.
+  virtual std::string ControlText(int id) = 0;
+  virtual void SetControlText(int id, std::string_view text) = 0;
+  virtual bool IsChecked(int id) = 0;
+  virtual void SetChecked(int id, bool checked) = 0;
+  virtual void EnableControl(int id, bool enabled) = 0;
+  virtual void FocusControl(int id) = 0;
+  virtual void SelectAllText(int id) = 0;
+  virtual int FocusedControlId() = 0;  // 0 when no control of this window has the focus
+
+  // The window itself.
+  virtual WindowRef Self() = 0;
+  virtual WindowRef Owner() = 0;
+  virtual void SetTitle(std::string_view title) = 0;
+  virtual bool IsMinimised() = 0;
+  virtual void MoveTo(int left, int top) = 0;  // keeps size and Z order
+  virtual void Invalidate() = 0;               // whole client area, no erase
+  virtual void PostClose() = 0;
+  virtual void Destroy() = 0;
+  virtual void Beep() = 0;
+  virtual Answer Ask(std::string_view text, std::string_view caption, AskKind kind) = 0;
+
+  // The window's menu.
+  virtual void EnableMenuItem(int id, bool enabled) = 0;
+  virtual void RemoveMenuBarEntry(int position) = 0;
+  virtual void RedrawMenuBar() = 0;
+};

@@ -1,0 +1,45 @@
+// The editor window's dialog procedure: unpacks each message and hands it on.
+#include <windows.h>
+
+#include "editor/editor_commands.h"
+#include "editor/editor_window.h"
+#include "entry/exports.h"
+#include "entry/module.h"
+#include "win32/editor_bitmaps.h"
+#include "win32/win32_dialog.h"
+#include "win32/win32_host.h"
+
+namespace {
+
+void OnInitDialog(HWND window) {
+  editorBitmaps = new EditorBitmaps(moduleInstance);
+  Win32Dialog editor(window);
+  Win32Host host;
+  InitEditorWindow(editor, host);
+}
+
+void OnDestroy(HWND window) {
+  delete editorBitmaps;
+  editorBitmaps = nullptr;
+  Win32Dialog editor(window);
+  Win32Host host;
+  DestroyEditorWindow(editor, host);
+}
+
+}  // namespace
+
+// Returns 1 for WM_INITDIALOG (the dialog manager then sets the focus) and 0 for every
+// other message, handled or not.
+extern "C" INT_PTR CALLBACK AcqGCInletEditorWndProc(HWND window, UINT message, WPARAM wParam,
+                                                    LPARAM /*lParam*/) {
+  Win32Dialog editor(window);
+  Win32Host host;
+  switch (message) {
+    case WM_INITDIALOG: OnInitDialog(window); return 1;
+    case WM_COMMAND: OnEditorCommand(editor, host, LOWORD(wParam), HIWORD(wParam)); break;
+    case WM_CLOSE: CloseEditorWindow(editor, host); break;
+    case WM_DESTROY: OnDestroy(window); break;
+    default: break;
+  }
+  return 0;
+}

@@ -1,0 +1,80 @@
+// DialogPort over a real dialog window: each call is one USER call, no decisions.
+#include "win32/win32_dialog.h"
+
+#include <string>
+
+namespace {
+// Longer than any field or title the editor shows; a longer text is cut.
+constexpr int kTextLimit = 1024;
+}  // namespace
+
+std::string Win32Dialog::ControlText(int id) {
+  char buffer[kTextLimit] = "";
+  GetDlgItemTextA(window_, id, buffer, kTextLimit);
+  return buffer;
+}
+
+void Win32Dialog::SetControlText(int id, std::string_view text) {
+  SetDlgItemTextA(window_, id, std::string(text).c_str());
+}
+
+bool Win32Dialog::IsChecked(int id) { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
+
+void Win32Dialog::SetChecked(int id, bool checked) {
+  CheckDlgButton(window_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Win32Dialog::EnableControl(int id, bool enabled) {
+  EnableWindow(GetDlgItem(window_, id), enabled);
+}
+
+void Win32Dialog::FocusControl(int id) { SetFocus(GetDlgItem(window_, id)); }
+
+void Win32Dialog::SelectAllText(int id) { SendDlgItemMessageA(window_, id, EM_SETSEL, 0, -1); }
+
+int Win32Dialog::FocusedControlId() {
+  HWND focus = GetFocus();
+  return focus && IsChild(window_, focus) ? GetDlgCtrlID(focus) : 0;
+}
+
+WindowRef Win32Dialog::Self() { return ToWindowRef(window_); }
+
+WindowRef Win32Dialog::Owner() { return ToWindowRef(GetWindow(window_, GW_OWNER)); }
+
+void Win32Dialog::SetTitle(std::string_view title) {
+  SetWindowTextA(window_, std::string(title).c_str());
+}
+
+bool Win32Dialog::IsMinimised() { return IsIconic(window_) != 0; }
+
+void Win32Dialog::MoveTo(int left, int top) {
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void Win32Dialog::Invalidate() { InvalidateRect(window_, nullptr, FALSE); }
+
+void Win32Dialog::PostClose() { PostMessageA(window_, WM_CLOSE, 0, 0); }
+
+void Win32Dialog::Destroy() { DestroyWindow(window_); }
+
+void Win32Dialog::Beep() { MessageBeep(0); }
+
+Answer Win32Dialog::Ask(std::string_view text, std::string_view caption, AskKind kind) {
+  const UINT type = kind == AskKind::kYesNoCancel ? MB_YESNOCANCEL : MB_OK | MB_ICONINFORMATION;
+  switch (MessageBoxA(window_, std::string(text).c_str(), std::string(caption).c_str(), type)) {
+    case IDYES: return Answer::kYes;
+    case IDNO: return Answer::kNo;
+    case IDOK: return Answer::kOk;
+    default: return Answer::kCancel;
+  }
+}
+
+void Win32Dialog::EnableMenuItem(int id, bool enabled) {
+  ::EnableMenuItem(GetMenu(window_), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void Win32Dialog::RemoveMenuBarEntry(int position) {
+  DeleteMenu(GetMenu(window_), position, MF_BYPOSITION);
+}
+
+void Win32Dialog::RedrawMenuBar() { DrawMenuBar(window_); }

@@ -1,0 +1,115 @@
+// The editor window's initialisation, closing and destruction sequences.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "editor/editor_commands.h"
+#include "editor/editor_window.h"
+#include "fakes/fake_dialog.h"
+#include "fakes/fake_host.h"
+#include "method/inlet_method.h"
+#include "resource_ids.h"
+
+namespace {
+
+class EditorWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    inletMethod = {};
+    editorValues = {};
+  }
+  void StorePosition(int left, int top) {
+    host.positions[{"GCDisplay", "Parent"}] = WindowPos{0, 1, left, top, left + 500, top + 400};
+  }
+  size_t HostCallIndex(const std::string& call) const {
+    return std::find(host.log.begin(), host.log.end(), call) - host.log.begin();
+  }
+  FakeDialog editor;
+  FakeHost host;
+};
+
+TEST_F(EditorWindowTest, OpeningWithNoStoredMethodTakesTheDefaults) {
+  editorValues.methodUntitled = 1;
+  InitEditorWindow(editor, host);
+  EXPECT_EQ(inletMethod.ovenStep[1].temp, 150.0);
+  EXPECT_EQ(editorValues.ovenStepsInUse, 2);
+  EXPECT_EQ(editorValues.methodUntitled, 0);
+}
+
+TEST_F(EditorWindowTest, StoredPositionIsUsedOnlyWhenBothCornerValuesAreNotNegative) {
+  struct Case {
+    bool stored;
+    int left, top;
+    bool moved;
+  };
+  const Case cases[] = {
+      {false, 0, 0, false}, {true, 10, 20, true}, {true, 0, 0, true},
+      {true, -5, 20, false}, {true, 10, -1, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.stored << " " << c.left << "," << c.top);
+    FakeDialog window;
+    FakeHost options;
+    if (c.stored) {
+      options.positions[{"GCDisplay", "Parent"}] = WindowPos{0, 1, c.left, c.top, 900, 900};
+    }
+    InitEditorWindow(window, options);
+    EXPECT_EQ(window.movedLeft, c.moved ? c.left : -1);
+    EXPECT_EQ(window.movedTop, c.moved ? c.top : -1);
+  }
+}
+
+TEST_F(EditorWindowTest, OptionsAreReadAfterThePositionAndMinimumTemperatureLast) {
+  host.ini[{"TOVREX", "TOVREXMinTemp"}] = "35";
+  InitEditorWindow(editor, host);
+  const size_t position = HostCallIndex("GetIniWindPos GCDisplay Parent");
+  const size_t ulvo = HostCallIndex("GetIniString TOVREX ULVOControl");
+  const size_t minTemp = HostCallIndex("GetIniString TOVREX TOVREXMinTemp");
+  ASSERT_LT(minTemp, host.log.size());
+  EXPECT_LT(position, ulvo);
+  EXPECT_LT(ulvo, minTemp);
+  EXPECT_EQ(GetMinOvenTemp(), 35.0f);
+  EXPECT_EQ(editor.removedMenuPositions, std::vector<int>{2});
+}
+
+TEST_F(EditorWindowTest, ClosingEmptiesTheSlotThenDestroysTheWindow) {
+  host.slots[9] = editor.self;
+  ASSERT_EQ(CloseEditorWindow(editor, host), 1);
+  EXPECT_EQ(host.slots[9], kNoWindow);
+  EXPECT_TRUE(editor.destroyed);
+  EXPECT_EQ(host.log.front(), "SetDialogSlot 9 0");
+}
+
+TEST_F(EditorWindowTest, DestructionStoresThePositionShiftedByTheOwnersOffset) {
+  host.windowRects[editor.self] = WindowPos{0, 1, 100, 50, 600, 450};
+  host.windowRects[editor.owner] = WindowPos{0, 1, 30, 7, 1000, 800};
+  host.slots[9] = editor.self;
+  DestroyEditorWindow(editor, host);
+  const WindowPos stored = host.positions.at({"GCDisplay", "Parent"});
+  EXPECT_EQ(stored.left, 130);
+  EXPECT_EQ(stored.right, 630);
+  EXPECT_EQ(stored.top, 57);
+  EXPECT_EQ(stored.bottom, 457);
+  EXPECT_EQ(host.slots[9], kNoWindow);
+  EXPECT_EQ(host.log.back(), "SetDialogSlot 9 0");
+}
+
+TEST_F(EditorWindowTest, AMinimisedEditorStoresNoPosition) {
+  StorePosition(5, 5);
+  editor.minimised = true;
+  host.slots[9] = editor.self;
+  DestroyEditorWindow(editor, host);
+  EXPECT_EQ(HostCallIndex("SetIniWindPos GCDisplay Parent"), host.log.size());
+  EXPECT_EQ(host.positions.at({"GCDisplay", "Parent"}).left, 5);
+  EXPECT_EQ(host.slots[9], kNoWindow);
+}
+
+TEST_F(EditorWindowTest, ExitPostsACloseLikeTheCloseBox) {
+  editorValues.ovenEditChanged = 1;
+  OnEditorCommand(editor, host, IDM_FILE_EXIT, 0);
+  EXPECT_EQ(editor.closesPosted, 1);
+  EXPECT_EQ(editorValues.ovenEditChanged, 0);
+  EXPECT_FALSE(editor.destroyed);  // the close itself runs when the message arrives
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+#include "fakes/fake_dialog.h"
+
+std::string FakeDialog::ControlText(int id) { return text[id]; }
+void FakeDialog::SetControlText(int id, std::string_view value) {
+  text[id] = std::string(value);
+  log.push_back("SetControlText " + std::to_string(id));
+}
+bool FakeDialog::IsChecked(int id) { return checked[id]; }
+void FakeDialog::SetChecked(int id, bool value) { checked[id] = value; }
+void FakeDialog::EnableControl(int id, bool value) { enabled[id] = value; }
+void FakeDialog::FocusControl(int id) {
+  focusedId = id;
+  log.push_back("FocusControl " + std::to_string(id));
+}
+void FakeDialog::SelectAllText(int id) {
+  ++selectAllCount;
+  log.push_back("SelectAllText " + std::to_string(id));
+}
+int FakeDialog::FocusedControlId() { return focusedId; }
+WindowRef FakeDialog::Self() { return self; }
+WindowRef FakeDialog::Owner() { return owner; }
+void FakeDialog::SetTitle(std::string_view value) {
+  title = std::string(value);
+  log.push_back("SetTitle");
+}
+bool FakeDialog::IsMinimised() { return minimised; }
+void FakeDialog::MoveTo(int left, int top) {
+  movedLeft = left;
+  movedTop = top;
+  log.push_back("MoveTo");
+}
+void FakeDialog::Invalidate() {
+  ++invalidations;
+  log.push_back("Invalidate");
+}
+void FakeDialog::PostClose() {
+  ++closesPosted;
+  log.push_back("PostClose");
+}
+void FakeDialog::Destroy() {
+  destroyed = true;
+  log.push_back("Destroy");
+}
+void FakeDialog::Beep() {
+  ++beeps;
+  log.push_back("Beep");
+}
+Answer FakeDialog::Ask(std::string_view question, std::string_view caption, AskKind kind) {
+  questions.push_back({std::string(question), std::string(caption), kind});
+  log.push_back("Ask");
+  if (answers.empty()) return Answer::kCancel;
+  const Answer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+void FakeDialog::EnableMenuItem(int id, bool value) { menuEnabled[id] = value; }
+void FakeDialog::RemoveMenuBarEntry(int position) {
+  removedMenuPositions.push_back(position);
+  log.push_back("RemoveMenuBarEntry " + std::to_string(position));
+}
+void FakeDialog::RedrawMenuBar() {
+  ++menuRedraws;
+  log.push_back("RedrawMenuBar");
+}

@@ -1,0 +1,83 @@
+#include "fakes/fake_host.h"
+
+#include <cstdio>
+
+namespace {
+std::pair<std::string, std::string> Key(std::string_view section, std::string_view key) {
+  return {std::string(section), std::string(key)};
+}
+}  // namespace
+
+void FakeHost::SetDialogSlot(int slot, WindowRef window) {
+  slots[slot] = window;
+  log.push_back("SetDialogSlot " + std::to_string(slot) + " " + std::to_string(window));
+}
+
+bool FakeHost::GetIniWindPos(std::string_view section, std::string_view key, WindowPos& pos) {
+  log.push_back("GetIniWindPos " + std::string(section) + " " + std::string(key));
+  const auto found = positions.find(Key(section, key));
+  if (found == positions.end()) return false;
+  pos = found->second;
+  return true;
+}
+
+void FakeHost::SetIniWindPos(std::string_view section, std::string_view key,
+                             const WindowPos& pos) {
+  positions[Key(section, key)] = pos;
+  log.push_back("SetIniWindPos " + std::string(section) + " " + std::string(key));
+}
+
+WindowPos FakeHost::ObtainWindPos(WindowRef window) {
+  log.push_back("ObtainWindPos " + std::to_string(window));
+  return windowRects[window];
+}
+
+std::string FakeHost::GetIniString(std::string_view section, std::string_view key,
+                                   std::string_view defaultText, int bufferSize) {
+  log.push_back("GetIniString " + std::string(section) + " " + std::string(key));
+  const auto found = ini.find(Key(section, key));
+  std::string value(found == ini.end() ? defaultText : std::string_view(found->second));
+  // The host copies into a buffer of bufferSize characters, terminator included.
+  if (bufferSize <= 0) return "";
+  if (value.size() >= static_cast<size_t>(bufferSize)) value.resize(bufferSize - 1);
+  return value;
+}
+
+std::string FakeHost::Ftoa(double value, int decimals) {
+  char buffer[kFtoaBufferSize];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
+void FakeHost::ReportMessage(std::string_view caption, std::string_view text) {
+  reported.emplace_back(caption, text);
+  log.push_back("ReportMessage");
+}
+
+void FakeHost::ReportOutOfRange(std::string_view item) {
+  log.push_back("ReportOutOfRange " + std::string(item));
+}
+
+void FakeHost::ReportDatabaseNotOpened(std::string_view name) {
+  log.push_back("ReportDatabaseNotOpened " + std::string(name));
+}
+
+void FakeHost::GetGlobalFile(GlobalFileEntry& entry) {
+  entry = globalFile;
+  log.push_back("GetGlobalFile");
+}
+
+void FakeHost::SetGlobalFile(const GlobalFileEntry& entry) {
+  globalFile = entry;
+  log.push_back("SetGlobalFile");
+}
+
+int FakeHost::GenGetNormalFile(WindowRef, FileRequest&) {
+  log.push_back("GenGetNormalFile");
+  return 0;
+}
+
+int FakeHost::GenSetNormalFile(WindowRef, FileRequest&) {
+  log.push_back("GenSetNormalFile");
+  return 0;
+}

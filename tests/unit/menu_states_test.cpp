@@ -1,0 +1,98 @@
+// Menu item states and the two INI options the editor reads when it opens.
+#include <gtest/gtest.h>
+
+#include "editor/menu_states.h"
+#include "fakes/fake_dialog.h"
+#include "fakes/fake_host.h"
+#include "resource_ids.h"
+
+namespace {
+
+class MenuStatesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    inletMethod = {};
+    editorValues = {};
+    SetMethodDefaults();
+  }
+  FakeDialog editor;
+  FakeHost host;
+};
+
+TEST_F(MenuStatesTest, SaveFollowsTheModifiedFlagAndChannelsTheirModes) {
+  struct Case {
+    int modified, leftMode, rightMode;
+    bool save, left, right;
+  };
+  const Case cases[] = {
+      {0, kUlvoManual, kUlvoManual, false, false, false},
+      {1, kUlvoManual, kUlvoManual, true, false, false},
+      {0, kUlvoFlow, kUlvoManual, false, true, false},
+      {1, kUlvoManual, kUlvoPressure, true, false, true},
+      {0, 7, kUlvoFlow, false, true, true},  // any mode but manual enables
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.modified << c.leftMode << c.rightMode);
+    editorValues.methodModified = c.modified;
+    inletMethod.ulvo[0].mode = c.leftMode;
+    inletMethod.ulvo[1].mode = c.rightMode;
+    EXPECT_EQ(UpdateMenuStates(editor), 1);
+    EXPECT_EQ(editor.menuEnabled[IDM_FILE_SAVE], c.save);
+    EXPECT_EQ(editor.menuEnabled[IDM_ULVO_LEFT], c.left);
+    EXPECT_EQ(editor.menuEnabled[IDM_ULVO_RIGHT], c.right);
+  }
+  // No other item is touched: New, Open, Save As, Exit, Valves, Configuration, Help.
+  EXPECT_EQ(editor.menuEnabled.size(), 3u);
+}
+
+TEST_F(MenuStatesTest, UlvoMenuIsRemovedUnlessTheOptionIsANonzeroNumber) {
+  struct Case {
+    const char* value;  // nullptr: the key is missing
+    bool removed;
+  };
+  const Case cases[] = {
+      {nullptr, true}, {"0", true}, {"", true},  {"yes", true}, {" 0x1", true},
+      {"1", false},    {"-3", false}, {" 2abc", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value ? c.value : "(missing)");
+    FakeDialog window;
+    FakeHost options;
+    if (c.value) options.ini[{"TOVREX", "ULVOControl"}] = c.value;
+    ApplyUlvoMenuOption(window, options);
+    EXPECT_EQ(window.removedMenuPositions, c.removed ? std::vector<int>{2} : std::vector<int>{});
+    // The bar is redrawn either way, after any removal.
+    ASSERT_FALSE(window.log.empty());
+    EXPECT_EQ(window.log.back(), "RedrawMenuBar");
+    EXPECT_EQ(window.menuRedraws, 1);
+  }
+}
+
+TEST_F(MenuStatesTest, MinimumOvenTemperatureIsReadAtSinglePrecision) {
+  struct Case {
+    const char* value;
+    float expected;
+  };
+  const Case cases[] = {
+      {nullptr, 0.0f}, {"12.3", 12.3f}, {"warm", 0.0f}, {"-40", -40.0f},
+      {"1e39", 3.40282347e38f},  // beyond single precision: saturated, not undefined
+      {"450.25junk", 450.25f},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value ? c.value : "(missing)");
+    FakeHost options;
+    if (c.value) options.ini[{"TOVREX", "TOVREXMinTemp"}] = c.value;
+    editorValues.minOvenTemp = 99.0f;
+    LoadMinOvenTemp(options);
+    EXPECT_EQ(GetMinOvenTemp(), c.expected);
+  }
+}
+
+TEST_F(MenuStatesTest, OptionsAreReadThroughA20CharacterBuffer) {
+  // Nineteen blanks fill the buffer, so the digit after them is never seen.
+  host.ini[{"TOVREX", "ULVOControl"}] = std::string(19, ' ') + "1";
+  ApplyUlvoMenuOption(editor, host);
+  EXPECT_EQ(editor.removedMenuPositions, std::vector<int>{2});
+}
+
+}  // namespace

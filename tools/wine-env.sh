@@ -1,0 +1,43 @@
+# Sourced: prepares a Wine prefix and a display for running the Windows builds.
+#   wine_env_start PREFIX [force-xvfb]   export WINEPREFIX, DISPLAY, WINEDEBUG; warm a wineserver
+#   wine_env_stop                        stop what wine_env_start started, by its own ids
+# A virtual display (Xvfb) is started when there is no DISPLAY or when asked to.
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+TOVREX_XVFB_PID=
+
+wine_env_start() {
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ -z "${DISPLAY:-}" ] || [ "${2:-}" = force-xvfb ]; then
+    local n=90
+    while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    TOVREX_XVFB_PID=$!
+    export DISPLAY=:$n
+    local i
+    for i in $(seq 1 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+  fi
+  mkdir -p "$WINEPREFIX"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # With no window manager Wine waits 2 s whenever a top-level window hides unless
+    # it manages windows itself; a crash must fail a run, not open winedbg's dialog.
+    $WINE wineboot --init </dev/null >/dev/null 2>&1
+    $WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+    $WINE reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+    # Wine's own fonts make "Helv" and "MS Sans Serif" dialog units match Windows.
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    $WINESERVER -w </dev/null >/dev/null 2>&1
+  fi
+  # One warm server for the whole run; its stdio must not hold a reader's pipe open.
+  $WINESERVER -p </dev/null >/dev/null 2>&1
+  $WINE cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+wine_env_stop() {
+  [ -n "${WINEPREFIX:-}" ] && $WINESERVER -k </dev/null >/dev/null 2>&1 || true
+  if [ -n "$TOVREX_XVFB_PID" ]; then
+    kill "$TOVREX_XVFB_PID" 2>/dev/null || true
+    wait "$TOVREX_XVFB_PID" 2>/dev/null || true
+    TOVREX_XVFB_PID=
+  fi
+}
