@@ -2,6 +2,9 @@
 #include "editor/editor_window.h"
 
 #include "editor/menu_states.h"
+#include "editor/oven_axes.h"
+#include "editor/oven_form.h"
+#include "editor/oven_validation.h"
 #include "method/inlet_method.h"
 
 namespace {
@@ -10,9 +13,7 @@ namespace {
 // starts from the default method.
 int LoadCurrentMethod(DialogPort&, HostPort&) { return 0; }
 
-// Form validation and the save offer arrive with the form and storage; until then a
-// close always goes ahead.
-int ValidateBeforeClose(DialogPort&) { return 1; }
+// The save offer arrives with storage; until then a close always goes ahead.
 int OfferToSaveBeforeClose(DialogPort&, HostPort&) { return 1; }
 
 void RestoreStoredPosition(DialogPort& editor, HostPort& host) {
@@ -30,13 +31,15 @@ void InitEditorWindow(DialogPort& editor, HostPort& host) {
   if (!LoadCurrentMethod(editor, host)) SetMethodDefaults();
   RestoreStoredPosition(editor, host);
   editorValues.methodUntitled = 0;
-  editorValues.ovenStepsInUse = CountOvenStepsInUse(inletMethod);
+  ShowMethod(editor, host);
+  EnableStepFields(editor, host);
+  FitOvenAxes();
   ApplyUlvoMenuOption(editor, host);
   LoadMinOvenTemp(host);
 }
 
 int CloseEditorWindow(DialogPort& editor, HostPort& host) {
-  if (!ValidateBeforeClose(editor)) return 0;
+  if (!ValidateOvenForm(editor, host)) return 0;
   if (!OfferToSaveBeforeClose(editor, host)) return 0;
   host.SetDialogSlot(kEditorSlot, kNoWindow);
   editor.Destroy();

@@ -20,6 +20,10 @@
 #define BMP_RIGHT_ARROW_DPS "RightArrowDps"
 #define BMP_DEFAULT_DPS "DefaultDps"
 
+/* ---- Dialog manager commands ------------------------------------------------ */
+#define CMD_ENTER 1  /* the dialog manager's command for the Enter key */
+#define CMD_ESCAPE 2 /* and for Escape */
+
 /* ---- Menu commands (TOVREXMenu) -------------------------------------------- */
 #define IDM_FILE_NEW 200
 #define IDM_FILE_OPEN 201

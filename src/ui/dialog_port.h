@@ -13,6 +13,9 @@
 enum class Answer { kOk, kCancel, kYes, kNo };
 enum class AskKind { kYesNoCancel, kOkInformation };
 
+// The plug-in's modal dialogs, each run from its own template with its own procedure.
+enum class ModalDialog { kValveTimetable, kUlvoConfiguration, kUlvoControl };
+
 class DialogPort {
  public:
   virtual ~DialogPort() = default;
@@ -38,6 +41,9 @@ class DialogPort {
   virtual void Destroy() = 0;
   virtual void Beep() = 0;
   virtual Answer Ask(std::string_view text, std::string_view caption, AskKind kind) = 0;
+  // Runs a modal dialog owned by this window; returns what the dialog ended with.
+  virtual int RunDialog(ModalDialog dialog) = 0;
+  virtual void ShowHelp(std::string_view helpFile, int context) = 0;
 
   // The window's menu.
   virtual void EnableMenuItem(int id, bool enabled) = 0;

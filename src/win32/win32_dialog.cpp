@@ -3,6 +3,10 @@
 
 #include <string>
 
+#include "entry/exports.h"
+#include "entry/module.h"
+#include "resource_ids.h"
+
 namespace {
 // Longer than any field or title the editor shows; a longer text is cut.
 constexpr int kTextLimit = 1024;
@@ -67,6 +71,29 @@ Answer Win32Dialog::Ask(std::string_view text, std::string_view caption, AskKind
     case IDOK: return Answer::kOk;
     default: return Answer::kCancel;
   }
+}
+
+int Win32Dialog::RunDialog(ModalDialog dialog) {
+  const char* name = VALVE_DIALOG;
+  DLGPROC procedure = AcqGCInletEventWndProc;
+  switch (dialog) {
+    case ModalDialog::kValveTimetable: break;
+    case ModalDialog::kUlvoConfiguration:
+      name = ULVO_CONFIG_DIALOG;
+      procedure = AcqULVOConfigWndProc;
+      break;
+    case ModalDialog::kUlvoControl:
+      name = ULVO_CONTROL_DIALOG;
+      procedure = AcqULVOControlWndProc;
+      break;
+  }
+  // A dialog that cannot be created (-1) counts as cancelled.
+  const INT_PTR result = DialogBoxParamA(moduleInstance, name, window_, procedure, 0);
+  return result > 0 ? static_cast<int>(result) : 0;
+}
+
+void Win32Dialog::ShowHelp(std::string_view helpFile, int context) {
+  WinHelpA(window_, std::string(helpFile).c_str(), HELP_CONTEXT, context);
 }
 
 void Win32Dialog::EnableMenuItem(int id, bool enabled) {

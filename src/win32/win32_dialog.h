@@ -28,6 +28,8 @@ class Win32Dialog final : public DialogPort {
   void Destroy() override;
   void Beep() override;
   Answer Ask(std::string_view text, std::string_view caption, AskKind kind) override;
+  int RunDialog(ModalDialog dialog) override;
+  void ShowHelp(std::string_view helpFile, int context) override;
 
   void EnableMenuItem(int id, bool enabled) override;
   void RemoveMenuBarEntry(int position) override;

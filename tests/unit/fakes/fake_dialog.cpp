@@ -53,6 +53,14 @@ Answer FakeDialog::Ask(std::string_view question, std::string_view caption, AskK
   answers.pop_front();
   return answer;
 }
+int FakeDialog::RunDialog(ModalDialog dialog) {
+  dialogsRun.push_back(dialog);
+  log.push_back("RunDialog");
+  return dialogResults[dialog];
+}
+void FakeDialog::ShowHelp(std::string_view helpFile, int context) {
+  helpShown.emplace_back(std::string(helpFile), context);
+}
 void FakeDialog::EnableMenuItem(int id, bool value) { menuEnabled[id] = value; }
 void FakeDialog::RemoveMenuBarEntry(int position) {
   removedMenuPositions.push_back(position);

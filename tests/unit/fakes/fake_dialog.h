@@ -37,6 +37,9 @@ class FakeDialog : public DialogPort {
     AskKind kind;
   };
   std::vector<Question> questions;
+  std::map<ModalDialog, int> dialogResults;  // what each modal dialog returns (default 0)
+  std::vector<ModalDialog> dialogsRun;
+  std::vector<std::pair<std::string, int>> helpShown;
 
   std::string ControlText(int id) override;
   void SetControlText(int id, std::string_view value) override;
@@ -56,6 +59,8 @@ class FakeDialog : public DialogPort {
   void Destroy() override;
   void Beep() override;
   Answer Ask(std::string_view question, std::string_view caption, AskKind kind) override;
+  int RunDialog(ModalDialog dialog) override;
+  void ShowHelp(std::string_view helpFile, int context) override;
   void EnableMenuItem(int id, bool value) override;
   void RemoveMenuBarEntry(int position) override;
   void RedrawMenuBar() override;

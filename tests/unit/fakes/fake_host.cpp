@@ -1,6 +1,9 @@
 #include "fakes/fake_host.h"
 
 #include <cstdio>
+#include <cstring>
+
+#include "storage/method_record.h"
 
 namespace {
 std::pair<std::string, std::string> Key(std::string_view section, std::string_view key) {
@@ -52,6 +55,7 @@ std::string FakeHost::Ftoa(double value, int decimals) {
 void FakeHost::ReportMessage(std::string_view caption, std::string_view text) {
   reported.emplace_back(caption, text);
   log.push_back("ReportMessage");
+  if (whileReporting) whileReporting();
 }
 
 void FakeHost::ReportOutOfRange(std::string_view item) {
@@ -81,3 +85,35 @@ int FakeHost::GenSetNormalFile(WindowRef, FileRequest&) {
   log.push_back("GenSetNormalFile");
   return 0;
 }
+
+int FakeHost::DB3Open(int database, int reserved, int mode) {
+  log.push_back("DB3Open " + std::to_string(database) + " " + std::to_string(reserved) + " " +
+                std::to_string(mode));
+  return dbOpenResult;
+}
+
+int FakeHost::DB3HandleRecord(int database, int record, void* buffer, int operation, int flag) {
+  log.push_back("DB3HandleRecord " + std::to_string(database) + " " + std::to_string(record) +
+                " " + std::to_string(operation) + " " + std::to_string(flag));
+  const auto* bytes = static_cast<const uint8_t*>(buffer);
+  if (operation == 3) {
+    dbRecord.assign(bytes, bytes + kMethodRecordSize);
+    return 0;
+  }
+  if (dbRecord.size() != kMethodRecordSize) return 1;
+  std::memcpy(buffer, dbRecord.data(), kMethodRecordSize);
+  return 0;
+}
+
+int FakeHost::DB3Close(int database) {
+  log.push_back("DB3Close " + std::to_string(database));
+  return 0;
+}
+
+int FakeHost::LogEvent(int a, int b, int c, std::string_view text, int d) {
+  log.push_back("LogEvent " + std::to_string(a) + " " + std::to_string(b) + " " +
+                std::to_string(c) + " " + std::to_string(d));
+  auditTexts.emplace_back(text);
+  return 0;
+}
+

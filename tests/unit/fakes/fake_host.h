@@ -2,6 +2,8 @@
 // that the test sets up and reads back, and a log of every call in order.
 #pragma once
 
+#include <functional>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -18,6 +20,7 @@ class FakeHost : public HostPort {
   GlobalFileEntry globalFile{};
   std::vector<std::string> log;
   std::vector<std::pair<std::string, std::string>> reported;  // caption, text (code 9)
+  std::function<void()> whileReporting;  // runs while a message is on screen
 
   void SetDialogSlot(int slot, WindowRef window) override;
   bool GetIniWindPos(std::string_view section, std::string_view key, WindowPos& pos) override;
@@ -33,4 +36,14 @@ class FakeHost : public HostPort {
   void SetGlobalFile(const GlobalFileEntry& entry) override;
   int GenGetNormalFile(WindowRef owner, FileRequest& request) override;
   int GenSetNormalFile(WindowRef owner, FileRequest& request) override;
+
+  // The record database as one record in memory (empty: nothing stored, a fetch fails)
+  // and the audit trail as its texts.
+  int dbOpenResult = 0;
+  std::vector<uint8_t> dbRecord;
+  std::vector<std::string> auditTexts;
+  int DB3Open(int database, int reserved, int mode) override;
+  int DB3HandleRecord(int database, int record, void* buffer, int operation, int flag) override;
+  int DB3Close(int database) override;
+  int LogEvent(int a, int b, int c, std::string_view text, int d) override;
 };

@@ -1,0 +1,32 @@
+// Field reading and writing shared by the editor and its dialogs.
+#include "editor/form_fields.h"
+
+#include <string>
+
+#include "method/number_text.h"
+
+namespace {
+std::string FieldPrefix(DialogPort& dialog, int id) {
+  std::string text = dialog.ControlText(id);
+  if (text.size() > kFieldReadLength) text.resize(kFieldReadLength);
+  return text;
+}
+}  // namespace
+
+int32_t ReadWholeField(DialogPort& dialog, int id) {
+  return ReadWholeNumber(FieldPrefix(dialog, id));
+}
+
+double ReadDecimalField(DialogPort& dialog, int id) {
+  return ReadDecimalNumber(FieldPrefix(dialog, id));
+}
+
+void WriteNumberField(DialogPort& dialog, HostPort& host, int id, double value, int decimals) {
+  dialog.SetControlText(id, host.Ftoa(value, decimals));
+}
+
+int FocusField(DialogPort& dialog, int id) {
+  dialog.FocusControl(id);
+  dialog.SelectAllText(id);
+  return 1;
+}

@@ -1,0 +1,32 @@
+// The editor's form: copying the method into the controls, enabling the rows in use,
+// reading the check boxes back and keeping a toggled row behind its predecessor.
+// Typed values reach the method through validation, not here.
+#pragma once
+
+#include <string>
+
+#include "hostutil_types.h"
+#include "ui/dialog_port.h"
+#include "ui/host_port.h"
+
+// The controls of one programme row. The rate field belongs to the ramp that leads
+// from this row to the next (row 4 has none).
+struct OvenRowControls {
+  int check;
+  int time;
+  int temp;
+  int rate;
+};
+extern const OvenRowControls kOvenRows[4];
+
+// "TOVREX Control - " and "[Untitled]" or the registry's NAME.EXT, upper-cased as the
+// platform's ANSI code page does. Reads the entry's fields only up to their sizes.
+std::string EditorTitle(bool untitled, const GlobalFileEntry& entry);
+
+int ShowMethod(DialogPort& editor, HostPort& host);
+int ShowStepChecks(DialogPort& editor);
+int EnableStepFields(DialogPort& editor, HostPort& host);
+int ShowRampFields(DialogPort& editor, HostPort& host);
+int ReadStepChecks(DialogPort& editor);
+// Returns 0 for the row 1, standby and time-5 boxes, which have no start to move.
+int ShiftStepAfterCheck(DialogPort& editor, int checkId);

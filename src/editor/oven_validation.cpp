@@ -1,0 +1,152 @@
+// Validation of the oven programme, the zones and the two phase times.
+#include "editor/oven_validation.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "editor/form_fields.h"
+#include "editor/oven_axes.h"
+#include "editor/oven_form.h"
+#include "method/inlet_method.h"
+#include "resource_ids.h"
+
+namespace {
+
+constexpr double kMaxTemp = 450.0;
+constexpr double kMaxTime = 800.0;
+constexpr double kMinRate = 0.1;
+constexpr double kMaxRate = 49.9;
+
+// Reporting a refusal moves the focus, which makes the field it left ask for another
+// validation; one message at a time is what the user must see.
+int32_t validationInProgress;
+
+// Beeps, shows the host's message with the field's allowed range and puts the focus
+// on the field. `label` already holds the field's name and its blank.
+bool Refuse(DialogPort& editor, HostPort& host, int id, const std::string& label, double low,
+            double high, int decimals) {
+  editor.Beep();
+  const std::string text = label + "\n\nAllowed Range is " + host.Ftoa(low, decimals) + " to " +
+                           host.Ftoa(high, decimals);
+  host.ReportMessage("TOVREX", text);
+  FocusField(editor, id);
+  return false;
+}
+
+const OvenRowControls& Row(int k) { return kOvenRows[k - 1]; }
+int IncomingRate(int k) { return k >= 2 ? Row(k - 1).rate : 0; }
+int RowsToValidate() { return editorValues.ovenStepsInUse > 1 ? editorValues.ovenStepsInUse : 1; }
+
+// The zones, then standby and time 5: each stored before the next is read.
+bool CheckAndStoreWhole(DialogPort& editor, HostPort& host, int id, const char* label,
+                        double& field) {
+  const int32_t v = ReadWholeField(editor, id);
+  if (v < 0 || v > kMaxTemp) return Refuse(editor, host, id, label, 0.0, kMaxTemp, kTempDecimals);
+  field = v;
+  return true;
+}
+
+bool CheckAndStoreTime(DialogPort& editor, HostPort& host, int id, const char* label,
+                       double& field) {
+  const double v = ReadDecimalField(editor, id);
+  if (!(v >= 0.0 && v <= kMaxTime)) {
+    return Refuse(editor, host, id, label, 0.0, kMaxTime, kTimeDecimals);
+  }
+  field = v;
+  return true;
+}
+
+// Moves row k to start at s. When its hold would reach the next row, every later row
+// in use moves by the same amount so the programme keeps its spacing.
+void PlaceRow(int k, double s) {
+  auto& steps = inletMethod.ovenStep;
+  const int last = editorValues.ovenStepsInUse;
+  const int i = k - 1;
+  if (k >= last || s + steps[i].hold < steps[i + 1].start) {
+    steps[i].start = s;
+    return;
+  }
+  const double delta = s - steps[i].start;
+  for (int j = i; j < last && j < 4; ++j) steps[j].start += delta;
+}
+
+bool ValidateRows(DialogPort& editor, HostPort& host) {
+  const int rows = RowsToValidate();
+  for (int k = 1; k <= rows; ++k) {
+    if (!CheckOvenStep(editor, host, k, Row(k).temp, Row(k).time, IncomingRate(k))) return false;
+  }
+  for (int k = 1; k <= rows; ++k) {
+    StoreOvenStep(editor, host, k, Row(k).temp, Row(k).time, IncomingRate(k));
+  }
+  FitOvenAxes();
+  return true;
+}
+
+bool ValidateZonesAndTimes(DialogPort& editor, HostPort& host) {
+  InletMethod& m = inletMethod;
+  return CheckAndStoreWhole(editor, host, IDC_ZONE1_TEMP, "Zone 1 Temperature ", m.zone1Temp) &&
+         CheckAndStoreWhole(editor, host, IDC_ZONE2_TEMP, "Zone 2 Temperature ", m.zone2Temp) &&
+         CheckAndStoreWhole(editor, host, IDC_ZONE3_TEMP, "Zone 3 Temperature ", m.zone3Temp) &&
+         CheckAndStoreTime(editor, host, IDC_STANDBY_TIME, "Standby Time ", m.standbyTime) &&
+         CheckAndStoreTime(editor, host, IDC_TIME5, "Time 5 ", m.time5);
+}
+
+// Enter in a field leaves its text selected, ready to be typed over; a row's check box
+// has no text to select.
+void SelectFocusedText(DialogPort& editor) {
+  const int focused = editor.FocusedControlId();
+  if (focused == 0) return;
+  for (const OvenRowControls& row : kOvenRows) {
+    if (focused == row.check) return;
+  }
+  editor.SelectAllText(focused);
+}
+
+}  // namespace
+
+bool CheckOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int timeId, int rateId) {
+  const int32_t temp = ReadWholeField(editor, tempId);
+  // The minimum comes from the INI file at single precision and is compared so.
+  const float minTemp = GetMinOvenTemp();
+  if (static_cast<float>(temp) < minTemp || temp > kMaxTemp) {
+    return Refuse(editor, host, tempId, "Temperature ", minTemp, kMaxTemp, kTempDecimals);
+  }
+  const double time = ReadDecimalField(editor, timeId);
+  if (!(time >= 0.0 && time <= kMaxTime)) {
+    return Refuse(editor, host, timeId, "Time ", 0.0, kMaxTime, kTimeDecimals);
+  }
+  if (rateId == 0) return true;
+  const double rate = ReadDecimalField(editor, rateId);
+  if (!(rate >= kMinRate && rate <= kMaxRate)) {
+    return Refuse(editor, host, rateId, "Rate " + std::to_string(k - 1) + " ", kMinRate, kMaxRate,
+                  kRateDecimals);
+  }
+  return true;
+}
+
+bool StoreOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int timeId, int rateId) {
+  auto& steps = inletMethod.ovenStep;
+  OvenStep& step = steps[k - 1];
+  step.temp = ReadWholeField(editor, tempId);
+  WriteNumberField(editor, host, tempId, step.temp, kTempDecimals);
+  step.hold = ReadDecimalField(editor, timeId);
+  WriteNumberField(editor, host, timeId, step.hold, kTimeDecimals);
+  if (k == 1 || rateId == 0) return true;  // the first row's start is never moved
+  const OvenStep& previous = steps[k - 2];
+  const double rate = ReadDecimalField(editor, rateId);
+  // A cooling ramp takes as long as a heating one of the same size.
+  const double duration = std::fabs(step.temp - previous.temp) / rate;
+  PlaceRow(k, previous.start + previous.hold + duration);
+  WriteNumberField(editor, host, rateId, rate, kRateDecimals);
+  return true;
+}
+
+bool ValidateOvenForm(DialogPort& editor, HostPort& host) {
+  if (validationInProgress) return false;
+  validationInProgress = 1;
+  const bool ok = ValidateRows(editor, host) && ValidateZonesAndTimes(editor, host);
+  validationInProgress = 0;
+  if (ok) SelectFocusedText(editor);
+  return ok;
+}

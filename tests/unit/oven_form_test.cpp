@@ -1,0 +1,162 @@
+// Showing the method in the form, the title, and the row check boxes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "editor/oven_form.h"
+#include "fakes/fake_dialog.h"
+#include "fakes/fake_host.h"
+#include "method/inlet_method.h"
+#include "resource_ids.h"
+
+namespace {
+
+class OvenFormTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    inletMethod = {};
+    editorValues = {};
+    SetMethodDefaults();
+  }
+  FakeDialog editor;
+  FakeHost host;
+};
+
+TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisabled) {
+  ShowMethod(editor, host);
+  EnableStepFields(editor, host);
+  struct Field {
+    int id;
+    const char* text;
+  };
+  const Field fields[] = {
+      {IDC_ZONE1_TEMP, "150"}, {IDC_ZONE2_TEMP, "0"},     {IDC_ZONE3_TEMP, "0"},
+      {IDC_STANDBY_TIME, "0.00"}, {IDC_TIME5, "0.00"},   {IDC_ROW1_TIME, "2.00"},
+      {IDC_ROW1_TEMP, "100"},  {IDC_ROW2_TIME, "2.00"},  {IDC_ROW2_TEMP, "150"},
+      {IDC_ROW3_TEMP, "200"},  {IDC_ROW4_TEMP, "250"},   {IDC_ROW4_TIME, "10.00"},
+      {IDC_ROW1_RATE, "6.2"},  // 50 degrees over the 8 minutes from 2 to 10
+      {IDC_ROW2_RATE, "25.0"}, {IDC_ROW3_RATE, "25.0"},
+  };
+  for (const Field& f : fields) {
+    SCOPED_TRACE(f.id);
+    EXPECT_EQ(editor.text[f.id], f.text);
+  }
+  EXPECT_FALSE(editor.checked[IDC_STANDBY_CHECK]);
+  EXPECT_TRUE(editor.checked[IDC_TIME5_CHECK]);
+  EXPECT_TRUE(editor.checked[IDC_ROW1_CHECK]);
+  EXPECT_TRUE(editor.checked[IDC_ROW2_CHECK]);
+  EXPECT_FALSE(editor.checked[IDC_ROW3_CHECK]);
+  EXPECT_FALSE(editor.checked[IDC_DUMP_VALVE]);
+  EXPECT_TRUE(editor.enabled[IDC_TIME5]);
+  EXPECT_FALSE(editor.enabled[IDC_STANDBY_TIME]);
+  for (int id : {IDC_ROW1_TIME, IDC_ROW1_TEMP, IDC_ROW1_RATE, IDC_ROW2_TIME, IDC_ROW2_TEMP}) {
+    SCOPED_TRACE(id);
+    EXPECT_TRUE(editor.enabled[id]);
+  }
+  for (int id : {IDC_ROW2_RATE, IDC_ROW3_TIME, IDC_ROW3_TEMP, IDC_ROW3_RATE, IDC_ROW4_TIME,
+                 IDC_ROW4_TEMP}) {
+    SCOPED_TRACE(id);
+    EXPECT_FALSE(editor.enabled[id]);
+  }
+  EXPECT_EQ(editorValues.ovenStepsInUse, 2);
+}
+
+TEST_F(OvenFormTest, RatesAreMagnitudesAndAZeroIntervalIsInfinity) {
+  struct Case {
+    double temp1, hold1, start2, temp2;
+    const char* rate;
+  };
+  const Case cases[] = {
+      {150, 2, 7, 100, "10.0"},     // cooling shows positive
+      {100, 2, 2, 300, "Infinity"}, // the ramp takes no time
+      {100, 2, 1, 110, "10.0"},     // a start before the hold ends: still positive
+      {100, 0, 3, 100, "0.0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rate);
+    inletMethod.ovenStep[0] = {0, c.temp1, c.hold1, 1};
+    inletMethod.ovenStep[1] = {c.start2, c.temp2, 1, 1};
+    ShowRampFields(editor, host);
+    EXPECT_EQ(editor.text[IDC_ROW1_RATE], c.rate);
+  }
+}
+
+TEST_F(OvenFormTest, TitleShowsUntitledOrTheRegistrysFileInUpperCase) {
+  GlobalFileEntry entry{};
+  std::strcpy(entry.fileName, "m1");
+  std::strcpy(entry.extension, "db");
+  EXPECT_EQ(EditorTitle(false, entry), "TOVREX Control - M1.DB");
+  EXPECT_EQ(EditorTitle(true, entry), "TOVREX Control - [Untitled]");
+  std::strcpy(entry.fileName, "caf\xE9-\xFF");
+  EXPECT_EQ(EditorTitle(false, entry), "TOVREX Control - CAF\xC9-\x9F.DB");
+
+  host.globalFile = entry;
+  editorValues.methodUntitled = 1;
+  ShowMethod(editor, host);
+  EXPECT_EQ(editor.title, "TOVREX Control - [Untitled]");
+  editorValues.methodUntitled = 0;
+  ShowMethod(editor, host);
+  EXPECT_EQ(editor.title, "TOVREX Control - CAF\xC9-\x9F.DB");
+}
+
+TEST_F(OvenFormTest, TitleOfUnterminatedRegistryFieldsStaysInsideThem) {
+  GlobalFileEntry entry;
+  std::memset(&entry, 'a', sizeof entry);
+  const std::string title = EditorTitle(false, entry);
+  EXPECT_EQ(title.size(), std::strlen("TOVREX Control - ") + 256 + 1 + 258);
+  EXPECT_EQ(title.find_first_not_of('A', 17), 17u + 256);
+}
+
+TEST_F(OvenFormTest, CheckBoxesReadAsAPrefixOfRowsInUse) {
+  struct Case {
+    bool row1, row2, row3, row4;
+    std::array<int, 4> enabled;
+    int inUse;
+  };
+  const Case cases[] = {
+      {true, true, false, false, {1, 1, 0, 0}, 2},
+      {false, false, true, true, {1, 0, 0, 0}, 1},  // row 3 without row 2 does not count
+      {false, true, true, false, {1, 1, 1, 0}, 3},  // row 1 is always in use
+      {true, true, true, true, {1, 1, 1, 1}, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.inUse);
+    editor.checked[IDC_ROW1_CHECK] = c.row1;
+    editor.checked[IDC_ROW2_CHECK] = c.row2;
+    editor.checked[IDC_ROW3_CHECK] = c.row3;
+    editor.checked[IDC_ROW4_CHECK] = c.row4;
+    ReadStepChecks(editor);
+    EXPECT_EQ(editorValues.ovenStepsInUse, c.inUse);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(inletMethod.ovenStep[k].enabled, c.enabled[k]);
+    // Showing them again corrects the boxes the rule refused.
+    ShowStepChecks(editor);
+    EXPECT_TRUE(editor.checked[IDC_ROW1_CHECK]);
+    EXPECT_EQ(editor.checked[IDC_ROW3_CHECK], c.enabled[2] == 1);
+  }
+}
+
+TEST_F(OvenFormTest, PhaseCheckBoxesAreReadIndependently) {
+  editor.checked[IDC_STANDBY_CHECK] = true;
+  editor.checked[IDC_TIME5_CHECK] = false;
+  ReadStepChecks(editor);
+  EXPECT_EQ(inletMethod.standbyEnabled, 1);
+  EXPECT_EQ(inletMethod.time5Enabled, 0);
+}
+
+TEST_F(OvenFormTest, AToggledRowStartsNoEarlierThanThePreviousHoldEnds) {
+  inletMethod.ovenStep[0] = {0, 100, 5, 1};
+  inletMethod.ovenStep[1] = {3, 150, 2, 1};
+  EXPECT_EQ(ShiftStepAfterCheck(editor, IDC_ROW2_CHECK), 1);
+  EXPECT_EQ(inletMethod.ovenStep[1].start, 5.0);
+  inletMethod.ovenStep[2] = {7, 150, 2, 0};  // exactly at the end: unchanged
+  EXPECT_EQ(ShiftStepAfterCheck(editor, IDC_ROW3_CHECK), 1);
+  EXPECT_EQ(inletMethod.ovenStep[2].start, 7.0);
+  inletMethod.ovenStep[3] = {20, 150, 2, 0};  // later: unchanged
+  EXPECT_EQ(ShiftStepAfterCheck(editor, IDC_ROW4_CHECK), 1);
+  EXPECT_EQ(inletMethod.ovenStep[3].start, 20.0);
+  for (int id : {IDC_ROW1_CHECK, IDC_STANDBY_CHECK, IDC_TIME5_CHECK}) {
+    EXPECT_EQ(ShiftStepAfterCheck(editor, id), 0);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,289 @@
+// Range checks of the oven rows, zones and phase times, and how accepted values land
+// in the method.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "editor/oven_validation.h"
+#include "fakes/fake_dialog.h"
+#include "fakes/fake_host.h"
+#include "method/inlet_method.h"
+#include "resource_ids.h"
+
+namespace {
+
+class OvenValidationTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    inletMethod = {};
+    editorValues = {};
+    SetMethodDefaults();
+    // A valid form for the defaults: two rows in use.
+    SetRow(1, "100", "2", "10");
+    SetRow(2, "150", "2", "25");
+    SetRow(3, "200", "2", "25");
+    SetRow(4, "250", "10", "");
+    editor.text[IDC_ZONE1_TEMP] = "150";
+    editor.text[IDC_ZONE2_TEMP] = "0";
+    editor.text[IDC_ZONE3_TEMP] = "0";
+    editor.text[IDC_STANDBY_TIME] = "0";
+    editor.text[IDC_TIME5] = "0";
+  }
+  // Row k's temperature, hold and the rate of the ramp leading OUT of it.
+  void SetRow(int k, const char* temp, const char* time, const char* rateOut) {
+    static const int ids[4][3] = {{IDC_ROW1_TEMP, IDC_ROW1_TIME, IDC_ROW1_RATE},
+                                  {IDC_ROW2_TEMP, IDC_ROW2_TIME, IDC_ROW2_RATE},
+                                  {IDC_ROW3_TEMP, IDC_ROW3_TIME, IDC_ROW3_RATE},
+                                  {IDC_ROW4_TEMP, IDC_ROW4_TIME, 0}};
+    editor.text[ids[k - 1][0]] = temp;
+    editor.text[ids[k - 1][1]] = time;
+    if (ids[k - 1][2]) editor.text[ids[k - 1][2]] = rateOut;
+  }
+  void UseRows(int n) {
+    for (int k = 0; k < 4; ++k) inletMethod.ovenStep[k].enabled = k < n;
+    editorValues.ovenStepsInUse = n;
+  }
+  // Validates and expects exactly one refusal, on `id`, with `text`.
+  void ExpectRefused(int id, const std::string& text) {
+    host.reported.clear();
+    editor.beeps = 0;
+    EXPECT_FALSE(ValidateOvenForm(editor, host));
+    ASSERT_EQ(host.reported.size(), 1u);
+    EXPECT_EQ(host.reported[0].first, "TOVREX");
+    EXPECT_EQ(host.reported[0].second, text);
+    EXPECT_EQ(editor.focusedId, id);
+    EXPECT_EQ(editor.beeps, 1);
+    ASSERT_GE(editor.log.size(), 2u);
+    EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(id));
+  }
+  FakeDialog editor;
+  FakeHost host;
+};
+
+TEST_F(OvenValidationTest, TemperatureBoundsAreInclusiveFromTheMinimumTo450) {
+  editorValues.minOvenTemp = 30.0f;
+  struct Case {
+    const char* text;
+    bool ok;
+  };
+  const Case cases[] = {{"30", true}, {"450", true}, {"451", false}, {"29", false},
+                        {"100.7", true}, {"abc", false}, {"450.9", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    editor.text[IDC_ROW2_TEMP] = c.text;
+    host.reported.clear();
+    EXPECT_EQ(ValidateOvenForm(editor, host), c.ok);
+    if (!c.ok) {
+      ASSERT_EQ(host.reported.size(), 1u);
+      EXPECT_EQ(host.reported[0].second, "Temperature \n\nAllowed Range is 30 to 450");
+      EXPECT_EQ(editor.focusedId, IDC_ROW2_TEMP);
+    }
+  }
+}
+
+TEST_F(OvenValidationTest, TemperatureIsReadAsAWholeNumberAndRewritten) {
+  editor.text[IDC_ROW1_TEMP] = "100.7";
+  ASSERT_TRUE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(inletMethod.ovenStep[0].temp, 100.0);
+  EXPECT_EQ(editor.text[IDC_ROW1_TEMP], "100");
+  editor.text[IDC_ZONE2_TEMP] = "450.9";
+  ASSERT_TRUE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(inletMethod.zone2Temp, 450.0);
+  EXPECT_EQ(editor.text[IDC_ZONE2_TEMP], "450.9") << "zones are not rewritten";
+}
+
+TEST_F(OvenValidationTest, HoldTimesRunFrom0To800AtTwoDecimals) {
+  editor.text[IDC_ROW1_TIME] = "800";
+  EXPECT_TRUE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(editor.text[IDC_ROW1_TIME], "800.00");
+  editor.text[IDC_ROW1_TIME] = "800.01";
+  ExpectRefused(IDC_ROW1_TIME, "Time \n\nAllowed Range is 0.00 to 800.00");
+  editor.text[IDC_ROW1_TIME] = "-0.5";
+  ExpectRefused(IDC_ROW1_TIME, "Time \n\nAllowed Range is 0.00 to 800.00");
+  // Only nine characters count: twelve digits read as their first nine.
+  editor.text[IDC_ROW1_TIME] = "000000001234";
+  EXPECT_TRUE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(inletMethod.ovenStep[0].hold, 1.0);
+  editor.text[IDC_ROW1_TIME] = "123456789012";
+  ExpectRefused(IDC_ROW1_TIME, "Time \n\nAllowed Range is 0.00 to 800.00");
+}
+
+TEST_F(OvenValidationTest, RatesRunFrom0Point1To49Point9AndNameTheirNumber) {
+  UseRows(4);
+  struct Case {
+    int id;
+    const char* text;
+    const char* message;  // nullptr: accepted
+  };
+  const Case cases[] = {
+      {IDC_ROW1_RATE, "0.1", nullptr},
+      {IDC_ROW1_RATE, "49.9", nullptr},
+      {IDC_ROW1_RATE, "0.09", "Rate 1 \n\nAllowed Range is 0.1 to 49.9"},
+      {IDC_ROW1_RATE, "49.95", "Rate 1 \n\nAllowed Range is 0.1 to 49.9"},
+      {IDC_ROW2_RATE, "0", "Rate 2 \n\nAllowed Range is 0.1 to 49.9"},
+      {IDC_ROW3_RATE, "Infinity", "Rate 3 \n\nAllowed Range is 0.1 to 49.9"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    SetUp();
+    UseRows(4);
+    editor.text[c.id] = c.text;
+    if (c.message) {
+      ExpectRefused(c.id, c.message);
+    } else {
+      EXPECT_TRUE(ValidateOvenForm(editor, host));
+    }
+  }
+}
+
+TEST_F(OvenValidationTest, RowsNotInUseAreNeverRead) {
+  SetRow(3, "9999", "-1", "junk");
+  SetRow(4, "-5", "x", "");
+  editor.text[IDC_ROW2_RATE] = "0";
+  EXPECT_TRUE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(inletMethod.ovenStep[2].temp, 200.0);
+}
+
+TEST_F(OvenValidationTest, ARampRowFailureStoresNoRow) {
+  SetRow(1, "120", "3", "10");
+  editor.text[IDC_ROW2_TIME] = "900";
+  EXPECT_FALSE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(inletMethod.ovenStep[0].temp, 100.0);
+  EXPECT_EQ(inletMethod.ovenStep[0].hold, 2.0);
+  EXPECT_EQ(editor.text[IDC_ROW2_TIME], "900") << "the user's text stays";
+}
+
+TEST_F(OvenValidationTest, TypedRatesBecomeStartsWhateverTheStartsWere) {
+  UseRows(4);
+  SetRow(1, "100", "2", "10");
+  SetRow(2, "50", "3", "4");    // cooling: 50 degrees at 10 per minute
+  SetRow(3, "250", "1", "2.5");
+  SetRow(4, "240", "10", "");
+  // Starts as a drag might have left them.
+  inletMethod.ovenStep[0].start = 1.5;
+  inletMethod.ovenStep[1].start = 40;
+  inletMethod.ovenStep[2].start = 2;
+  inletMethod.ovenStep[3].start = 90;
+  ASSERT_TRUE(ValidateOvenForm(editor, host));
+  const auto& s = inletMethod.ovenStep;
+  EXPECT_EQ(s[0].start, 1.5) << "row 1's start is never moved";
+  const double rates[] = {10, 4, 2.5};
+  for (int k = 1; k < 4; ++k) {
+    SCOPED_TRACE(k);
+    const double expected =
+        s[k - 1].start + s[k - 1].hold + std::fabs(s[k].temp - s[k - 1].temp) / rates[k - 1];
+    EXPECT_DOUBLE_EQ(s[k].start, expected);
+  }
+  EXPECT_EQ(editor.text[IDC_ROW2_RATE], "4.0");
+  EXPECT_EQ(inletMethod.tempAxisMax, 250.0);
+  EXPECT_DOUBLE_EQ(inletMethod.timeAxisMax, s[3].start + 10);
+}
+
+TEST_F(OvenValidationTest, CoolingAndHeatingByTheSameAmountTakeTheSameTime) {
+  ASSERT_TRUE(ValidateOvenForm(editor, host));
+  const double heating = inletMethod.ovenStep[1].start;
+  SetRow(2, "50", "2", "25");
+  ASSERT_TRUE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(inletMethod.ovenStep[1].start, heating);
+  EXPECT_EQ(heating, 7.0);  // 2 + 50 / 10
+}
+
+TEST_F(OvenValidationTest, ASlowerRateMovesTheLaterRowsByTheSameAmount) {
+  UseRows(3);
+  inletMethod.ovenStep[1].start = 7;
+  inletMethod.ovenStep[2].start = 20;
+  // Rate 1 of 1 puts row 2 at 52: its hold then runs past row 3's start of 20.
+  editor.text[IDC_ROW1_RATE] = "1";
+  editor.text[IDC_ROW2_RATE] = "5";
+  ASSERT_TRUE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(inletMethod.ovenStep[1].start, 52.0);
+  // Row 3 moved with it, then took its own start from Rate 2.
+  EXPECT_EQ(inletMethod.ovenStep[2].start, 52.0 + 2 + 50 / 5.0);
+}
+
+TEST_F(OvenValidationTest, ARowThatStillEndsBeforeTheNextKeepsTheLaterStarts) {
+  UseRows(3);
+  inletMethod.ovenStep[2].start = 100;
+  // Store row 2 alone: row 3's start must stay while row 2 ends before it.
+  ASSERT_TRUE(StoreOvenStep(editor, host, 2, IDC_ROW2_TEMP, IDC_ROW2_TIME, IDC_ROW1_RATE));
+  EXPECT_EQ(inletMethod.ovenStep[1].start, 7.0);
+  EXPECT_EQ(inletMethod.ovenStep[2].start, 100.0);
+}
+
+TEST_F(OvenValidationTest, ZonesAndPhaseTimesAreCheckedInOrderAndStoredAsTheyPass) {
+  editor.text[IDC_ZONE1_TEMP] = "200";
+  editor.text[IDC_ZONE2_TEMP] = "300";
+  editor.text[IDC_ZONE3_TEMP] = "451";
+  editor.text[IDC_STANDBY_TIME] = "5";
+  SetRow(1, "120", "3", "10");
+  ExpectRefused(IDC_ZONE3_TEMP, "Zone 3 Temperature \n\nAllowed Range is 0 to 450");
+  EXPECT_EQ(inletMethod.zone1Temp, 200.0);
+  EXPECT_EQ(inletMethod.zone2Temp, 300.0);
+  EXPECT_EQ(inletMethod.zone3Temp, 0.0);
+  EXPECT_EQ(inletMethod.ovenStep[0].temp, 120.0) << "the ramp was stored before the zones";
+  EXPECT_EQ(inletMethod.standbyTime, 0.0) << "not reached";
+
+  editor.text[IDC_ZONE3_TEMP] = "-1";
+  ExpectRefused(IDC_ZONE3_TEMP, "Zone 3 Temperature \n\nAllowed Range is 0 to 450");
+  editor.text[IDC_ZONE3_TEMP] = "10";
+  editor.text[IDC_ZONE1_TEMP] = "1000";
+  ExpectRefused(IDC_ZONE1_TEMP, "Zone 1 Temperature \n\nAllowed Range is 0 to 450");
+  editor.text[IDC_ZONE1_TEMP] = "0";
+  editor.text[IDC_ZONE2_TEMP] = "x451";  // reads as 0
+  EXPECT_TRUE(ValidateOvenForm(editor, host));
+}
+
+TEST_F(OvenValidationTest, StandbyAndTime5AreValidatedEvenWhenTheirBoxesAreClear) {
+  inletMethod.standbyEnabled = 0;
+  inletMethod.time5Enabled = 0;
+  editor.text[IDC_STANDBY_TIME] = "801";
+  ExpectRefused(IDC_STANDBY_TIME, "Standby Time \n\nAllowed Range is 0.00 to 800.00");
+  editor.text[IDC_STANDBY_TIME] = "12.5";
+  editor.text[IDC_TIME5] = "-1";
+  ExpectRefused(IDC_TIME5, "Time 5 \n\nAllowed Range is 0.00 to 800.00");
+  EXPECT_EQ(inletMethod.standbyTime, 12.5);
+  editor.text[IDC_TIME5] = "1e3";
+  ExpectRefused(IDC_TIME5, "Time 5 \n\nAllowed Range is 0.00 to 800.00");
+}
+
+TEST_F(OvenValidationTest, AMinimumAbove450RefusesEveryTemperature) {
+  editorValues.minOvenTemp = 460.0f;
+  editor.text[IDC_ROW1_TEMP] = "450";
+  ExpectRefused(IDC_ROW1_TEMP, "Temperature \n\nAllowed Range is 460 to 450");
+}
+
+TEST_F(OvenValidationTest, AMessageOnScreenDoesNotStartASecondValidation) {
+  editor.text[IDC_ROW1_TEMP] = "999";
+  int nested = -1;
+  host.whileReporting = [&] { nested = ValidateOvenForm(editor, host); };
+  EXPECT_FALSE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(nested, 0);
+  EXPECT_EQ(host.reported.size(), 1u);
+  host.whileReporting = nullptr;
+  editor.text[IDC_ROW1_TEMP] = "100";
+  EXPECT_TRUE(ValidateOvenForm(editor, host)) << "the guard is released afterwards";
+}
+
+TEST_F(OvenValidationTest, SuccessSelectsTheFocusedFieldButNotARowCheckBox) {
+  editor.focusedId = IDC_ZONE1_TEMP;
+  ASSERT_TRUE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(IDC_ZONE1_TEMP));
+  for (int id : {IDC_ROW1_CHECK, IDC_ROW2_CHECK, IDC_ROW3_CHECK, IDC_ROW4_CHECK}) {
+    SCOPED_TRACE(id);
+    editor.focusedId = id;
+    editor.selectAllCount = 0;
+    ASSERT_TRUE(ValidateOvenForm(editor, host));
+    EXPECT_EQ(editor.selectAllCount, 0);
+  }
+}
+
+TEST_F(OvenValidationTest, SuccessRefitsTheAxes) {
+  SetRow(2, "200.7", "4", "25");
+  editorValues.ovenAxesChanged = 0;
+  ASSERT_TRUE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(inletMethod.tempAxisMax, 200.0);
+  EXPECT_EQ(inletMethod.timeAxisMax, inletMethod.ovenStep[1].start + 4);
+  EXPECT_EQ(editorValues.ovenAxesChanged, 1);
+}
+
+}  // namespace
