@@ -54,11 +54,13 @@ void OnDumpValve(DialogPort& editor) {
 }
 
 // Only the ramp rows validate as the user leaves them; the zones and the two phase
-// times wait for Enter, a save or closing.
+// times wait for Enter, a save or closing. A window being destroyed hides first and so
+// takes the focus from its field: that is no edit to check, and its owner closing it
+// must not be met with a message.
 void OnRampField(DialogPort& editor, HostPort& host, int code) {
   if (code == kEditChange) {
     editorValues.ovenEditChanged = 1;
-  } else if (code == kEditKillFocus && editorValues.ovenEditChanged) {
+  } else if (code == kEditKillFocus && editorValues.ovenEditChanged && editor.IsShown()) {
     // The repaint that follows clears the pending edit; validation itself does not.
     if (ValidateOvenForm(editor, host)) AcceptForm(editor);
   }

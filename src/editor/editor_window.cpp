@@ -6,15 +6,19 @@
 #include "editor/oven_form.h"
 #include "editor/oven_validation.h"
 #include "method/inlet_method.h"
+#include "storage/method_storage.h"
 
 namespace {
 
-// Loading from the method database arrives with storage; until then every opening
-// starts from the default method.
-int LoadCurrentMethod(DialogPort&, HostPort&) { return 0; }
+// The method of the host's current database; 0 (the caller takes the defaults) when it
+// cannot be read or belongs to another instrument.
+int LoadCurrentMethod(DialogPort& editor, HostPort& host) { return OpenMethod(editor, host, 0); }
 
-// The save offer arrives with storage; until then a close always goes ahead.
-int OfferToSaveBeforeClose(DialogPort&, HostPort&) { return 1; }
+// Asks about a modified method and saves it on Yes; 0 (stay open) after Cancel or a
+// failed save.
+int OfferToSaveBeforeClose(DialogPort& editor, HostPort& host) {
+  return SaveMethod(editor, host, 0, 1);
+}
 
 void RestoreStoredPosition(DialogPort& editor, HostPort& host) {
   WindowPos pos{};

@@ -35,6 +35,7 @@ class DialogPort {
   virtual WindowRef Owner() = 0;
   virtual void SetTitle(std::string_view title) = 0;
   virtual bool IsMinimised() = 0;
+  virtual bool IsShown() = 0;  // false once the window is hidden, as it is while it is destroyed
   virtual void MoveTo(int left, int top) = 0;  // keeps size and Z order
   virtual void Invalidate() = 0;               // whole client area, no erase
   virtual void PostClose() = 0;

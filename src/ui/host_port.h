@@ -34,8 +34,7 @@ class HostPort {
   // registry names ("SystemList" / "GC_DB") when DB3Open is called; `buffer` holds one
   // record of the database's fixed size.
   virtual int DB3Open(int database, int reserved, int mode) = 0;
-  virtual int DB3HandleRecord(int database, int record, void* buffer, int operation,
-                              int flag) = 0;
+  virtual int DB3HandleRecord(int database, int record, void* buffer, int operation, int flag) = 0;
   virtual int DB3Close(int database) = 0;
   // The audit library: appends one entry to the host's audit trail.
   virtual int LogEvent(int a, int b, int c, std::string_view text, int d) = 0;

@@ -51,6 +51,8 @@ void Win32Dialog::SetTitle(std::string_view title) {
 
 bool Win32Dialog::IsMinimised() { return IsIconic(window_) != 0; }
 
+bool Win32Dialog::IsShown() { return IsWindowVisible(window_) != 0; }
+
 void Win32Dialog::MoveTo(int left, int top) {
   SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }

@@ -22,6 +22,7 @@ class Win32Dialog final : public DialogPort {
   WindowRef Owner() override;
   void SetTitle(std::string_view title) override;
   bool IsMinimised() override;
+  bool IsShown() override;
   void MoveTo(int left, int top) override;
   void Invalidate() override;
   void PostClose() override;

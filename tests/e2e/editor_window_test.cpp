@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/dialog_answerer.h"
 #include "harness/host_home.h"
+#include "harness/method_database.h"
 #include "harness/owner_window.h"
 #include "harness/plugin.h"
 #include "hostutil/hostutil.h"
@@ -17,8 +19,12 @@ class EditorWindowTest : public testing::Test {
   void SetUp() override {
     ASSERT_NE(e2e::LoadPlugin().acqGCInlet, nullptr);
     ASSERT_EQ(e2e::EditorWindow(), nullptr) << "an earlier test left the editor open";
+    ASSERT_TRUE(e2e::InstallDefaultMethodDatabase(home));
   }
-  void TearDown() override { e2e::DestroyEditor(); }
+  void TearDown() override {
+    e2e::DestroyEditor();
+    EXPECT_EQ(answerer.Unexpected(), 0) << "a message or dialog nobody expected";
+  }
 
   HWND Open() {
     EXPECT_EQ(e2e::LoadPlugin().acqGCInlet(owner.Get()), 1);
@@ -48,6 +54,7 @@ class EditorWindowTest : public testing::Test {
   }
 
   e2e::HostHome home;
+  e2e::DialogAnswerer answerer;
   e2e::OwnerWindow owner{100, 60};
 };
 

@@ -80,6 +80,14 @@ TEST_F(EditorCommandsTest, LeavingAnEditedRampFieldValidatesTheForm) {
   EXPECT_EQ(editorValues.ovenEditChanged, 1) << "the repaint clears it, not validation";
 }
 
+TEST_F(EditorCommandsTest, AFieldLosingTheFocusToItsWindowsDestructionIsNotChecked) {
+  editor.text[IDC_ROW2_TEMP] = "999";
+  Command(IDC_ROW2_TEMP, kChange);
+  editor.shown = false;
+  Command(IDC_ROW2_TEMP, kKillFocus);
+  EXPECT_TRUE(host.reported.empty());
+}
+
 TEST_F(EditorCommandsTest, ARefusedRampFieldLeavesTheModifiedFlag) {
   editor.text[IDC_ROW1_RATE] = "0";
   Command(IDC_ROW1_RATE, kChange);

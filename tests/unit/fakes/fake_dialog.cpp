@@ -24,6 +24,7 @@ void FakeDialog::SetTitle(std::string_view value) {
   log.push_back("SetTitle");
 }
 bool FakeDialog::IsMinimised() { return minimised; }
+bool FakeDialog::IsShown() { return shown; }
 void FakeDialog::MoveTo(int left, int top) {
   movedLeft = left;
   movedTop = top;

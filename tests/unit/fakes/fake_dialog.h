@@ -22,6 +22,7 @@ class FakeDialog : public DialogPort {
   int focusedId = 0;
   int selectAllCount = 0;
   bool minimised = false;
+  bool shown = true;
   bool destroyed = false;
   int closesPosted = 0;
   int beeps = 0;
@@ -53,6 +54,7 @@ class FakeDialog : public DialogPort {
   WindowRef Owner() override;
   void SetTitle(std::string_view value) override;
   bool IsMinimised() override;
+  bool IsShown() override;
   void MoveTo(int left, int top) override;
   void Invalidate() override;
   void PostClose() override;
