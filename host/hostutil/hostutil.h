@@ -30,27 +30,31 @@ HOSTUTIL_API HWND WINAPI GetGlobalDialogWnd(int slot);
 HOSTUTIL_API void WINAPI SetGlobalDialogWnd(int slot, HWND window);
 
 // Window positions in host.ini: "flags,showState,left,top,right,bottom".
-// GetIniWindPos returns nonzero when a complete record was stored; `reserved` is 0.
-// SetIniWindPos stores it when `write` is nonzero.
+// GetIniWindPos returns nonzero when a complete record was stored (and only then
+// writes `pos`); `reserved` is 0. SetIniWindPos stores it when `write` is nonzero and
+// returns nonzero when it did.
 HOSTUTIL_API int WINAPI GetIniWindPos(const char* section, const char* key, int reserved,
                                       WindowPos* pos);
-HOSTUTIL_API int WINAPI SetIniWindPos(const char* section, const char* key,
-                                      const WindowPos* pos, int write);
+HOSTUTIL_API int WINAPI SetIniWindPos(const char* section, const char* key, const WindowPos* pos,
+                                      int write);
 // The window's screen rectangle; flags 0, showState 1 normal / 2 minimised / 3 maximised.
+// A minimised window reports the rectangle it restores to. No window: zeros, returns 0.
 HOSTUTIL_API int WINAPI ObtainWindPos(HWND window, WindowPos* pos);
 
 // Copies the stored text (or `defaultText`) into `buffer`, cut to size-1 characters
 // and always terminated when size > 0. Returns the number of characters copied.
-HOSTUTIL_API int WINAPI GetIniString(const char* section, const char* key,
-                                     const char* defaultText, char* buffer, int size);
+HOSTUTIL_API int WINAPI GetIniString(const char* section, const char* key, const char* defaultText,
+                                     char* buffer, int size);
 
 // The file registry: list `listName`, entry `entryName` (for the method database
 // "SystemList" / "GC_DB") names one file. GetGlobalFile splits it into directory, name
 // and extension; `sameEntry` is the caller's entry again (kept for the host's calling
-// pattern) and is ignored. Returns nonzero when the entry is registered.
+// pattern) and is ignored. Returns nonzero when the entry is registered; on 0 the
+// entry's names are empty. Either way its two words are set to 0.
 HOSTUTIL_API int WINAPI GetGlobalFile(const char* listName, const char* entryName,
                                       GlobalFileEntry* entry, GlobalFileEntry* sameEntry);
-// Registers the file that `entry` names; `write` nonzero stores it in host.ini.
+// Registers the file that `entry` names; the registry is host.ini, so only with `write`
+// nonzero does anything change. Returns nonzero when stored.
 HOSTUTIL_API int WINAPI SetGlobalFile(const char* listName, const char* entryName,
                                       const GlobalFileEntry* entry, int write);
 
@@ -61,7 +65,8 @@ HOSTUTIL_API int WINAPI GenSetNormalFile(HINSTANCE instance, HWND owner, FileReq
 
 // `value` with `decimals` fixed decimals, rounded as the C runtime's printf rounds.
 // Writes at most kFtoaBufferSize bytes; a value too long for that is written in
-// exponent form. Returns `buffer`.
+// exponent form. NaN and the infinities read "NaN", "Infinity", "-Infinity", and a
+// negative value that rounds to zero shows no sign. Returns `buffer`.
 HOSTUTIL_API char* WINAPI ftoa(double value, char* buffer, int decimals);
 
 // Shows the host's standard message `code` (see HostMessageCode) in a message box.

@@ -1,0 +1,72 @@
+// Path splitting and joining for the host's fixed name fields.
+#include "hostutil/core/path_parts.h"
+
+namespace hostutil {
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A directory that must keep its trailing separator: "\", "/", "C:\", "C:/".
+bool IsRoot(std::string_view directory) {
+  if (directory.size() == 1) return IsSeparator(directory[0]);
+  return directory.size() == 3 && directory[1] == ':' && IsSeparator(directory[2]);
+}
+
+bool EndsWithSeparator(std::string_view directory) {
+  return !directory.empty() && (IsSeparator(directory.back()) || directory.back() == ':');
+}
+
+}  // namespace
+
+PathParts SplitPath(std::string_view path) {
+  PathParts parts;
+  const std::size_t slash = path.find_last_of("\\/");
+  std::string_view file = path;
+  if (slash != std::string_view::npos) {
+    std::string_view directory = path.substr(0, slash + 1);
+    // Keep "C:\" and "\" whole; drop the separator everywhere else, including the
+    // doubled ones a hand-edited INI file may hold ("C:\data\\x.db").
+    while (directory.size() > 1 && IsSeparator(directory.back()) && !IsRoot(directory)) {
+      directory.remove_suffix(1);
+    }
+    parts.directory = directory;
+    file = path.substr(slash + 1);
+  } else if (path.size() >= 2 && path[1] == ':') {
+    // "C:x.db": relative to drive C's current folder; the drive stays the directory.
+    parts.directory = path.substr(0, 2);
+    file = path.substr(2);
+  }
+  const std::size_t point = file.rfind('.');
+  if (point == std::string_view::npos) {
+    parts.name = file;
+  } else {
+    parts.name = file.substr(0, point);
+    parts.extension = file.substr(point + 1);
+  }
+  return parts;
+}
+
+std::string JoinFileName(std::string_view name, std::string_view extension) {
+  std::string file(name);
+  if (!extension.empty()) {
+    file += '.';
+    file += extension;
+  }
+  return file;
+}
+
+std::string FileInFolder(std::string_view folder, std::string_view fileName) {
+  std::string path(folder);
+  if (!path.empty() && !EndsWithSeparator(path)) path += '\\';
+  path += fileName;
+  return path;
+}
+
+std::string JoinPath(const PathParts& parts) {
+  return FileInFolder(parts.directory, JoinFileName(parts.name, parts.extension));
+}
+
+std::string FolderOf(std::string_view path) { return SplitPath(path).directory; }
+
+}  // namespace hostutil

@@ -1,0 +1,37 @@
+// GetGlobalFile / SetGlobalFile: the host's registry of current files, kept in host.ini
+// as one full path per entry ([SystemList] GC_DB=C:\data\methods.db).
+#include "hostutil.h"
+
+#include "host_ini.h"
+#include "no_throw.h"
+#include "hostutil/core/path_parts.h"
+
+using hostutil::NoThrow;
+
+HOSTUTIL_API int WINAPI GetGlobalFile(const char* listName, const char* entryName,
+                                      GlobalFileEntry* entry, GlobalFileEntry* /*sameEntry*/) {
+  if (entry == nullptr) return 0;
+  // A caller that goes on after a 0 must find empty names, not the previous file's.
+  entry->directory[0] = entry->fileName[0] = entry->extension[0] = '\0';
+  entry->word1 = entry->word2 = 0;
+  if (listName == nullptr || entryName == nullptr) return 0;
+  return NoThrow(0, [&] {
+    const std::string path = hostutil::ReadIniValue(listName, entryName, "");
+    if (path.empty()) return 0;
+    hostutil::StorePathParts(hostutil::SplitPath(path), *entry);
+    return 1;
+  });
+}
+
+HOSTUTIL_API int WINAPI SetGlobalFile(const char* listName, const char* entryName,
+                                      const GlobalFileEntry* entry, int write) {
+  // The registry lives only in host.ini: without `write` there is nothing to change.
+  if (entry == nullptr || listName == nullptr || entryName == nullptr || !write) return 0;
+  return NoThrow(0, [&] {
+    const std::string path = hostutil::JoinPath(hostutil::ReadPathParts(*entry));
+    // An entry with no name at all unregisters the file rather than storing "".
+    const bool stored =
+        hostutil::WriteIniValue(listName, entryName, path.empty() ? nullptr : path.c_str());
+    return stored ? 1 : 0;
+  });
+}
