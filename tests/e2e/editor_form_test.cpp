@@ -190,3 +190,57 @@ TEST_F(EditorFormTest, AMethodSavedThroughTheFormOpensAgainAsSaved) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditorFormTest, ClosingWithARefusedFieldKeepsTheEditorOpen) {
+  answerer.Press(IDOK);
+  Type(IDC_TIME5, "801");
+  SendMessageA(editor, WM_CLOSE, 0, 0);
+  e2e::PumpMessages();
+  ASSERT_EQ(answerer.Seen().size(), 1u);
+  EXPECT_EQ(answerer.Seen()[0].text, "Time 5 \n\nAllowed Range is 0.00 to 800.00");
+  EXPECT_TRUE(IsWindow(editor));
+  EXPECT_EQ(e2e::EditorWindow(), editor);
+  ExpectFocusedWithAllSelected(IDC_TIME5);
+}
+
+TEST_F(EditorFormTest, OpenShowsTheChosenMethodAndItsFile) {
+  MethodDbRecord other = e2e::DefaultMethodRecord();
+  InletMethod method{};
+  DecodeMethodRecord(other, method);
+  method.zone1Temp = 222;
+  method.ovenStep[2].enabled = 1;
+  EncodeMethodRecord(method, other);
+  ASSERT_TRUE(e2e::WriteMethodDatabase(home, other, "other.db"));
+
+  answerer.Press(IDNO);  // "Dialog has Changed. Save changes ?"
+  e2e::AnswerFileDialog(answerer, home.File("other.db"));
+  SendMessageA(editor, WM_COMMAND, IDM_FILE_OPEN, 0);
+  e2e::PumpMessages();
+  ASSERT_EQ(answerer.Seen().size(), 2u);
+  EXPECT_EQ(answerer.Seen()[0].text, "Dialog has Changed. Save changes ?");
+  EXPECT_EQ(answerer.Seen()[1].caption, "Open");
+  EXPECT_EQ(Text(IDC_ZONE1_TEMP), "222");
+  EXPECT_TRUE(IsWindowEnabled(Field(IDC_ROW3_TEMP)));
+  char title[128] = "";
+  GetWindowTextA(editor, title, sizeof title);
+  EXPECT_STREQ(title, "TOVREX Control - OTHER.DB");
+  EXPECT_FALSE(SaveEnabled());
+}
+
+TEST_F(EditorFormTest, NewStartsAnUntitledDefaultMethod) {
+  Type(IDC_ZONE1_TEMP, "99");
+  PressEnter();
+  answerer.Press(IDNO);
+  SendMessageA(editor, WM_COMMAND, IDM_FILE_NEW, 0);
+  e2e::PumpMessages();
+  ASSERT_EQ(answerer.Seen().size(), 1u);
+  EXPECT_EQ(Text(IDC_ZONE1_TEMP), "150");
+  char title[128] = "";
+  GetWindowTextA(editor, title, sizeof title);
+  EXPECT_STREQ(title, "TOVREX Control - [Untitled]");
+  EXPECT_FALSE(SaveEnabled());
+}
+
+}  // namespace
