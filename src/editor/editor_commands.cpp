@@ -126,9 +126,18 @@ void RunChannel(DialogPort& editor, int channel) {
 int OnEditorCommand(DialogPort& editor, HostPort& host, int id, int code) {
   switch (id) {
     case CMD_ENTER: OnEnter(editor, host); break;
-    case IDC_BUTTON_UP: EnlargeTempAxis(); editor.Invalidate(); break;
-    case IDC_BUTTON_RIGHT: EnlargeTimeAxis(); editor.Invalidate(); break;
-    case IDC_BUTTON_DEFAULT: FitOvenAxes(); editor.Invalidate(); break;
+    case IDC_BUTTON_UP:
+      EnlargeTempAxis();
+      editor.Invalidate();
+      break;
+    case IDC_BUTTON_RIGHT:
+      EnlargeTimeAxis();
+      editor.Invalidate();
+      break;
+    case IDC_BUTTON_DEFAULT:
+      FitOvenAxes();
+      editor.Invalidate();
+      break;
     case IDC_ROW1_CHECK:
     case IDC_ROW2_CHECK:
     case IDC_ROW3_CHECK:

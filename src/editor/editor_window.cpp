@@ -23,8 +23,7 @@ int OfferToSaveBeforeClose(DialogPort& editor, HostPort& host) {
 void RestoreStoredPosition(DialogPort& editor, HostPort& host) {
   WindowPos pos{};
   // A negative corner was stored while the window was off screen: keep the template's.
-  if (host.GetIniWindPos(kEditorPosSection, kEditorPosKey, pos) && pos.top >= 0 &&
-      pos.left >= 0) {
+  if (host.GetIniWindPos(kEditorPosSection, kEditorPosKey, pos) && pos.top >= 0 && pos.left >= 0) {
     editor.MoveTo(pos.left, pos.top);
   }
 }

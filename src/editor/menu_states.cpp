@@ -19,7 +19,8 @@ int UpdateMenuStates(DialogPort& editor) {
 }
 
 void ApplyUlvoMenuOption(DialogPort& editor, HostPort& host) {
-  const std::string option = host.GetIniString(kOptionSection, "ULVOControl", "0", kOptionBufferSize);
+  const std::string option =
+      host.GetIniString(kOptionSection, "ULVOControl", "0", kOptionBufferSize);
   if (ReadWholeNumber(option) == 0) editor.RemoveMenuBarEntry(MENU_POS_ULVO);
   editor.RedrawMenuBar();
 }

@@ -8,7 +8,6 @@ extern "C" {
 INT_PTR CALLBACK AcqULVOConfigWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AcqULVOControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 int WINAPI AcqGCInlet(HWND owner);
-INT_PTR CALLBACK AcqGCInletEditorWndProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam);
+INT_PTR CALLBACK AcqGCInletEditorWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AcqGCInletEventWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 }

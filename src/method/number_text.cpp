@@ -62,8 +62,8 @@ double ReadDecimalNumber(std::string_view text) {
     if (expEnd > j) end = expEnd;
   }
   double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(text.data() + begin, text.data() + end, value,
-                                         std::chars_format::general);
+  const auto [ptr, ec] =
+      std::from_chars(text.data() + begin, text.data() + end, value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
     // from_chars leaves the value alone on overflow and underflow alike. Only an
     // exponent can take a field's few digits out of range, so its sign says which.

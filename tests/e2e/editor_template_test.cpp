@@ -57,9 +57,21 @@ const TemplateControl kControls[] = {
     {138, kEdit, "", {299, 172, 19, 13}},
     {135, kStatic, "Zo&ne 3", {259, 188, 31, 11}},
     {137, kEdit, "", {299, 188, 19, 13}},
-    {131, kGroup, "Zone Temperatures (\xB0" "C)", {245, 140, 90, 65}},
-    {139, kStatic, "(\xB0" "C/Min)", {110, 30, 32, 8}},
-    {140, kStatic, "(\xB0" "C)", {75, 30, 27, 8}},
+    {131,
+     kGroup,
+     "Zone Temperatures (\xB0"
+     "C)",
+     {245, 140, 90, 65}},
+    {139,
+     kStatic,
+     "(\xB0"
+     "C/Min)",
+     {110, 30, 32, 8}},
+    {140,
+     kStatic,
+     "(\xB0"
+     "C)",
+     {75, 30, 27, 8}},
     {141, kStatic, "(Mins)", {40, 30, 28, 8}},
     {151, kBitmap, "", {5, 145, 15, 13}},
     {103, kOwnerDrawn, "", {320, 40, 12, 13}},
@@ -100,8 +112,7 @@ void ExpectKind(HWND control, Kind kind) {
     case kEdit:
       EXPECT_EQ(ClassOf(control), "Edit");
       // The dialog manager turns an edit's WS_BORDER into a sunken client edge.
-      EXPECT_TRUE((style & WS_BORDER) ||
-                  (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
+      EXPECT_TRUE((style & WS_BORDER) || (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
       EXPECT_TRUE(style & WS_TABSTOP);
       EXPECT_EQ(style & (ES_CENTER | ES_RIGHT), 0);
       break;
@@ -234,8 +245,8 @@ void ExpectPopup(HMENU bar, int position, const char* title, std::vector<MenuIte
   }
 }
 
-const std::vector<MenuItem> kFileItems = {{200, "&New"}, {201, "&Open..."}, {202, "&Save"},
-                                          {203, "Save &As..."}, {0, ""}, {204, "E&xit"}};
+const std::vector<MenuItem> kFileItems = {{200, "&New"},        {201, "&Open..."}, {202, "&Save"},
+                                          {203, "Save &As..."}, {0, ""},           {204, "E&xit"}};
 
 TEST_F(EditorTemplateTest, MenuHasFileValvesUlvoAndHelpWhenUlvoControlIsOn) {
   home.WriteIni("TOVREX", "ULVOControl", "1");
@@ -246,9 +257,9 @@ TEST_F(EditorTemplateTest, MenuHasFileValvesUlvoAndHelpWhenUlvoControlIsOn) {
   ASSERT_EQ(GetMenuItemCount(bar), 4);
   ExpectPopup(bar, 0, "&File", kFileItems);
   ExpectPopup(bar, 1, "&Valves", {{205, "&Valve Timetable..."}});
-  ExpectPopup(bar, 2, "&ULVO",
-              {{209, "&Left Channel..."}, {208, "&Right Channel..."}, {0, ""},
-               {210, "&Configuration..."}});
+  ExpectPopup(
+      bar, 2, "&ULVO",
+      {{209, "&Left Channel..."}, {208, "&Right Channel..."}, {0, ""}, {210, "&Configuration..."}});
   ExpectPopup(bar, 3, "&Help", {{206, "&TOVREX..."}});
   // Both channels of the default method are manual: their items are greyed; Save too,
   // as nothing has changed yet. The rest stay available.

@@ -43,7 +43,7 @@ TEST_F(EditorWindowTest, StoredPositionIsUsedOnlyWhenBothCornerValuesAreNotNegat
     bool moved;
   };
   const Case cases[] = {
-      {false, 0, 0, false}, {true, 10, 20, true}, {true, 0, 0, true},
+      {false, 0, 0, false},  {true, 10, 20, true},  {true, 0, 0, true},
       {true, -5, 20, false}, {true, 10, -1, false},
   };
   for (const Case& c : cases) {

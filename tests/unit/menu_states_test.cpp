@@ -51,8 +51,8 @@ TEST_F(MenuStatesTest, UlvoMenuIsRemovedUnlessTheOptionIsANonzeroNumber) {
     bool removed;
   };
   const Case cases[] = {
-      {nullptr, true}, {"0", true}, {"", true},  {"yes", true}, {" 0x1", true},
-      {"1", false},    {"-3", false}, {" 2abc", false},
+      {nullptr, true}, {"0", true},  {"", true},    {"yes", true},
+      {" 0x1", true},  {"1", false}, {"-3", false}, {" 2abc", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value ? c.value : "(missing)");
@@ -74,8 +74,9 @@ TEST_F(MenuStatesTest, MinimumOvenTemperatureIsReadAtSinglePrecision) {
     float expected;
   };
   const Case cases[] = {
-      {nullptr, 0.0f}, {"12.3", 12.3f}, {"warm", 0.0f}, {"-40", -40.0f},
-      {"1e39", 3.40282347e38f},  // beyond single precision: saturated, not undefined
+      {nullptr, 0.0f},         {"12.3", 12.3f},          {"warm", 0.0f},
+      {"-40", -40.0f},         {"1e39", 3.40282347e38f},  // beyond single precision: saturated, not
+                                                          // undefined
       {"450.25junk", 450.25f},
   };
   for (const Case& c : cases) {

@@ -30,12 +30,12 @@ TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisable
     const char* text;
   };
   const Field fields[] = {
-      {IDC_ZONE1_TEMP, "150"}, {IDC_ZONE2_TEMP, "0"},     {IDC_ZONE3_TEMP, "0"},
-      {IDC_STANDBY_TIME, "0.00"}, {IDC_TIME5, "0.00"},   {IDC_ROW1_TIME, "2.00"},
-      {IDC_ROW1_TEMP, "100"},  {IDC_ROW2_TIME, "2.00"},  {IDC_ROW2_TEMP, "150"},
-      {IDC_ROW3_TEMP, "200"},  {IDC_ROW4_TEMP, "250"},   {IDC_ROW4_TIME, "10.00"},
+      {IDC_ZONE1_TEMP, "150"},    {IDC_ZONE2_TEMP, "0"},   {IDC_ZONE3_TEMP, "0"},
+      {IDC_STANDBY_TIME, "0.00"}, {IDC_TIME5, "0.00"},     {IDC_ROW1_TIME, "2.00"},
+      {IDC_ROW1_TEMP, "100"},     {IDC_ROW2_TIME, "2.00"}, {IDC_ROW2_TEMP, "150"},
+      {IDC_ROW3_TEMP, "200"},     {IDC_ROW4_TEMP, "250"},  {IDC_ROW4_TIME, "10.00"},
       {IDC_ROW1_RATE, "6.2"},  // 50 degrees over the 8 minutes from 2 to 10
-      {IDC_ROW2_RATE, "25.0"}, {IDC_ROW3_RATE, "25.0"},
+      {IDC_ROW2_RATE, "25.0"},    {IDC_ROW3_RATE, "25.0"},
   };
   for (const Field& f : fields) {
     SCOPED_TRACE(f.id);
@@ -53,8 +53,8 @@ TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisable
     SCOPED_TRACE(id);
     EXPECT_TRUE(editor.enabled[id]);
   }
-  for (int id : {IDC_ROW2_RATE, IDC_ROW3_TIME, IDC_ROW3_TEMP, IDC_ROW3_RATE, IDC_ROW4_TIME,
-                 IDC_ROW4_TEMP}) {
+  for (int id :
+       {IDC_ROW2_RATE, IDC_ROW3_TIME, IDC_ROW3_TEMP, IDC_ROW3_RATE, IDC_ROW4_TIME, IDC_ROW4_TEMP}) {
     SCOPED_TRACE(id);
     EXPECT_FALSE(editor.enabled[id]);
   }
@@ -67,9 +67,9 @@ TEST_F(OvenFormTest, RatesAreMagnitudesAndAZeroIntervalIsInfinity) {
     const char* rate;
   };
   const Case cases[] = {
-      {150, 2, 7, 100, "10.0"},     // cooling shows positive
-      {100, 2, 2, 300, "Infinity"}, // the ramp takes no time
-      {100, 2, 1, 110, "10.0"},     // a start before the hold ends: still positive
+      {150, 2, 7, 100, "10.0"},      // cooling shows positive
+      {100, 2, 2, 300, "Infinity"},  // the ramp takes no time
+      {100, 2, 1, 110, "10.0"},      // a start before the hold ends: still positive
       {100, 0, 3, 100, "0.0"},
   };
   for (const Case& c : cases) {

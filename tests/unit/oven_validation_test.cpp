@@ -66,7 +66,7 @@ TEST_F(OvenValidationTest, TemperatureBoundsAreInclusiveFromTheMinimumTo450) {
     const char* text;
     bool ok;
   };
-  const Case cases[] = {{"30", true}, {"450", true}, {"451", false}, {"29", false},
+  const Case cases[] = {{"30", true},    {"450", true},  {"451", false}, {"29", false},
                         {"100.7", true}, {"abc", false}, {"450.9", true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -156,7 +156,7 @@ TEST_F(OvenValidationTest, ARampRowFailureStoresNoRow) {
 TEST_F(OvenValidationTest, TypedRatesBecomeStartsWhateverTheStartsWere) {
   UseRows(4);
   SetRow(1, "100", "2", "10");
-  SetRow(2, "50", "3", "4");    // cooling: 50 degrees at 10 per minute
+  SetRow(2, "50", "3", "4");  // cooling: 50 degrees at 10 per minute
   SetRow(3, "250", "1", "2.5");
   SetRow(4, "240", "10", "");
   // Starts as a drag might have left them.

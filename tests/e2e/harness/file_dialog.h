@@ -17,7 +17,6 @@ HWND FileNameField(HWND dialog);
 
 // Queues an answer for the next file dialog: `typed` into its file-name field, then OK.
 // When `initial` is given it receives what the field held as the dialog opened.
-void AnswerFileDialog(DialogAnswerer& answerer, std::string typed,
-                      std::string* initial = nullptr);
+void AnswerFileDialog(DialogAnswerer& answerer, std::string typed, std::string* initial = nullptr);
 
 }  // namespace e2e

@@ -8,7 +8,7 @@ namespace e2e {
 
 class HostHome {
  public:
-  HostHome();  // creates a new empty folder and points GCHOST_HOME at it
+  HostHome();   // creates a new empty folder and points GCHOST_HOME at it
   ~HostHome();  // removes the folder and everything in it
   HostHome(const HostHome&) = delete;
   HostHome& operator=(const HostHome&) = delete;
