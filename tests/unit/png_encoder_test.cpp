@@ -186,9 +186,10 @@ TEST(EncodePngRgb, DecodesToTheSamePixelsWithImageMagick) {
     const Bytes rgb = TestImage(c.width, c.height);
     const auto png = folder / "image.png";
     const auto raw = folder / "image.rgb";
-    ASSERT_TRUE(gchost::WriteBinaryFile(png.string(), gchost::EncodePngRgb(c.width, c.height, rgb)));
-    const std::string command = "convert '" + png.string() + "' -depth 8 'rgb:" + raw.string() +
-                                "' 2>&1";
+    ASSERT_TRUE(
+        gchost::WriteBinaryFile(png.string(), gchost::EncodePngRgb(c.width, c.height, rgb)));
+    const std::string command =
+        "convert '" + png.string() + "' -depth 8 'rgb:" + raw.string() + "' 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     EXPECT_EQ(ReadFile(raw), rgb);
   }

@@ -1,0 +1,53 @@
+// Command-line parsing and path helpers of the demo host.
+#include "gchost/core/host_options.h"
+
+#include <algorithm>
+
+namespace gchost {
+
+HostOptions ParseHostOptions(std::span<const std::string> args) {
+  HostOptions options;
+  options.unattended = std::find(args.begin(), args.end(), "--screenshot") != args.end();
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--open-editor") {
+      options.openEditor = true;
+    } else if (arg == "--help" || arg == "-h" || arg == "/?") {
+      options.showHelp = true;
+    } else if (arg == "--screenshot") {
+      // A following option is a forgotten file name, not a file called "--open-editor".
+      if (i + 1 >= args.size() || args[i + 1].empty() || args[i + 1].starts_with("--")) {
+        options.error = "--screenshot needs the name of a PNG file";
+        return options;
+      }
+      options.screenshotPath = args[++i];
+      options.openEditor = true;
+    } else {
+      options.error = "unknown argument: " + arg;
+      return options;
+    }
+  }
+  return options;
+}
+
+std::string FolderOf(std::string_view path) {
+  const size_t separator = path.find_last_of("\\/");
+  if (separator == std::string_view::npos) return ".";
+  // Keep the separator of a root ("C:\", "\") so that it still names the root.
+  const bool root = separator == 0 || (separator == 2 && path[1] == ':');
+  return std::string(path.substr(0, root ? separator + 1 : separator));
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
+  path += name;
+  return path;
+}
+
+std::string HostHomeFolder(const char* environmentValue, std::string_view exeFolder) {
+  if (environmentValue && *environmentValue) return environmentValue;
+  return std::string(exeFolder);
+}
+
+}  // namespace gchost

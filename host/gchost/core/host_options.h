@@ -1,0 +1,48 @@
+// The demo host's command line, the folder it keeps host.ini in, and its exit codes.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace gchost {
+
+// Exit codes of gchost.exe; scripts and tests tell failures apart by them.
+enum HostExit : int {
+  kExitOk = 0,
+  kExitFailed = 1,         // the window, the editor or the screenshot could not be made
+  kExitUsage = 2,          // the command line was not understood
+  kExitPluginMissing = 3,  // tovrex.dll could not be loaded
+  kExitEntryMissing = 4,   // tovrex.dll has no export with ordinal 3
+  kExitHomeUnusable = 5,   // the home folder or its host.ini could not be created
+};
+
+inline constexpr std::string_view kUsage =
+    "usage: gchost [--open-editor] [--screenshot FILE.png]\n"
+    "  --open-editor        open the inlet editor at start\n"
+    "  --screenshot FILE    open the editor, save its window as a PNG file and exit\n";
+
+struct HostOptions {
+  bool openEditor = false;
+  bool showHelp = false;
+  std::string screenshotPath;  // empty: no screenshot
+  // Nobody watches the run (a screenshot was asked for): failures go to stderr only,
+  // never to a message box that would wait for a click. Set even when parsing failed.
+  bool unattended = false;
+  std::string error;  // why the command line was refused; empty when it was accepted
+};
+
+// Parses the arguments after the program name. A screenshot implies opening the editor.
+HostOptions ParseHostOptions(std::span<const std::string> args);
+
+// The folder of a file path (up to its last backslash or slash); "." when it has none.
+std::string FolderOf(std::string_view path);
+
+// folder + "\" + name, with no second separator when the folder already ends in one.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// The host's home: the value of GCHOST_HOME when it is set and not empty, otherwise the
+// folder of the executable. `environmentValue` is null when the variable is not set.
+std::string HostHomeFolder(const char* environmentValue, std::string_view exeFolder);
+
+}  // namespace gchost
