@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "entry/module.h"
+#include "audit.h"
 #include "hostutil.h"
+#include "recdb.h"
 #include "win32/win32_dialog.h"
 
 namespace {
@@ -75,4 +77,18 @@ int Win32Host::GenGetNormalFile(WindowRef owner, FileRequest& request) {
 
 int Win32Host::GenSetNormalFile(WindowRef owner, FileRequest& request) {
   return ::GenSetNormalFile(moduleInstance, ToHwnd(owner), &request);
+}
+
+int Win32Host::DB3Open(int database, int reserved, int mode) {
+  return ::DB3Open(database, reserved, mode);
+}
+
+int Win32Host::DB3HandleRecord(int database, int record, void* buffer, int operation, int flag) {
+  return ::DB3HandleRecord(database, record, buffer, operation, flag);
+}
+
+int Win32Host::DB3Close(int database) { return ::DB3Close(database); }
+
+int Win32Host::LogEvent(int a, int b, int c, std::string_view text, int d) {
+  return ::LogEvent(a, b, c, std::string(text).c_str(), d);
 }

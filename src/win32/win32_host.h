@@ -19,4 +19,8 @@ class Win32Host final : public HostPort {
   void SetGlobalFile(const GlobalFileEntry& entry) override;
   int GenGetNormalFile(WindowRef owner, FileRequest& request) override;
   int GenSetNormalFile(WindowRef owner, FileRequest& request) override;
+  int DB3Open(int database, int reserved, int mode) override;
+  int DB3HandleRecord(int database, int record, void* buffer, int operation, int flag) override;
+  int DB3Close(int database) override;
+  int LogEvent(int a, int b, int c, std::string_view text, int d) override;
 };

@@ -76,9 +76,9 @@ TEST(RecdbFormat, DamagedOrForeignFilesAreRefused) {
   auto swapped = good;
   std::swap_ranges(swapped.begin() + 28, swapped.begin() + 28 + kSize + 4,
                    swapped.begin() + 28 + kSize + 4);
-  const std::vector<uint8_t> text = {'[', 'S', 'y', 's', 't', 'e', 'm', 'L', 'i', 's', 't', ']',
-                                     '\r', '\n', 'G', 'C', '_', 'D', 'B', '=', 'x', '\r', '\n',
-                                     'a', 'b', 'c', 'd', 'e', 'f', 'g'};
+  const std::vector<uint8_t> text = {'[', 'S',  'y',  's',  't', 'e', 'm', 'L', 'i', 's',
+                                     't', ']',  '\r', '\n', 'G', 'C', '_', 'D', 'B', '=',
+                                     'x', '\r', '\n', 'a',  'b', 'c', 'd', 'e', 'f', 'g'};
   const Case cases[] = {
       {"empty", {}, kNotADatabase},
       {"header cut short", std::vector<uint8_t>(good.begin(), good.begin() + 27), kNotADatabase},
@@ -262,6 +262,7 @@ TEST_F(RecdbTest, InterruptedStoresLeaveTheOldFileWhole) {
         EXPECT_EQ(fs.files.count(kPath + ".new"), 0u);
         break;
       case kCrashBeforeReplace:
+        fs.crashBeforeReplace = true;
         EXPECT_THROW(session.Close(kMethodDatabase), SimulatedCrash);
         EXPECT_EQ(fs.files.count(kPath + ".new"), 1u);  // the crash left it behind
         break;

@@ -93,8 +93,8 @@ int FakeHost::DB3Open(int database, int reserved, int mode) {
 }
 
 int FakeHost::DB3HandleRecord(int database, int record, void* buffer, int operation, int flag) {
-  log.push_back("DB3HandleRecord " + std::to_string(database) + " " + std::to_string(record) +
-                " " + std::to_string(operation) + " " + std::to_string(flag));
+  log.push_back("DB3HandleRecord " + std::to_string(database) + " " + std::to_string(record) + " " +
+                std::to_string(operation) + " " + std::to_string(flag));
   const auto* bytes = static_cast<const uint8_t*>(buffer);
   if (operation == 3) {
     dbRecord.assign(bytes, bytes + kMethodRecordSize);
@@ -116,4 +116,3 @@ int FakeHost::LogEvent(int a, int b, int c, std::string_view text, int d) {
   auditTexts.emplace_back(text);
   return 0;
 }
-

@@ -1,7 +1,7 @@
 #include "fakes/memory_file_system.h"
 
-recdb::ReadStatus MemoryFileSystem::ReadFile(const std::string& path, std::size_t maxBytes,
-                                             std::vector<uint8_t>& content) {
+recdb::ReadStatus MemoryFileSystem::ReadAll(const std::string& path, std::size_t maxBytes,
+                                            std::vector<uint8_t>& content) {
   if (readError) {
     readError = false;
     return recdb::ReadStatus::kError;
@@ -13,8 +13,7 @@ recdb::ReadStatus MemoryFileSystem::ReadFile(const std::string& path, std::size_
   return recdb::ReadStatus::kOk;
 }
 
-bool MemoryFileSystem::WriteFileDurably(const std::string& path,
-                                        std::span<const uint8_t> content) {
+bool MemoryFileSystem::WriteDurably(const std::string& path, std::span<const uint8_t> content) {
   log.push_back("write " + path);
   if (diskFullOnWrite) {
     diskFullOnWrite = false;
@@ -25,7 +24,7 @@ bool MemoryFileSystem::WriteFileDurably(const std::string& path,
   return true;
 }
 
-bool MemoryFileSystem::ReplaceFile(const std::string& from, const std::string& to) {
+bool MemoryFileSystem::ReplaceWith(const std::string& from, const std::string& to) {
   log.push_back("replace " + from + " " + to);
   if (crashBeforeReplace) {
     crashBeforeReplace = false;
@@ -40,7 +39,7 @@ bool MemoryFileSystem::ReplaceFile(const std::string& from, const std::string& t
   return true;
 }
 
-void MemoryFileSystem::RemoveFile(const std::string& path) {
+void MemoryFileSystem::Remove(const std::string& path) {
   log.push_back("remove " + path);
   files.erase(path);
 }

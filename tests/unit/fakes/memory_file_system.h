@@ -21,9 +21,9 @@ class MemoryFileSystem : public recdb::FileSystem {
   bool replaceFails = false;
   bool crashBeforeReplace = false;  // throws SimulatedCrash instead of replacing
 
-  recdb::ReadStatus ReadFile(const std::string& path, std::size_t maxBytes,
-                             std::vector<uint8_t>& content) override;
-  bool WriteFileDurably(const std::string& path, std::span<const uint8_t> content) override;
-  bool ReplaceFile(const std::string& from, const std::string& to) override;
-  void RemoveFile(const std::string& path) override;
+  recdb::ReadStatus ReadAll(const std::string& path, std::size_t maxBytes,
+                            std::vector<uint8_t>& content) override;
+  bool WriteDurably(const std::string& path, std::span<const uint8_t> content) override;
+  bool ReplaceWith(const std::string& from, const std::string& to) override;
+  void Remove(const std::string& path) override;
 };

@@ -1,0 +1,24 @@
+// The host's audit library: one call, one entry in the host's audit trail.
+//
+// LogEvent appends an entry to audit.log in the folder that the environment variable
+// GCHOST_HOME names (default: the folder of the running program) and flushes it to the
+// disk before it returns. The entry holds the UTC time, the Windows user and computer
+// names, the four numbers and the text (a null text is taken as empty), and a SHA-256
+// hash that chains it to the entry before, so that an edited or removed entry is found
+// by auditverify.exe. Format: audit/core/audit_entry.h. Concurrent callers, in this or
+// other processes, take turns on the file.
+//
+// Returns 0 when the entry is on the disk; 1 when the trail's place is unknown, 2 when
+// the file could not be opened within a few seconds, 3 when it could not be read or
+// written, 4 when the hash could not be computed, 5 when the library ran out of memory.
+#pragma once
+
+#include <windows.h>
+
+#ifdef AUDIT_BUILD
+#define AUDIT_API extern "C" __declspec(dllexport)
+#else
+#define AUDIT_API extern "C" __declspec(dllimport)
+#endif
+
+AUDIT_API int WINAPI LogEvent(int a, int b, int c, const char* text, int d);

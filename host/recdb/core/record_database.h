@@ -1,0 +1,55 @@
+// The record-database library's behaviour behind its three exported calls: sessions
+// opened on a file, records fetched and stored in memory, and the file replaced as a
+// whole when an update session closes.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "recdb/core/database_file.h"
+#include "recdb/core/file_system.h"
+#include "recdb/recdb_codes.h"
+
+namespace recdb {
+
+// The record size of a database number, when the library knows its layout.
+std::optional<uint32_t> RecordSizeOf(int32_t database);
+
+class RecordDatabase {
+ public:
+  explicit RecordDatabase(FileSystem& files) : files_(files) {}
+  RecordDatabase(const RecordDatabase&) = delete;
+  RecordDatabase& operator=(const RecordDatabase&) = delete;
+
+  // Opens database `database` on the file `path` in `mode` (see Mode). Opening a
+  // database that already has a session ends that session first, without writing it.
+  Result Open(int32_t database, const std::string& path, int32_t mode);
+
+  // Fetches record `number` into `buffer`, or stores `buffer` as record `number`; the
+  // buffer holds the database's record size. A store replaces an existing record, or
+  // with `flag` 1 appends the record that follows the last one.
+  Result HandleRecord(int32_t database, int32_t number, void* buffer, int32_t operation,
+                      int32_t flag);
+
+  // Ends the session. An update session that stored a record writes the whole file
+  // first; kOk means it is on the disk. The session ends whatever the result.
+  Result Close(int32_t database);
+
+ private:
+  struct Session {
+    int32_t mode = kModeRead;
+    std::string path;
+    DatabaseImage image;
+    bool changed = false;
+  };
+
+  // Reads and checks the whole file. A missing file is kFileNotFound.
+  Result Load(int32_t database, const std::string& path, DatabaseImage& image);
+
+  FileSystem& files_;
+  std::map<int32_t, Session> sessions_;
+};
+
+}  // namespace recdb

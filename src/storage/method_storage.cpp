@@ -1,0 +1,111 @@
+// The four storage operations as sequences of host calls.
+#include "storage/method_storage.h"
+
+#include <cstdio>
+#include <string>
+
+#include "method/inlet_method.h"
+#include "storage/file_blocks.h"
+#include "storage/method_record.h"
+
+namespace {
+
+constexpr const char* kCaption = "TOVREX";
+constexpr const char* kSaveQuestion = "Dialog has Changed. Save changes ?";
+constexpr const char* kSaveTitle = "Save File As";
+constexpr const char* kOpenTitle = "Open";
+constexpr const char* kDatabaseName = "GC DataBase";
+constexpr const char* kOtherInstrument =
+    "The data base currently selected will \nonly work with a %s autosampler\n\n"
+    "Default Parameters will be used";
+
+// Record-database modes and operations, as the host's library numbers them.
+constexpr int kOpenForReading = 0;
+constexpr int kOpenForUpdate = 2;
+constexpr int kOpenToCheck = 4;
+constexpr int kFetch = 1, kFetchFlag = 0;
+constexpr int kStore = 3, kStoreFlag = 1;
+
+// Audit event numbers of a method save.
+constexpr int kAuditSource = 1, kAuditKind = 3, kAuditDetail = 0, kAuditExtra = 0;
+
+GlobalFileEntry CurrentDatabaseEntry(HostPort& host) {
+  GlobalFileEntry entry{};
+  ClearFileEntry(entry);
+  host.GetGlobalFile(entry);
+  return entry;
+}
+
+std::string OtherInstrumentMessage(const std::string& storedName) {
+  // The stored name is at most 11 characters, so the text always fits.
+  char text[256];
+  std::snprintf(text, sizeof text, kOtherInstrument, storedName.c_str());
+  return text;
+}
+
+}  // namespace
+
+int SaveMethod(DialogPort& owner, HostPort& host, int askName, int prompt) {
+  if (!editorValues.methodModified && !askName) return 1;
+  if (prompt) {
+    switch (owner.Ask(kSaveQuestion, kCaption, AskKind::kYesNoCancel)) {
+      case Answer::kNo: return 1;
+      case Answer::kYes: break;
+      default: return 0;
+    }
+  }
+  GlobalFileEntry entry = CurrentDatabaseEntry(host);
+  if (askName || editorValues.methodUntitled == 1) {
+    FileRequest request = MakeFileRequest(kSaveTitle, entry);
+    if ((host.GenSetNormalFile(owner.Self(), request) & 0xFFFF) == 0) return 0;
+    TakeChosenFile(request, entry);
+  }
+  // The audit entry and the registry switch stand whatever the write's outcome.
+  host.LogEvent(kAuditSource, kAuditKind, kAuditDetail, SaveAuditText(FullPath(entry)),
+                kAuditExtra);
+  host.SetGlobalFile(entry);
+  host.DB3Open(kMethodDbNumber, 0, kOpenToCheck);
+  return WriteMethodRecord(host) == 1 ? 1 : 0;
+}
+
+int WriteMethodRecord(HostPort& host) {
+  if (host.DB3Open(kMethodDbNumber, 0, kOpenForUpdate) != 0) return 0;
+  MethodDbRecord record;
+  EncodeMethodRecord(inletMethod, record);
+  host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(), kStore,
+                       kStoreFlag);
+  return host.DB3Close(kMethodDbNumber) == 0 ? 1 : 0;
+}
+
+int OpenMethod(DialogPort& owner, HostPort& host, int askFile) {
+  GlobalFileEntry entry = CurrentDatabaseEntry(host);
+  if (askFile) {
+    FileRequest request = MakeFileRequest(kOpenTitle, entry);
+    if ((host.GenGetNormalFile(owner.Self(), request) & 0xFFFF) != 1) return 0;
+    TakeChosenFile(request, entry);
+  }
+  host.SetGlobalFile(entry);
+  if (host.DB3Open(kMethodDbNumber, 0, kOpenToCheck) != 0) {
+    host.ReportDatabaseNotOpened(kDatabaseName);
+    return 0;
+  }
+  return ReadMethodRecord(owner, host) == 1 ? 1 : 0;
+}
+
+int ReadMethodRecord(DialogPort& owner, HostPort& host) {
+  if (host.DB3Open(kMethodDbNumber, 0, kOpenForReading) != 0) return 0;
+  MethodDbRecord record{};
+  if (host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(), kFetch,
+                           kFetchFlag) != 0) {
+    host.DB3Close(kMethodDbNumber);
+    return 0;
+  }
+  if (host.DB3Close(kMethodDbNumber) != 0) return 0;
+  const std::string storedName = StoredInstrumentName(record);
+  if (storedName != kInstrumentName) {
+    owner.Ask(OtherInstrumentMessage(storedName), kCaption, AskKind::kOkInformation);
+    return 0;
+  }
+  DecodeMethodRecord(record, inletMethod);
+  return 1;
+}
