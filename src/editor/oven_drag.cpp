@@ -57,8 +57,8 @@ FrameBox GraphFrameBox(GraphWindow& window, int frameId) {
 int IsInGraphFrame(GraphWindow& window, uint32_t position, int frameId) {
   const FrameBox box = GraphFrameBox(window, frameId);
   const MousePoint p = UnpackMousePosition(position);
-  const bool inside = box.originX <= p.x && p.x <= box.originX + box.width &&
-                      box.originY <= p.y && p.y <= box.originY + box.height;
+  const bool inside = box.originX <= p.x && p.x <= box.originX + box.width && box.originY <= p.y &&
+                      p.y <= box.originY + box.height;
   return inside ? 1 : 0;
 }
 
@@ -178,7 +178,7 @@ int OnGraphMouseMove(DialogPort& editor, GraphWindow& window, uint32_t position,
     editorValues.methodModified = 1;
     UpdateMenuStates(editor);
   }
-  editor.Invalidate();
+  window.Invalidate();
   return 1;
 }
 

@@ -56,7 +56,7 @@ int DragHoldEnd();
 // The three mouse messages of the editor window.
 // Move: takes the capture when the pointer reaches the frame and drops it (ending any
 // drag) when it leaves; while dragging, applies the move, marks the method modified and
-// invalidates the window.
+// invalidates the window, whose paint then redraws the ramp.
 int OnGraphMouseMove(DialogPort& editor, GraphWindow& window, uint32_t position, int frameId);
 // Left button down: on a handle of the frame, starts dragging it.
 int OnGraphButtonDown(GraphWindow& window, uint32_t position, int frameId);

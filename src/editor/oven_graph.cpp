@@ -18,10 +18,11 @@ int32_t SaturatePixel(double pixel) {
   return static_cast<int32_t>(std::clamp(pixel, double{-kPixelLimit}, double{kPixelLimit}));
 }
 
-// Step 1 of every paint but a drag's: the legend picture below the oven group.
+// Step 1 of every paint but a drag's: the legend picture below the oven group. It is
+// anchored at control 151's corner and covers the empty area beyond that small control.
 void PaintLegend(GraphWindow& window) {
   PaintSession paint(window);
-  std::unique_ptr<Canvas> legend = window.ControlCanvas(IDC_LEGEND);
+  std::unique_ptr<Canvas> legend = window.AnchoredCanvas(IDC_LEGEND);
   if (!legend || !legend->DrawBitmap(GraphBitmap::kLegend, kLegendWidth, kLegendHeight, 1, 1)) {
     window.Beep();
   }
@@ -120,7 +121,10 @@ int PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
 
   PaintSession paint(window);
   std::unique_ptr<Canvas> frame = window.ControlCanvas(frameId);
-  if (!frame) return 1;
+  if (!frame) {  // no such control: nothing to draw into
+    editorValues.ovenEditChanged = 0;
+    return 1;
+  }
   if (editorValues.ovenAxesChanged && !dragging) {
     frame->FillRect({0, 0, ClampPixel(width), ClampPixel(height)}, frame->WindowColour());
     editorValues.ovenAxesChanged = 0;

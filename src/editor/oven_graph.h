@@ -17,14 +17,16 @@ struct OvenGraphState {
   int32_t ovenDragHoldEnd;    // 1: the end of its plateau, 0: the end of its ramp
   double ovenDragTemp;        // the values under the pointer at the last move
   double ovenDragTime;
-  PixelRect ovenPlotRect;     // the plot area and the handles' overhang; the mouse's scale
+  PixelRect ovenPlotRect;  // the plot area and the handles' overhang; the mouse's scale
 };
 
 // Zero when the library loads, like the method.
 extern OvenGraphState ovenGraph;
 
 inline constexpr const char* kTimeAxisLabel = "Mins";
-inline constexpr const char* kTempAxisLabel = "    \xB0" "C";  // code page 1252 degree sign
+inline constexpr const char* kTempAxisLabel =
+    "    \xB0"
+    "C";  // code page 1252 degree sign
 inline constexpr Colour kRampColour = MakeColour(0, 0, 255);
 inline constexpr Colour kHandleOutline = MakeColour(0, 0, 0);
 inline constexpr Colour kHandleFill = MakeColour(255, 0, 0);

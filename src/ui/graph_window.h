@@ -9,8 +9,8 @@
 
 // The system metrics the frame-origin rule of the mouse handlers is stated in.
 struct WindowMetrics {
-  int32_t borderWidth;    // a thin border, horizontally
-  int32_t borderHeight;   // a thin border, vertically
+  int32_t borderWidth;   // a thin border, horizontally
+  int32_t borderHeight;  // a thin border, vertically
   int32_t captionHeight;
   int32_t menuHeight;
 };
@@ -26,12 +26,20 @@ class GraphWindow {
   virtual void EndPaint() = 0;
   // A canvas over control `id`'s device context, released when the canvas is destroyed.
   virtual std::unique_ptr<Canvas> ControlCanvas(int id) = 0;
+  // A canvas whose origin is control `id`'s top-left corner but which reaches over the
+  // whole window: a picture anchored at a small control and larger than it.
+  virtual std::unique_ptr<Canvas> AnchoredCanvas(int id) = 0;
 
-  virtual PixelRect WindowRect() = 0;             // the window's own, in screen pixels
+  virtual PixelRect WindowRect() = 0;               // the window's own, in screen pixels
   virtual PixelRect ControlWindowRect(int id) = 0;  // in screen pixels, edges included
   virtual PixelRect ControlClientRect(int id) = 0;  // left and top are 0
   virtual WindowMetrics Metrics() = 0;
   virtual void ResizeControl(int id, int width, int height) = 0;  // keeps place and Z order
+
+  // The window's whole client area is to be painted again, without erasing. Its child
+  // controls are left out: the graphs draw into them but change nothing of their own,
+  // and repainting thirty controls would cost a drag step many times its own paint.
+  virtual void Invalidate() = 0;
 
   virtual void CaptureMouse() = 0;
   virtual void ReleaseMouse() = 0;

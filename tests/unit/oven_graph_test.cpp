@@ -97,7 +97,7 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrder) {
   Paint();
   const std::vector<std::string> expected = {
       "BeginPaint",
-      "Canvas 151",
+      "AnchoredCanvas 151",
       "ReleaseCanvas 151",
       "EndPaint",
       "BeginPaint",
@@ -145,8 +145,8 @@ TEST_F(OvenGraphPaintTest, TheAxesGetTheFrameTheMarginsAndBothRanges) {
   Paint();
   const AxisPlacement& p = axes.placement;
   EXPECT_EQ((std::vector<int32_t>{p.clientLeft, p.clientTop, p.clientRight, p.clientBottom,
-                                  p.marginLeft, p.marginTop, p.marginRight, p.marginBottom,
-                                  p.boxed, p.ticksOutward, p.border}),
+                                  p.marginLeft, p.marginTop, p.marginRight, p.marginBottom, p.boxed,
+                                  p.ticksOutward, p.border}),
             (std::vector<int32_t>{0, 0, 255, 170, 40, 20, 10, 30, 0, 1, 13}));
   ASSERT_EQ(axes.ranges.size(), 2u);
   EXPECT_EQ(axes.ranges[0].low, 0.0f);
@@ -177,7 +177,8 @@ TEST_F(OvenGraphPaintTest, ADragRedrawsOnlyThePlotArea) {
   };
   EXPECT_EQ(window.log, expected);
   EXPECT_EQ(window.drawn.count(IDC_LEGEND), 0u);
-  EXPECT_EQ(editorValues.ovenAxesChanged, 1) << "the erase waits for the first paint after the drag";
+  EXPECT_EQ(editorValues.ovenAxesChanged, 1)
+      << "the erase waits for the first paint after the drag";
   EXPECT_EQ(editorValues.ovenEditChanged, 0);
   EXPECT_EQ(Frame().HandlePoints().size(), 3u);
 
@@ -234,7 +235,8 @@ TEST_F(OvenGraphPaintTest, TheDefaultRampHasThreeHandlesTheLastInTheTopRightCorn
     switch (op.kind) {
       case CanvasOp::kMove: std::snprintf(text, sizeof text, "move %d %d", op.x, op.y); break;
       case CanvasOp::kLine:
-        std::snprintf(text, sizeof text, "line %d %d%s", op.x, op.y, op.colour == kBlue ? "" : " ?");
+        std::snprintf(text, sizeof text, "line %d %d%s", op.x, op.y,
+                      op.colour == kBlue ? "" : " ?");
         break;
       case CanvasOp::kRectangle:
         std::snprintf(text, sizeof text, "handle %d %d %d %d%s", op.rect.left, op.rect.top,
@@ -350,8 +352,9 @@ TEST(OvenGraphButtons, AButtonIsSqueezedTo19PixelsAndGetsItsFace) {
   ASSERT_EQ(window.drawn[IDC_BUTTON_RIGHT].ops.size(), 1u);
   const CanvasOp& face = window.drawn[IDC_BUTTON_RIGHT].ops[0];
   EXPECT_EQ(face.bitmap, GraphBitmap::kRightArrowPressed);
-  EXPECT_EQ((std::vector<int32_t>{face.rect.left, face.rect.top, face.rect.right, face.rect.bottom}),
-            (std::vector<int32_t>{0, 0, 19, 19}));
+  EXPECT_EQ(
+      (std::vector<int32_t>{face.rect.left, face.rect.top, face.rect.right, face.rect.bottom}),
+      (std::vector<int32_t>{0, 0, 19, 19}));
   EXPECT_EQ(window.beeps, 0);
 
   window.bitmapsMissing = true;

@@ -1,0 +1,43 @@
+// Reading back what a window shows: its pixels (from the window's device context, as it
+// stands or after a full redraw), the oven graph's handles among them, the process's
+// live GDI objects, and a BMP file for keeping a picture.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> bgra;  // top-down rows
+
+  COLORREF At(int x, int y) const;  // as RGB(); black outside the picture
+  int Count(COLORREF colour) const;
+};
+
+// Repaints the window and all its children at once (erasing, with the frame).
+void RedrawNow(HWND window);
+
+// The client area of `window` as it stands: no repaint is asked for.
+Pixels CaptureClient(HWND window);
+// The whole window, caption and frame included, after RedrawNow.
+Pixels CaptureWindow(HWND window);
+
+// The points (x, y) of the ramp's handles in a capture: each handle is a black-edged
+// 4 x 4 square over x-1..x+2, y-2..y+1 whose 2 x 2 inside is pure red (but where the
+// next segment of the ramp crosses its right column). Sorted by x, then y.
+std::vector<POINT> FindHandles(const Pixels& pixels);
+
+// Live GDI objects of this process, from the shared handle table that Wine keeps in
+// the Windows layout (GetGuiResources is a stub there). -1 where it cannot be read.
+int LiveGdiObjects();
+
+// Writes a 24-bit BMP. Returns false when the file cannot be written.
+bool WriteBmp(const Pixels& pixels, const std::string& path);
+
+}  // namespace e2e
