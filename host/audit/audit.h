@@ -16,7 +16,7 @@
 #include <windows.h>
 
 #ifdef AUDIT_BUILD
-#define AUDIT_API extern "C" __declspec(dllexport)
+#define AUDIT_API extern "C"  // the .def file alone decides the exports
 #else
 #define AUDIT_API extern "C" __declspec(dllimport)
 #endif

@@ -32,7 +32,7 @@
 #include "recdb_codes.h"
 
 #ifdef RECDB_BUILD
-#define RECDB_API extern "C" __declspec(dllexport)
+#define RECDB_API extern "C"  // the .def file alone decides the exports
 #else
 #define RECDB_API extern "C" __declspec(dllimport)
 #endif
