@@ -89,11 +89,4 @@ TEST_F(MenuStatesTest, MinimumOvenTemperatureIsReadAtSinglePrecision) {
   }
 }
 
-TEST_F(MenuStatesTest, OptionsAreReadThroughA20CharacterBuffer) {
-  // Nineteen blanks fill the buffer, so the digit after them is never seen.
-  host.ini[{"TOVREX", "ULVOControl"}] = std::string(19, ' ') + "1";
-  ApplyUlvoMenuOption(editor, host);
-  EXPECT_EQ(editor.removedMenuPositions, std::vector<int>{2});
-}
-
 }  // namespace

@@ -125,7 +125,11 @@ TEST_F(OvenFormTest, CheckBoxesReadAsAPrefixOfRowsInUse) {
     editor.checked[IDC_ROW2_CHECK] = c.row2;
     editor.checked[IDC_ROW3_CHECK] = c.row3;
     editor.checked[IDC_ROW4_CHECK] = c.row4;
+    editor.checked[IDC_STANDBY_CHECK] = c.row4;  // the phase boxes are read as they are
+    editor.checked[IDC_TIME5_CHECK] = !c.row4;
     ReadStepChecks(editor);
+    EXPECT_EQ(inletMethod.standbyEnabled, c.row4 ? 1 : 0);
+    EXPECT_EQ(inletMethod.time5Enabled, c.row4 ? 0 : 1);
     EXPECT_EQ(editorValues.ovenStepsInUse, c.inUse);
     for (int k = 0; k < 4; ++k) EXPECT_EQ(inletMethod.ovenStep[k].enabled, c.enabled[k]);
     // Showing them again corrects the boxes the rule refused.
@@ -133,14 +137,6 @@ TEST_F(OvenFormTest, CheckBoxesReadAsAPrefixOfRowsInUse) {
     EXPECT_TRUE(editor.checked[IDC_ROW1_CHECK]);
     EXPECT_EQ(editor.checked[IDC_ROW3_CHECK], c.enabled[2] == 1);
   }
-}
-
-TEST_F(OvenFormTest, PhaseCheckBoxesAreReadIndependently) {
-  editor.checked[IDC_STANDBY_CHECK] = true;
-  editor.checked[IDC_TIME5_CHECK] = false;
-  ReadStepChecks(editor);
-  EXPECT_EQ(inletMethod.standbyEnabled, 1);
-  EXPECT_EQ(inletMethod.time5Enabled, 0);
 }
 
 TEST_F(OvenFormTest, AToggledRowStartsNoEarlierThanThePreviousHoldEnds) {
