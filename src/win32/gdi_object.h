@@ -4,43 +4,18 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "win32/owned_handle.h"
 
 // A GDI object (pen, brush, bitmap, font) deleted with DeleteObject.
 template <typename Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  ~GdiObject() { Reset(); }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
-
-  Handle Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void Reset() {
-    if (handle_) DeleteObject(handle_);
-    handle_ = nullptr;
-  }
-
- private:
-  Handle handle_ = nullptr;
-};
+using GdiObject = OwnedHandle<Handle, DeleteObject>;
 
 // Selects an object into a DC for one scope and puts the previous one back.
 class ScopedSelect {
  public:
   ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
   ~ScopedSelect() {
-    if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    if (Ok()) SelectObject(dc_, previous_);
   }
   ScopedSelect(const ScopedSelect&) = delete;
   ScopedSelect& operator=(const ScopedSelect&) = delete;
@@ -53,25 +28,24 @@ class ScopedSelect {
   HGDIOBJ previous_;
 };
 
-// A memory DC compatible with another, deleted with DeleteDC.
+// A memory DC compatible with another, deleted with DeleteDC. Check with operator bool.
 class MemoryDC {
  public:
   explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-  ~MemoryDC() {
-    if (dc_) DeleteDC(dc_);
-  }
-  MemoryDC(const MemoryDC&) = delete;
-  MemoryDC& operator=(const MemoryDC&) = delete;
-  HDC Get() const { return dc_; }
+  HDC Get() const { return dc_.Get(); }
+  explicit operator bool() const { return static_cast<bool>(dc_); }
 
  private:
-  HDC dc_;
+  OwnedHandle<HDC, DeleteDC> dc_;
 };
 
-// A window's DC from GetDC, released with ReleaseDC.
+// A window's DC, released with ReleaseDC: its client area from GetDC, or the whole
+// window, frame included, from GetWindowDC.
 class WindowDC {
  public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  enum Area { kClientArea, kWholeWindow };
+  explicit WindowDC(HWND window, Area area = kClientArea)
+      : window_(window), dc_(area == kWholeWindow ? GetWindowDC(window) : GetDC(window)) {}
   ~WindowDC() {
     if (dc_) ReleaseDC(window_, dc_);
   }

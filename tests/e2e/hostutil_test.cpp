@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/dialog_answerer.h"
+#include "harness/file_dialog.h"
 #include "harness/host_home.h"
 #include "hostutil/hostutil.h"
 
@@ -328,20 +329,6 @@ TEST(HostutilMessages, TheBoxIsOwnedByTheActiveWindow) {
 
 // ---------------------------------------------------------------- file dialogs
 
-// The file-name field: cmb13 in the explorer-style dialog (Wine's is a ComboBoxEx whose
-// window text is the edit's), edt1 in the old style. The dialog is not yet visible when
-// it activates, so the id alone decides.
-HWND FileNameField(HWND dialog) {
-  HWND field = GetDlgItem(dialog, 0x47C);
-  return field ? field : GetDlgItem(dialog, 0x480);
-}
-
-std::string FieldText(HWND field) {
-  char text[MAX_PATH] = "";
-  if (field) GetWindowTextA(field, text, sizeof text);
-  return text;
-}
-
 FileRequest RequestFor(const char* title, const std::string& directory, const char* name,
                        const char* extension) {
   FileRequest request;
@@ -355,29 +342,13 @@ FileRequest RequestFor(const char* title, const std::string& directory, const ch
 
 void MakeFile(const std::string& path) { std::ofstream(path) << "x"; }
 
-// Answers the next file dialog by typing `typed` into its file-name field and pressing
-// OK; records what the field held when the dialog opened.
-void AnswerFileDialog(e2e::DialogAnswerer& answerer, std::string typed, std::string* initial) {
-  answerer.Then([typed, initial](HWND dialog) {
-    HWND field = FileNameField(dialog);
-    EXPECT_NE(field, nullptr) << "no file-name field";
-    *initial = FieldText(field);
-    SetWindowTextA(field, typed.c_str());
-    e2e::DialogAnswerer::Click(dialog, IDOK);
-    // Should OK be refused (a box the test did not expect, which the answerer cancels),
-    // this ends the dialog instead of leaving it open for ever; after an accepted OK
-    // the dialog is gone and the click is dropped.
-    e2e::DialogAnswerer::Click(dialog, IDCANCEL);
-  });
-}
-
 TEST(HostutilFileDialogs, OpenReturnsTheChosenFileSplit) {
   e2e::HostHome home;
   MakeFile(home.File("chosen.db"));
   FileRequest request = RequestFor("Open", home.Path(), "methods", "db");
   e2e::DialogAnswerer answerer;
   std::string initial;
-  AnswerFileDialog(answerer, "chosen.db", &initial);  // relative to the initial folder
+  e2e::AnswerFileDialog(answerer, "chosen.db", &initial);  // relative to the initial folder
 
   EXPECT_EQ(GenGetNormalFile(GetModuleHandleA(nullptr), nullptr, &request), 1);
   ASSERT_EQ(answerer.Seen().size(), 1u);
@@ -398,7 +369,7 @@ TEST(HostutilFileDialogs, OpenInsistsOnAFileThatExists) {
   HWND fileDialog = nullptr;
   answerer.Then([&fileDialog](HWND dialog) {
     fileDialog = dialog;
-    SetWindowTextA(FileNameField(dialog), "absent.db");
+    SetWindowTextA(e2e::FileNameField(dialog), "absent.db");
     e2e::DialogAnswerer::Click(dialog, IDOK);
   });
   // The dialog refuses the name with a box of its own; the user then gives up.
@@ -439,7 +410,7 @@ TEST(HostutilFileDialogs, SaveAddsTheDefaultExtensionAndNeverAsksToOverwrite) {
     FileRequest request = RequestFor("Save File As", home.Path(), "methods", "db");
     e2e::DialogAnswerer answerer;
     std::string initial;
-    AnswerFileDialog(answerer, c.typed, &initial);
+    e2e::AnswerFileDialog(answerer, c.typed, &initial);
     EXPECT_EQ(GenSetNormalFile(GetModuleHandleA(nullptr), nullptr, &request), 1);
     ASSERT_EQ(answerer.Seen().size(), 1u);  // no "replace it?" question
     EXPECT_EQ(answerer.Seen()[0].caption, "Save File As");

@@ -74,9 +74,12 @@ TEST_F(MenuStatesTest, MinimumOvenTemperatureIsReadAtSinglePrecision) {
     float expected;
   };
   const Case cases[] = {
-      {nullptr, 0.0f},         {"12.3", 12.3f},          {"warm", 0.0f},
-      {"-40", -40.0f},         {"1e39", 3.40282347e38f},  // beyond single precision: saturated, not
-                                                          // undefined
+      {nullptr, 0.0f},
+      {"12.3", 12.3f},
+      {"warm", 0.0f},
+      {"-40", -40.0f},
+      {"1e39", 3.40282347e38f},  // beyond single precision: saturated, not
+                                 // undefined
       {"450.25junk", 450.25f},
   };
   for (const Case& c : cases) {

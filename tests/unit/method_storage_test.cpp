@@ -2,13 +2,14 @@
 // each answer and each failure leads to, and the audit text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "editor/editor_window.h"
 #include "fakes/fake_dialog.h"
-#include "fakes/fake_storage_host.h"
+#include "fakes/fake_host.h"
 #include "method/inlet_method.h"
 #include "storage/file_blocks.h"
 #include "storage/method_record.h"
@@ -18,401 +19,200 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-const char* const kAuditPrefix = "TOVREX setup file written to disk.\r\nFilename : ";
+const std::string kAuditPrefix = "TOVREX setup file written to disk.\r\nFilename : ";
+const std::string kHere = "c:\\data|m1|db", kChosen = "d:\\chosen|picked|mdb";
+const std::string kSaveAsDialog = "GenSetNormalFile 4096 Save File As " + kHere;
+const std::string kOpenDialog = "GenGetNormalFile 4096 Open " + kHere;
+const Calls kRead = {"DB3Open 14 0 0", "DB3HandleRecord 14 1 1 0", "DB3Close 14"};
 
 // The calls of a save that reaches the database, for the file `names` (dir|name|ext).
-Calls WriteCalls(const std::string& names) {
+Calls Write(const std::string& names) {
   return {"LogEvent 1 3 0 0", "SetGlobalFile " + names,   "DB3Open 14 0 4",
           "DB3Open 14 0 2",   "DB3HandleRecord 14 1 3 1", "DB3Close 14"};
 }
 
-Calls Then(Calls first, const Calls& more) {
+Calls Cat(Calls first, const Calls& more) {
   first.insert(first.end(), more.begin(), more.end());
   return first;
 }
 
-const Calls kReadCalls = {"DB3Open 14 0 0", "DB3HandleRecord 14 1 1 0", "DB3Close 14"};
+// The record of `method` under the instrument name `name`, which is written raw: a name
+// of 12 characters has no NUL inside its 11-byte field.
+std::vector<uint8_t> Encoded(const InletMethod& method, const char* name = "TOVREX") {
+  MethodDbRecord record;
+  EncodeMethodRecord(method, record);
+  std::memset(record.bytes.data(), 0, 11);
+  std::memcpy(record.bytes.data(), name, std::strlen(name));
+  return {record.bytes.begin(), record.bytes.end()};
+}
 
 class StorageTest : public testing::Test {
  protected:
   void SetUp() override {
     SetMethodDefaults();
-    inletMethod.zone1Temp = 222.0;
-    inletMethod.ulvo[1].ramp[1].step[4].value = 77.5;
+    stored = inletMethod;
+    stored.zone1Temp = 222.0;
+    stored.ulvo[1].ramp[1].step[4].value = 77.5;
     editorValues = {};
-    host.SetRegistry("c:\\data", "m1", "db");
+    host.globalFile = FileEntry("c:\\data", "m1", "db");
+    host.chosenFile = FileEntry("d:\\chosen", "picked", "mdb");
+    host.saveDialogResult = host.openDialogResult = 1;
   }
-  // A record in the fake database holding `method` under `name`.
-  void StoreInDatabase(const InletMethod& method, const char* name = "TOVREX") {
-    EncodeMethodRecord(method, host.record);
-    std::memset(host.record.bytes.data(), 0, 11);
-    std::memcpy(host.record.bytes.data(), name, std::strlen(name));
-  }
-  bool MethodIs(const InletMethod& want) {
-    MethodDbRecord a, b;
-    EncodeMethodRecord(want, a);
-    EncodeMethodRecord(inletMethod, b);
-    return a.bytes == b.bytes && want.tempAxisMax == inletMethod.tempAxisMax &&
-           want.ulvo[0].ramp[0].valueAxisMax == inletMethod.ulvo[0].ramp[0].valueAxisMax;
-  }
+  InletMethod stored;  // the method in the database, unlike the defaults in memory
   FakeDialog owner;
-  FakeStorageHost host;
+  FakeHost host;
 };
 
-// ---- SaveMethod --------------------------------------------------------------------
+// What a row of the table below sets: the editor's flags, the user's answer, the host's
+// results and the stored record's instrument name.
+struct Script {
+  int modified = 0, untitled = 0;
+  Answer answer = Answer::kCancel;
+  int saveDialog = 1, openDialog = 1;
+  int checkOpen = 0, updateOpen = 0, readOpen = 0, fetch = 0, store = 0, close = 0;
+  const char* name = "TOVREX";  // the instrument name in the stored record
+};
 
-TEST_F(StorageTest, UnchangedTitledMethodNeedsNoSaveWhateverThePrompt) {
-  for (int prompt : {0, 1}) {
-    SCOPED_TRACE(prompt);
-    EXPECT_EQ(SaveMethod(owner, host, 0, prompt), 1);
-  }
-  EXPECT_TRUE(host.calls.empty());
-  EXPECT_TRUE(owner.questions.empty());
-  EXPECT_TRUE(host.auditTexts.empty());
+// The message that refuses another instrument's method.
+std::string Refusal(const char* name) {
+  return "The data base currently selected will \nonly work with a " + std::string(name) +
+         " autosampler\n\nDefault Parameters will be used";
 }
 
-TEST_F(StorageTest, SaveLogsSwitchesTheRegistryAndStoresRecordOne) {
-  editorValues.methodModified = 1;
-  ASSERT_EQ(SaveMethod(owner, host, 0, 0), 1);
-  EXPECT_EQ(host.calls, Then({"GetGlobalFile"}, WriteCalls("c:\\data|m1|db")));
-  EXPECT_TRUE(owner.questions.empty());
-  ASSERT_EQ(host.auditTexts.size(), 1u);
-  EXPECT_EQ(host.auditTexts[0], std::string(kAuditPrefix) + "C:\\DATA\\M1.DB");
-  MethodDbRecord want;
-  EncodeMethodRecord(inletMethod, want);
-  EXPECT_EQ(host.record.bytes, want.bytes);
-  EXPECT_EQ(editorValues.methodModified, 1);  // the callers clear it
-}
-
-TEST_F(StorageTest, TheSaveQuestionDecidesBeforeAnythingIsTouched) {
-  struct Case {
-    Answer answer;
-    int want;
-    bool writes;
-  } cases[] = {{Answer::kNo, 1, false}, {Answer::kCancel, 0, false}, {Answer::kYes, 1, true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.answer));
-    FakeDialog window;
-    FakeStorageHost db;
-    db.SetRegistry("c:\\data", "m1", "db");
-    window.answers = {c.answer};
-    editorValues.methodModified = 1;
-    EXPECT_EQ(SaveMethod(window, db, 0, 1), c.want);
-    ASSERT_EQ(window.questions.size(), 1u);
-    EXPECT_EQ(window.questions[0].text, "Dialog has Changed. Save changes ?");
-    EXPECT_EQ(window.questions[0].caption, "TOVREX");
-    EXPECT_EQ(window.questions[0].kind, AskKind::kYesNoCancel);
-    EXPECT_EQ(db.calls, c.writes ? Then({"GetGlobalFile"}, WriteCalls("c:\\data|m1|db")) : Calls{});
-  }
-}
-
-// New and Open ask even about an unchanged method, and Yes always asks for a name.
-TEST_F(StorageTest, NewAndOpenAskThenShowSaveAsEvenWithAFile) {
-  owner.answers = {Answer::kYes};
-  ASSERT_EQ(SaveMethod(owner, host, 1, 1), 1);
-  EXPECT_EQ(owner.questions.size(), 1u);
-  EXPECT_EQ(host.calls, Then({"GetGlobalFile", "GenSetNormalFile 4096 Save File As c:\\data|m1|db"},
-                             WriteCalls("d:\\chosen|picked|mdb")));
-  EXPECT_EQ(host.auditTexts.at(0), std::string(kAuditPrefix) + "D:\\CHOSEN\\PICKED.MDB");
-}
-
-TEST_F(StorageTest, UntitledMethodAsksForANameOnSave) {
-  editorValues.methodModified = 1;
-  editorValues.methodUntitled = 1;
-  ASSERT_EQ(SaveMethod(owner, host, 0, 0), 1);
-  ASSERT_GE(host.calls.size(), 2u);
-  EXPECT_EQ(host.calls[1], "GenSetNormalFile 4096 Save File As c:\\data|m1|db");
-}
-
-TEST_F(StorageTest, SaveAsDialogResultCountsByItsLow16Bits) {
-  struct Case {
-    int result;
-    int want;
-  } cases[] = {{0, 0}, {0x10000, 0}, {1, 1}, {2, 1}, {0x10001, 1}, {-1, 1}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.result);
-    FakeDialog window;
-    FakeStorageHost db;
-    db.SetRegistry("c:\\data", "m1", "db");
-    db.saveDialogResult = c.result;
-    EXPECT_EQ(SaveMethod(window, db, 1, 0), c.want);
-    if (c.want == 0) {
-      // Cancelled: nothing logged, the registry unchanged, the database untouched.
-      EXPECT_EQ(db.calls,
-                Calls({"GetGlobalFile", "GenSetNormalFile 4096 Save File As c:\\data|m1|db"}));
-      EXPECT_TRUE(db.auditTexts.empty());
-      EXPECT_EQ(db.stores, 0);
-    } else {
-      EXPECT_EQ(db.stores, 1);
-    }
-  }
-}
-
-TEST_F(StorageTest, FailedWriteReturnsZeroSilentlyAfterLoggingAndSwitching) {
-  struct Case {
+// Every way through saving and opening: the result, the host calls, the question or
+// message shown, and whether the method or the database changed.
+TEST_F(StorageTest, CallSequencesAndResults) {
+  enum Op { kSave, kSaveAs, kNewOrOpen, kClose, kOpenCurrent, kOpenChosen };
+  struct Row {
     const char* what;
-    int openForUpdate, store, close;
-    Calls tail;
+    Op op;
+    Script script;
     int want;
-  } cases[] = {
-      {"open for update fails", 3, 0, 0, {"DB3Open 14 0 4", "DB3Open 14 0 2"}, 0},
-      {"close fails",
-       0,
-       0,
-       4,
-       {"DB3Open 14 0 4", "DB3Open 14 0 2", "DB3HandleRecord 14 1 3 1", "DB3Close 14"},
-       0},
-      {"store result is not examined",
-       0,
-       9,
-       0,
-       {"DB3Open 14 0 4", "DB3Open 14 0 2", "DB3HandleRecord 14 1 3 1", "DB3Close 14"},
-       1},
+    Calls calls;
+    std::string question;  // the one question or message shown, if any
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+  using enum Answer;
+  const Calls saveHere = Cat({"GetGlobalFile"}, Write(kHere));
+  const Calls saveChosen = Cat({"GetGlobalFile", kSaveAsDialog}, Write(kChosen));
+  const Calls saveAsOnly = {"GetGlobalFile", kSaveAsDialog};
+  const Calls updateRefused = {"GetGlobalFile", "LogEvent 1 3 0 0", "SetGlobalFile " + kHere,
+                               "DB3Open 14 0 4", "DB3Open 14 0 2"};
+  const Calls openHere = {"GetGlobalFile", "SetGlobalFile " + kHere, "DB3Open 14 0 4"};
+  const Calls openCancelled = {"GetGlobalFile", kOpenDialog};
+  const Calls openChosen = Cat(openCancelled, {"SetGlobalFile " + kChosen, "DB3Open 14 0 4"});
+  const Calls reported = Cat(openChosen, {"ReportDatabaseNotOpened GC DataBase"});
+  const Calls read = Cat(openHere, kRead);
+  const std::string ask = "Dialog has Changed. Save changes ?";
+  const Row rows[] = {
+      {"Save, unchanged", kSave, {}, 1, {}, ""},
+      {"close, unchanged", kClose, {}, 1, {}, ""},
+      {"Save", kSave, {.modified = 1}, 1, saveHere, ""},
+      {"close, No", kClose, {.modified = 1, .answer = kNo}, 1, {}, ask},
+      {"close, Cancel", kClose, {.modified = 1}, 0, {}, ask},
+      {"close, Yes", kClose, {.modified = 1, .answer = kYes}, 1, saveHere, ask},
+      // New and Open ask about an unchanged method too, and then always for a name.
+      {"New/Open, Yes", kNewOrOpen, {.answer = kYes}, 1, saveChosen, ask},
+      // Any nonzero low word of the Save As dialog's result is a choice.
+      {"untitled", kSave, {.modified = 1, .untitled = 1, .saveDialog = 2}, 1, saveChosen, ""},
+      {"Save As cancelled", kSaveAs, {.modified = 1, .saveDialog = 0x10000}, 0, saveAsOnly, ""},
+      {"update refused", kSave, {.modified = 1, .updateOpen = 3}, 0, updateRefused, ""},
+      {"close fails after the store", kSave, {.modified = 1, .close = 4}, 0, saveHere, ""},
+      {"results ignored", kSave, {.modified = 1, .checkOpen = 5, .store = 9}, 1, saveHere, ""},
+      {"open current", kOpenCurrent, {}, 1, read, ""},
+      // Only a low word of exactly 1 from the Open dialog is a choice.
+      {"Open chosen", kOpenChosen, {.openDialog = 0x10001}, 1, Cat(openChosen, kRead), ""},
+      {"Open cancelled", kOpenChosen, {.openDialog = 0}, 0, openCancelled, ""},
+      {"Open result 2", kOpenChosen, {.openDialog = 2}, 0, openCancelled, ""},
+      // Reported by the host; the registry stays switched to the chosen file.
+      {"database refused", kOpenChosen, {.checkOpen = 3}, 0, reported, ""},
+      {"read refused", kOpenCurrent, {.readOpen = 2}, 0, Cat(openHere, {"DB3Open 14 0 0"}), ""},
+      {"fetch fails", kOpenCurrent, {.fetch = 8}, 0, read, ""},
+      {"close fails after the fetch", kOpenCurrent, {.close = 7}, 0, read, ""},
+      // Another instrument's method, compared case by case and named in the message; a name
+      // without its NUL stops at the end of its field.
+      {"AS800", kOpenCurrent, {.name = "AS800"}, 0, read, Refusal("AS800")},
+      {"tovrex", kOpenCurrent, {.name = "tovrex"}, 0, read, Refusal("tovrex")},
+      {"TOVREX2", kOpenCurrent, {.name = "TOVREX2"}, 0, read, Refusal("TOVREX2")},
+      {"12 characters", kOpenCurrent, {.name = "ABCDEFGHIJKL"}, 0, read, Refusal("ABCDEFGHIJK")},
+  };
+  const InletMethod memory = inletMethod;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const Script& s = row.script;
+    inletMethod = memory;
+    editorValues = {};
+    editorValues.methodModified = s.modified;
+    editorValues.methodUntitled = s.untitled;
+    FakeHost db = host;
+    db.saveDialogResult = s.saveDialog;
+    db.openDialogResult = s.openDialog;
+    db.openResult = {{0, s.readOpen}, {2, s.updateOpen}, {4, s.checkOpen}};
+    db.fetchResult = s.fetch;
+    db.storeResult = s.store;
+    db.closeResult = s.close;
+    db.dbRecord = Encoded(stored, s.name);
     FakeDialog window;
-    FakeStorageHost db;
-    db.SetRegistry("c:\\data", "m1", "db");
-    db.openResult[4] = 5;  // the check's result is never examined
-    db.openResult[2] = c.openForUpdate;
-    db.storeResult = c.store;
-    db.closeResult = c.close;
-    editorValues.methodModified = 1;
-    window.answers = {Answer::kYes};
-    EXPECT_EQ(SaveMethod(window, db, 1, 1), c.want);
-    EXPECT_EQ(db.calls, Then({"GetGlobalFile", "GenSetNormalFile 4096 Save File As c:\\data|m1|db",
-                              "LogEvent 1 3 0 0", "SetGlobalFile d:\\chosen|picked|mdb"},
-                             c.tail));
-    EXPECT_EQ(window.questions.size(), 1u);  // only the save question: no message
-    EXPECT_EQ(db.auditTexts.size(), 1u);
-    EXPECT_EQ(WriteMethodRecord(db), c.want);
+    window.answers = {s.answer};
+    const int askName = row.op == kSaveAs || row.op == kNewOrOpen;
+    EXPECT_EQ(row.op >= kOpenCurrent ? OpenMethod(window, db, row.op == kOpenChosen)
+                                     : SaveMethod(window, db, askName, row.op >= kNewOrOpen),
+              row.want);
+    EXPECT_EQ(db.log, row.calls);
+    ASSERT_EQ(window.questions.size(), row.question.empty() ? 0u : 1u);
+    if (!row.question.empty()) {
+      EXPECT_EQ(window.questions[0].text, row.question);
+      EXPECT_EQ(window.questions[0].caption, "TOVREX");
+      EXPECT_EQ(window.questions[0].kind,
+                row.op >= kOpenCurrent ? AskKind::kOkInformation : AskKind::kYesNoCancel);
+    }
+    // Only an open that succeeds replaces the method; a store writes the one in memory.
+    const bool opened = row.op >= kOpenCurrent && row.want == 1;
+    EXPECT_EQ(Encoded(inletMethod), Encoded(opened ? stored : memory));
+    const bool written =
+        std::count(row.calls.begin(), row.calls.end(), "DB3HandleRecord 14 1 3 1") != 0;
+    EXPECT_EQ(db.dbRecord, written ? Encoded(memory) : Encoded(stored, s.name));
   }
 }
 
-TEST_F(StorageTest, AuditPathJoinsTheNamePartsAndIsUpperCase) {
-  struct Case {
-    const char* directory;
-    const char* name;
-    const char* extension;
-    const char* path;
-  } cases[] = {
+TEST_F(StorageTest, AuditTextNamesTheFileInUpperCaseWithinBounds) {
+  const char* const cases[][4] = {
       {"c:\\data", "m1", "db", "C:\\DATA\\M1.DB"},
       {"c:\\data\\", "m1", "db", "C:\\DATA\\M1.DB"},
-      {"c:/data/", "m1", "db", "C:/DATA/M1.DB"},
-      {"c:\\data", "m1", ".db", "C:\\DATA\\M1.DB"},
-      {"c:\\data", "m1", "", "C:\\DATA\\M1"},
-      {"", "m1", "db", "M1.DB"},
-      {"", "", "", ""},
+      {"c:/data/", "m1", ".db", "C:/DATA/M1.DB"},
+      {"", "m1", "", "M1"},
       {"c:\\d\xe9j\xe0", "\xfc", "db", "C:\\D\xe9J\xe0\\\xfc.DB"},  // only ASCII letters change
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.path);
-    FakeDialog window;
-    FakeStorageHost db;
-    db.SetRegistry(c.directory, c.name, c.extension);
+  for (const auto& [directory, name, extension, path] : cases) {
+    SCOPED_TRACE(path);
+    FakeHost db;
+    db.globalFile = FileEntry(directory, name, extension);
     editorValues.methodModified = 1;
-    ASSERT_EQ(SaveMethod(window, db, 0, 0), 1);
-    ASSERT_EQ(db.auditTexts.size(), 1u);
-    EXPECT_EQ(db.auditTexts[0], std::string(kAuditPrefix) + c.path);
+    ASSERT_EQ(SaveMethod(owner, db, 0, 0), 1);
+    EXPECT_EQ(db.auditTexts, Calls{kAuditPrefix + path});
   }
-}
-
-TEST_F(StorageTest, AuditPathIsCutAt259Characters) {
-  GlobalFileEntry entry{};
-  std::memset(entry.directory, 'd', 200);
-  std::memset(entry.fileName, 'n', 100);
-  std::strcpy(entry.extension, "db");
-  const std::string path = FullPath(entry);
-  EXPECT_EQ(path, std::string(200, 'd') + "\\" + std::string(58, 'n'));
-  // Fields with no terminator are read only to their end.
+  // The path stops at 259 characters; a field without its NUL, in the entry or in the
+  // file dialog's block, is read to its end only.
+  GlobalFileEntry entry = FileEntry(std::string(200, 'd'), std::string(100, 'n'), "db");
+  EXPECT_EQ(FullPath(entry), std::string(200, 'd') + "\\" + std::string(58, 'n'));
   std::memset(entry.directory, 'x', sizeof entry.directory);
-  EXPECT_EQ(FullPath(entry).size(), 259u);
-  EXPECT_EQ(SaveAuditText("a\\b"), std::string(kAuditPrefix) + "A\\B");
-}
-
-TEST_F(StorageTest, FileRequestCarriesTheTitleAndEntryAndTheChoiceComesBack) {
-  GlobalFileEntry entry{};
-  std::memset(entry.directory, 'D', sizeof entry.directory);  // no terminator
-  std::strcpy(entry.fileName, "m1");
-  std::strcpy(entry.extension, "db");
-  const FileRequest request = MakeFileRequest("Save File As", entry);
-  EXPECT_STREQ(request.title, "Save File As");
-  EXPECT_EQ(std::string(request.directory), std::string(259, 'D'));
-  EXPECT_STREQ(request.fileName, "m1");
-  EXPECT_STREQ(request.extension, "db");
-
+  EXPECT_EQ(FullPath(entry), std::string(259, 'x'));
+  EXPECT_EQ(std::string(MakeFileRequest("Open", entry).directory), std::string(259, 'x'));
   FileRequest chosen{};
-  std::strcpy(chosen.directory, "e:\\x");
   std::memset(chosen.fileName, 'n', sizeof chosen.fileName);
   TakeChosenFile(chosen, entry);
-  EXPECT_STREQ(entry.directory, "e:\\x");
   EXPECT_EQ(std::string(entry.fileName), std::string(255, 'n'));
-  EXPECT_STREQ(entry.extension, "");
 }
 
-// ---- OpenMethod and ReadMethodRecord -----------------------------------------------
-
-TEST_F(StorageTest, OpeningTheCurrentDatabaseReadsRecordOneAndKeepsTheAxes) {
-  InletMethod stored = inletMethod;
-  stored.zone3Temp = 301.0;
-  stored.tempAxisMax = 5.0;
-  StoreInDatabase(stored);
-  const InletMethod before = inletMethod;
-  ASSERT_EQ(OpenMethod(owner, host, 0), 1);
-  EXPECT_EQ(host.calls,
-            Then({"GetGlobalFile", "SetGlobalFile c:\\data|m1|db", "DB3Open 14 0 4"}, kReadCalls));
-  EXPECT_EQ(inletMethod.zone3Temp, 301.0);
-  EXPECT_EQ(inletMethod.tempAxisMax, before.tempAxisMax);
-  EXPECT_TRUE(owner.questions.empty());
-}
-
-TEST_F(StorageTest, OpenDialogMustReturnExactlyOneInItsLow16Bits) {
-  InletMethod stored = inletMethod;
-  stored.zone2Temp = 55.0;
-  struct Case {
-    int result;
-    int want;
-  } cases[] = {{0, 0}, {1, 1}, {2, 0}, {0xFFFF, 0}, {0x10001, 1}, {0x10000, 0}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.result);
-    SetMethodDefaults();
-    const InletMethod before = inletMethod;
-    FakeDialog window;
-    FakeStorageHost db;
-    db.SetRegistry("c:\\data", "m1", "db");
-    EncodeMethodRecord(stored, db.record);
-    db.openDialogResult = c.result;
-    EXPECT_EQ(OpenMethod(window, db, 1), c.want);
-    ASSERT_GE(db.calls.size(), 2u);
-    EXPECT_EQ(db.calls[1], "GenGetNormalFile 4096 Open c:\\data|m1|db");
-    if (c.want) {
-      EXPECT_EQ(db.calls[2], "SetGlobalFile d:\\chosen|picked|mdb");
-      EXPECT_EQ(inletMethod.zone2Temp, 55.0);
-    } else {
-      EXPECT_EQ(db.calls.size(), 2u);  // nothing switched, nothing read
-      EXPECT_TRUE(MethodIs(before));
-    }
-  }
-}
-
-TEST_F(StorageTest, ADatabaseThatCannotBeOpenedIsReportedAndTheRegistryStaysSwitched) {
-  StoreInDatabase(inletMethod);
-  host.openResult[4] = 3;
-  const InletMethod before = inletMethod;
-  EXPECT_EQ(OpenMethod(owner, host, 1), 0);
-  EXPECT_EQ(host.calls, Calls({"GetGlobalFile", "GenGetNormalFile 4096 Open c:\\data|m1|db",
-                               "SetGlobalFile d:\\chosen|picked|mdb", "DB3Open 14 0 4",
-                               "MsgReport 8 GC DataBase"}));
-  EXPECT_EQ(host.calls.back(), "MsgReport 8 GC DataBase");
-  EXPECT_TRUE(MethodIs(before));
-  EXPECT_TRUE(owner.questions.empty());
-}
-
-TEST_F(StorageTest, ReadFailuresLeaveTheMethodAndSayNothing) {
-  InletMethod stored = inletMethod;
-  stored.zone1Temp = 1.0;
-  struct Case {
-    const char* what;
-    int open, fetch, close;
-    Calls calls;
-  } cases[] = {
-      {"open fails", 2, 0, 0, {"DB3Open 14 0 0"}},
-      {"fetch fails", 0, 8, 0, kReadCalls},
-      {"close fails", 0, 0, 7, kReadCalls},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    SetMethodDefaults();
-    const InletMethod before = inletMethod;
-    FakeDialog window;
-    FakeStorageHost db;
-    EncodeMethodRecord(stored, db.record);
-    db.openResult[0] = c.open;
-    db.fetchResult = c.fetch;
-    db.closeResult = c.close;
-    EXPECT_EQ(ReadMethodRecord(window, db), 0);
-    EXPECT_EQ(db.calls, c.calls);
-    EXPECT_TRUE(MethodIs(before));
-    EXPECT_TRUE(window.questions.empty());
-    db.calls.clear();
-    EXPECT_EQ(OpenMethod(window, db, 0), 0);
-    EXPECT_EQ(db.calls, Then({"GetGlobalFile", "SetGlobalFile ||", "DB3Open 14 0 4"}, c.calls));
-  }
-}
-
-TEST_F(StorageTest, AnotherInstrumentsMethodIsNamedAndNotTaken) {
-  for (const char* name : {"AS800", "tovrex", "TOVREX2", ""}) {
-    SCOPED_TRACE(name);
-    InletMethod stored = inletMethod;
-    stored.zone1Temp = 3.0;
-    StoreInDatabase(stored, name);
-    FakeDialog window;
-    const InletMethod before = inletMethod;
-    EXPECT_EQ(OpenMethod(window, host, 0), 0);
-    ASSERT_EQ(window.questions.size(), 1u);
-    EXPECT_EQ(window.questions[0].text, std::string("The data base currently selected will \n"
-                                                    "only work with a ") +
-                                            name +
-                                            " autosampler\n\nDefault Parameters will be used");
-    EXPECT_EQ(window.questions[0].caption, "TOVREX");
-    EXPECT_EQ(window.questions[0].kind, AskKind::kOkInformation);
-    EXPECT_TRUE(MethodIs(before));
-  }
-}
-
-// ---- The editor's use ----------------------------------------------------------------
-
-TEST_F(StorageTest, EditorOpensOnTheStoredMethodOrTheDefaults) {
-  InletMethod stored = inletMethod;
-  stored.zone1Temp = 123.0;
-  StoreInDatabase(stored);
-  inletMethod = {};
+TEST_F(StorageTest, CancelAtTheCloseQuestionKeepsTheEditor) {
   InitEditorWindow(owner, host);
-  EXPECT_EQ(inletMethod.zone1Temp, 123.0);
-
-  for (const char* failure : {"missing", "other instrument"}) {
-    SCOPED_TRACE(failure);
-    FakeDialog window;
-    FakeStorageHost db;
-    if (std::string(failure) == "missing") {
-      db.openResult[4] = 3;
-    } else {
-      EncodeMethodRecord(stored, db.record);
-      std::memcpy(db.record.bytes.data(), "AS800\0", 6);
-      window.answers = {Answer::kOk};
-    }
-    inletMethod = {};
-    InitEditorWindow(window, db);
-    EXPECT_EQ(inletMethod.zone1Temp, 150.0);  // the default
-  }
-}
-
-TEST_F(StorageTest, ClosingOffersToSaveOnlyAModifiedMethod) {
-  InitEditorWindow(owner, host);
-  struct Case {
-    int modified;
-    Answer answer;
-    bool destroyed;
-    int stores;
-  } cases[] = {{0, Answer::kCancel, true, 0},
-               {1, Answer::kCancel, false, 0},
-               {1, Answer::kNo, true, 0},
-               {1, Answer::kYes, true, 1}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.modified << " " << static_cast<int>(c.answer));
-    FakeStorageHost db;
-    db.SetRegistry("c:\\data", "m1", "db");
-    FakeDialog window;
-    InitEditorWindow(window, db);
-    window.questions.clear();
-    window.answers = {c.answer};
-    editorValues.methodModified = c.modified;
-    EXPECT_EQ(CloseEditorWindow(window, db), c.destroyed ? 1 : 0);
-    EXPECT_EQ(window.destroyed, c.destroyed);
-    EXPECT_EQ(window.questions.size(), c.modified ? 1u : 0u);
-    EXPECT_EQ(db.stores, c.stores);
-  }
+  editorValues.methodModified = 1;
+  EXPECT_EQ(CloseEditorWindow(owner, host), 0);  // no answer scripted: Cancel
+  EXPECT_EQ(owner.questions.size(), 1u);
+  EXPECT_FALSE(owner.destroyed);
+  owner.answers = {Answer::kYes};
+  EXPECT_EQ(CloseEditorWindow(owner, host), 1);
+  EXPECT_TRUE(owner.destroyed);
+  EXPECT_EQ(host.dbRecord, Encoded(inletMethod));
 }
 
 }  // namespace

@@ -73,16 +73,25 @@ TEST_F(OvenValidationTest, EveryFieldHasItsInclusiveRangeAndMessage) {
     const std::string* refusal;  // nullptr: accepted
   };
   const Case cases[] = {
-      {IDC_ROW2_TEMP, "30", nullptr},       {IDC_ROW2_TEMP, "450", nullptr},
-      {IDC_ROW2_TEMP, "451", &temp},        {IDC_ROW2_TEMP, "29", &temp},
-      {IDC_ROW2_TEMP, "100.7", nullptr},    {IDC_ROW2_TEMP, "abc", &temp},
-      {IDC_ROW1_TIME, "800", nullptr},      {IDC_ROW1_TIME, "800.01", &time},
-      {IDC_ROW1_TIME, "-0.5", &time},       {IDC_ROW1_TIME, "000000001234", nullptr},
+      {IDC_ROW2_TEMP, "30", nullptr},
+      {IDC_ROW2_TEMP, "450", nullptr},
+      {IDC_ROW2_TEMP, "451", &temp},
+      {IDC_ROW2_TEMP, "29", &temp},
+      {IDC_ROW2_TEMP, "100.7", nullptr},
+      {IDC_ROW2_TEMP, "abc", &temp},
+      {IDC_ROW1_TIME, "800", nullptr},
+      {IDC_ROW1_TIME, "800.01", &time},
+      {IDC_ROW1_TIME, "-0.5", &time},
+      {IDC_ROW1_TIME, "000000001234", nullptr},
       {IDC_ROW1_TIME, "123456789012", &time},  // only nine characters count
-      {IDC_ROW1_RATE, "0.1", nullptr},      {IDC_ROW1_RATE, "49.9", nullptr},
-      {IDC_ROW1_RATE, "0.09", &rate1},      {IDC_ROW1_RATE, "49.95", &rate1},
-      {IDC_ROW1_RATE, "0", &rate1},         {IDC_ROW1_RATE, "Infinity", &rate1},
-      {IDC_ZONE2_TEMP, "450.9", nullptr},   {IDC_ZONE2_TEMP, "-1", &zone2},
+      {IDC_ROW1_RATE, "0.1", nullptr},
+      {IDC_ROW1_RATE, "49.9", nullptr},
+      {IDC_ROW1_RATE, "0.09", &rate1},
+      {IDC_ROW1_RATE, "49.95", &rate1},
+      {IDC_ROW1_RATE, "0", &rate1},
+      {IDC_ROW1_RATE, "Infinity", &rate1},
+      {IDC_ZONE2_TEMP, "450.9", nullptr},
+      {IDC_ZONE2_TEMP, "-1", &zone2},
       {IDC_ZONE2_TEMP, "x451", nullptr},    // no leading number reads as 0
       {IDC_STANDBY_TIME, "801", &standby},  // checked though its box is clear
       {IDC_TIME5, "1e3", &time5},
@@ -197,7 +206,6 @@ TEST_F(OvenValidationTest, ZonesAndPhaseTimesAreCheckedInOrderAndStoredAsTheyPas
   EXPECT_EQ(inletMethod.zone3Temp, 0.0);
   EXPECT_EQ(inletMethod.ovenStep[0].temp, 120.0) << "the ramp was stored before the zones";
   EXPECT_EQ(inletMethod.standbyTime, 0.0) << "not reached";
-
 }
 
 TEST_F(OvenValidationTest, AMinimumAbove450RefusesEveryTemperature) {

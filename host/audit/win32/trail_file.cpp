@@ -8,6 +8,7 @@
 
 #include "hostutil/core/path_parts.h"
 #include "sha256.h"
+#include "win32/owned_file.h"
 
 namespace audit {
 
@@ -19,21 +20,6 @@ enum AppendResult { kAppended = 0, kNoPlace = 1, kBusy = 2, kIoFailed = 3, kHash
 constexpr int kOpenAttempts = 500;
 constexpr DWORD kRetryMs = 10;
 constexpr DWORD kChunk = 1u << 20;
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (Valid()) CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 std::string EnvironmentValue(const char* name) {
   const DWORD needed = GetEnvironmentVariableA(name, nullptr, 0);
@@ -107,8 +93,8 @@ std::string TrailPath() {
 
 int AppendEntry(const std::string& path, const EventFields& event) {
   if (path.empty()) return kNoPlace;
-  const FileHandle file(OpenForAppending(path));
-  if (!file.Valid()) return GetLastError() == ERROR_SHARING_VIOLATION ? kBusy : kIoFailed;
+  const OwnedFile file(OpenForAppending(path));
+  if (!file) return GetLastError() == ERROR_SHARING_VIOLATION ? kBusy : kIoFailed;
 
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.Get(), &size)) return kIoFailed;
@@ -135,9 +121,9 @@ int AppendEntry(const std::string& path, const EventFields& event) {
 }
 
 bool ReadTrail(const std::string& path, std::string& content) {
-  const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return false;
+  const OwnedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.Get(), &size)) return false;
   // A writer may be adding an entry: read what was there when we looked.

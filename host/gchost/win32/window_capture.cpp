@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "gchost/win32/message_loop.h"
-#include "gchost/win32/win_handles.h"
+#include "win32/gdi_object.h"
 
 namespace gchost {
 
@@ -27,7 +27,7 @@ bool CaptureWindow(HWND window, WindowImage& image, std::string& error) {
     return false;
   }
 
-  WindowDc source(window);
+  WindowDC source(window, WindowDC::kWholeWindow);
   if (!source.Get()) {
     error = "GetWindowDC failed";
     return false;
@@ -40,14 +40,14 @@ bool CaptureWindow(HWND window, WindowImage& image, std::string& error) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  OwnedBitmap dib(CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  OwnedMemoryDc memory(CreateCompatibleDC(source.Get()));
+  GdiObject<HBITMAP> dib(CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  MemoryDC memory(source.Get());
   if (!dib || !bits || !memory) {
     error = "cannot create a bitmap of " + std::to_string(width) + " x " + std::to_string(height);
     return false;
   }
   {
-    SelectedObject selected(memory.Get(), dib.Get());
+    ScopedSelect selected(memory.Get(), dib.Get());
     if (!selected.Ok() || !BitBlt(memory.Get(), 0, 0, width, height, source.Get(), 0, 0, SRCCOPY)) {
       error = "BitBlt from the window failed";
       return false;

@@ -6,31 +6,11 @@
 
 #include <algorithm>
 
+#include "win32/owned_file.h"
+
 namespace recdb {
 
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (Valid()) CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-  // Closes now, reporting whether the close succeeded (a write can fail only there).
-  bool Close() {
-    const bool closed = CloseHandle(handle_) != 0;
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 // ReadFile/WriteFile move at most a DWORD per call.
 constexpr std::size_t kChunk = 1 << 20;
@@ -40,9 +20,9 @@ constexpr std::size_t kChunk = 1 << 20;
 ReadStatus Win32FileSystem::ReadAll(const std::string& path, std::size_t maxBytes,
                                     std::vector<uint8_t>& content) {
   // Sharing delete lets another process's store replace the file while we read it.
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) {
+  OwnedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadStatus::kNotFound
                                                                           : ReadStatus::kError;
@@ -66,9 +46,9 @@ ReadStatus Win32FileSystem::ReadAll(const std::string& path, std::size_t maxByte
 }
 
 bool Win32FileSystem::WriteDurably(const std::string& path, std::span<const uint8_t> content) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return false;
+  OwnedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   std::size_t done = 0;
   while (done < content.size()) {
     const DWORD want = static_cast<DWORD>(std::min(kChunk, content.size() - done));
@@ -78,8 +58,10 @@ bool Win32FileSystem::WriteDurably(const std::string& path, std::span<const uint
     }
     done += wrote;
   }
-  // The data must be on the disk before the rename makes it the database.
-  return FlushFileBuffers(file.Get()) && file.Close();
+  // The data must be on the disk before the rename makes it the database; a write can
+  // still fail when the file is closed, so that close is checked too.
+  if (!FlushFileBuffers(file.Get())) return false;
+  return CloseHandle(file.Release()) != 0;
 }
 
 bool Win32FileSystem::ReplaceWith(const std::string& from, const std::string& to) {

@@ -1,14 +1,29 @@
+// Capturing a window's client area, finding the ramp's handles in it, and counting GDI
+// objects.
 #include "harness/pixels.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <winternl.h>
 
+#include "win32/gdi_object.h"
+
 namespace e2e {
+
+COLORREF Pixels::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width || y >= height) return RGB(0, 0, 0);
+  const uint32_t p = bgra[static_cast<size_t>(y) * width + x];
+  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+void RedrawNow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
+// Copies `width` x `height` pixels from the top-left of `source` into a top-down
+// 32-bit picture.
 Pixels Capture(HDC source, int width, int height) {
   Pixels out;
   if (width <= 0 || height <= 0) return out;
@@ -20,63 +35,38 @@ Pixels Capture(HDC source, int width, int height) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!dib) return out;
-  HDC memory = CreateCompatibleDC(source);
-  HGDIOBJ previous = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+  GdiObject<HBITMAP> dib(CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  MemoryDC memory(source);
+  if (!dib || !memory) return out;
+  ScopedSelect selected(memory.Get(), dib.Get());
+  BitBlt(memory.Get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
   GdiFlush();
+  const auto* words = static_cast<const uint32_t*>(bits);
   out.width = width;
   out.height = height;
-  const auto* words = static_cast<const uint32_t*>(bits);
   out.bgra.assign(words, words + static_cast<size_t>(width) * height);
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  DeleteObject(dib);
   return out;
 }
 
 }  // namespace
 
-COLORREF Pixels::At(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width || y >= height) return RGB(0, 0, 0);
-  const uint32_t p = bgra[static_cast<size_t>(y) * width + x];
-  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
-
-int Pixels::Count(COLORREF colour) const {
-  int n = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) n += At(x, y) == colour;
-  }
-  return n;
-}
-
-void RedrawNow(HWND window) {
-  RedrawWindow(window, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
 Pixels CaptureClient(HWND window) {
   RECT r{};
   GetClientRect(window, &r);
-  HDC dc = GetDC(window);
-  Pixels out = Capture(dc, r.right, r.bottom);
-  ReleaseDC(window, dc);
-  return out;
+  WindowDC dc(window);
+  return Capture(dc.Get(), r.right, r.bottom);
 }
 
 Pixels CaptureWindow(HWND window) {
   RedrawNow(window);
   RECT r{};
   GetWindowRect(window, &r);
-  HDC dc = GetWindowDC(window);
-  Pixels out = Capture(dc, r.right - r.left, r.bottom - r.top);
-  ReleaseDC(window, dc);
-  return out;
+  WindowDC dc(window, WindowDC::kWholeWindow);
+  return Capture(dc.Get(), r.right - r.left, r.bottom - r.top);
 }
 
 std::vector<POINT> FindHandles(const Pixels& p) {
+  constexpr COLORREF kRed = RGB(255, 0, 0);
   std::vector<POINT> found;
   for (int y = 0; y < p.height; ++y) {
     for (int x = 0; x < p.width; ++x) {
@@ -114,36 +104,6 @@ int LiveGdiObjects() {
 #else
   return -1;
 #endif
-}
-
-bool WriteBmp(const Pixels& p, const std::string& path) {
-  const int stride = (p.width * 3 + 3) & ~3;
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = p.width;
-  info.biHeight = p.height;  // bottom-up
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biSizeImage = static_cast<DWORD>(stride * p.height);
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + info.biSizeImage;
-  FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return false;
-  std::fwrite(&file, sizeof file, 1, out);
-  std::fwrite(&info, sizeof info, 1, out);
-  std::vector<unsigned char> row(stride);
-  for (int y = p.height - 1; y >= 0; --y) {
-    for (int x = 0; x < p.width; ++x) {
-      const COLORREF c = p.At(x, y);
-      row[x * 3] = GetBValue(c);
-      row[x * 3 + 1] = GetGValue(c);
-      row[x * 3 + 2] = GetRValue(c);
-    }
-    std::fwrite(row.data(), 1, row.size(), out);
-  }
-  return std::fclose(out) == 0;
 }
 
 }  // namespace e2e

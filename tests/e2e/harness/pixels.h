@@ -1,12 +1,10 @@
-// Reading back what a window shows: its pixels (from the window's device context, as it
-// stands or after a full redraw), the oven graph's handles among them, the process's
-// live GDI objects, and a BMP file for keeping a picture.
+// Reading back what a window shows: its client area's pixels, the oven graph's handles
+// among them, and the process's live GDI objects.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace e2e {
@@ -17,7 +15,6 @@ struct Pixels {
   std::vector<uint32_t> bgra;  // top-down rows
 
   COLORREF At(int x, int y) const;  // as RGB(); black outside the picture
-  int Count(COLORREF colour) const;
 };
 
 // Repaints the window and all its children at once (erasing, with the frame).
@@ -36,8 +33,5 @@ std::vector<POINT> FindHandles(const Pixels& pixels);
 // Live GDI objects of this process, from the shared handle table that Wine keeps in
 // the Windows layout (GetGuiResources is a stub there). -1 where it cannot be read.
 int LiveGdiObjects();
-
-// Writes a 24-bit BMP. Returns false when the file cannot be written.
-bool WriteBmp(const Pixels& pixels, const std::string& path);
 
 }  // namespace e2e

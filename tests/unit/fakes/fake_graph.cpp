@@ -1,114 +1,80 @@
+// The recording graph window, canvas and chart-axis library of the graph tests.
 #include "fakes/fake_graph.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <sstream>
 
 namespace {
-std::string Hex(std::uintptr_t value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%zx", static_cast<size_t>(value));
+
+// The parts separated by blanks.
+template <typename... Parts>
+std::string Line(const Parts&... parts) {
+  std::ostringstream out;
+  ((out << parts << ' '), ...);
+  std::string text = out.str();
+  text.pop_back();
   return text;
 }
+
+std::string Label(std::string_view text) { return "[" + std::string(text) + "]"; }
+
 }  // namespace
 
-std::vector<PixelRect> CanvasRecord::Rectangles() const {
-  std::vector<PixelRect> out;
-  for (const CanvasOp& op : ops) {
-    if (op.kind == CanvasOp::kRectangle) out.push_back(op.rect);
-  }
-  return out;
+size_t CanvasRecord::Count(CanvasOp::Kind kind) const {
+  return std::count_if(ops.begin(), ops.end(), [&](const CanvasOp& op) { return op.kind == kind; });
 }
 
-std::vector<PixelRect> CanvasRecord::Fills() const {
-  std::vector<PixelRect> out;
-  for (const CanvasOp& op : ops) {
-    if (op.kind == CanvasOp::kFill) out.push_back(op.rect);
-  }
-  return out;
-}
-
-std::vector<std::pair<int32_t, int32_t>> CanvasRecord::HandlePoints() const {
-  std::vector<std::pair<int32_t, int32_t>> out;
-  for (const PixelRect& r : Rectangles()) out.emplace_back(r.left + 1, r.top + 2);
-  return out;
-}
+FakeCanvas::FakeCanvas(FakeGraphWindow& window, int id)
+    : window_(window), id_(id), record_(window.drawn[id]) {}
 
 FakeCanvas::~FakeCanvas() {
   record_.unbalanced += static_cast<int>(pens_.size() - 1 + brushes_.size() - 1);
-  window_.log.push_back("ReleaseCanvas " + std::to_string(id_));
+  window_.log.push_back(Line("ReleaseCanvas", id_));
 }
 
-void FakeCanvas::FillRect(const PixelRect& rect, Colour colour) {
-  window_.log.push_back("Fill " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
-                        std::to_string(rect.right) + " " + std::to_string(rect.bottom));
-  record_.ops.push_back({CanvasOp::kFill, rect, 0, 0, colour, 0, GraphBitmap::kLegend});
+void FakeCanvas::FillRect(const PixelRect& r, Colour colour) {
+  const std::string fill = Line("Fill", r.left, r.top, r.right, r.bottom);
+  window_.log.push_back(colour == kWindow ? fill : Line(fill, colour));
 }
 
-void FakeCanvas::PushPen(Colour colour, int width) {
-  pens_.push_back(width == 1 ? colour : 0xFF000000u);  // only 1-pixel pens are expected
-}
-
-void FakeCanvas::PopPen() {
-  if (pens_.size() > 1) {
-    pens_.pop_back();
-  } else {
-    ++record_.unbalanced;
-  }
-}
-
-void FakeCanvas::PushBrush(Colour colour) { brushes_.push_back(colour); }
-
-void FakeCanvas::PopBrush() {
-  if (brushes_.size() > 1) {
-    brushes_.pop_back();
+void FakeCanvas::Pop(std::vector<Colour>& stack) {
+  if (stack.size() > 1) {
+    stack.pop_back();
   } else {
     ++record_.unbalanced;
   }
 }
 
 void FakeCanvas::MoveTo(int32_t x, int32_t y) {
-  record_.ops.push_back({CanvasOp::kMove, {}, x, y, 0, 0, GraphBitmap::kLegend});
+  record_.ops.push_back({CanvasOp::kMove, x, y, {}, 0, 0});
 }
 
 void FakeCanvas::LineTo(int32_t x, int32_t y) {
-  record_.ops.push_back({CanvasOp::kLine, {}, x, y, pens_.back(), 0, GraphBitmap::kLegend});
+  record_.ops.push_back({CanvasOp::kLine, x, y, {}, pens_.back(), 0});
 }
 
 void FakeCanvas::Rectangle(const PixelRect& rect) {
-  record_.ops.push_back(
-      {CanvasOp::kRectangle, rect, 0, 0, brushes_.back(), pens_.back(), GraphBitmap::kLegend});
+  record_.ops.push_back({CanvasOp::kRectangle, 0, 0, rect, brushes_.back(), pens_.back()});
 }
 
 bool FakeCanvas::DrawBitmap(GraphBitmap bitmap, int width, int height, int x, int y) {
   if (window_.bitmapsMissing) return false;
-  record_.ops.push_back({CanvasOp::kBitmap, {x, y, width, height}, 0, 0, 0, 0, bitmap});
+  window_.log.push_back(Line("Bitmap", static_cast<int>(bitmap), x, y, width, height));
   return true;
 }
 
 std::unique_ptr<Canvas> FakeGraphWindow::ControlCanvas(int id) {
-  log.push_back("Canvas " + std::to_string(id));
-  return std::make_unique<FakeCanvas>(*this, id, drawn[id]);
+  log.push_back(Line("Canvas", id));
+  return std::make_unique<FakeCanvas>(*this, id);
 }
 
 std::unique_ptr<Canvas> FakeGraphWindow::AnchoredCanvas(int id) {
-  log.push_back("AnchoredCanvas " + std::to_string(id));
-  return std::make_unique<FakeCanvas>(*this, id, drawn[id]);
+  log.push_back(Line("AnchoredCanvas", id));
+  return std::make_unique<FakeCanvas>(*this, id);
 }
 
 void FakeGraphWindow::ResizeControl(int id, int width, int height) {
-  log.push_back("Resize " + std::to_string(id) + " " + std::to_string(width) + "x" +
-                std::to_string(height));
-}
-
-void FakeGraphWindow::CaptureMouse() {
-  captured = true;
-  ++captures;
-  log.push_back("Capture");
-}
-
-void FakeGraphWindow::ReleaseMouse() {
-  captured = false;
-  ++releases;
-  log.push_back("ReleaseCapture");
+  log.push_back(Line("Resize", id, width, height));
 }
 
 void FakeGraphWindow::Beep() {
@@ -117,42 +83,38 @@ void FakeGraphWindow::Beep() {
 }
 
 AxesRef FakeChartAxis::Create(int32_t a, int32_t b, int32_t c, int32_t d) {
-  log_.push_back("AxsCreate " + std::to_string(a) + std::to_string(b) + std::to_string(c) +
-                 std::to_string(d));
-  return handle;
+  log_.push_back(Line("AxsCreate", a, b, c, d));
+  return 7;
 }
 
 int32_t FakeChartAxis::GetBorder(CanvasRef dc, PixelRect& out, std::string_view horizontalLabel,
                                  std::string_view verticalLabel, int32_t reserved) {
-  log_.push_back("AxsGetBorder " + Hex(dc) + " [" + std::string(horizontalLabel) + "] [" +
-                 std::string(verticalLabel) + "] " + std::to_string(reserved));
+  log_.push_back(Line("AxsGetBorder", dc, Label(horizontalLabel), Label(verticalLabel), reserved));
   out = margins;
-  return border;
+  return 13;
 }
 
 int32_t FakeChartAxis::PositionAxis(AxesRef axes, int32_t a, int32_t b, const AxisPlacement& p) {
-  log_.push_back("AxsPositionAxis " + Hex(axes) + " " + std::to_string(a) + " " +
-                 std::to_string(b));
-  placement = p;
+  log_.push_back(Line("AxsPositionAxis", axes, a, b, p.clientLeft, p.clientTop, p.clientRight,
+                      p.clientBottom, p.marginLeft, p.marginTop, p.marginRight, p.marginBottom,
+                      p.boxed, p.ticksOutward, p.border));
   return positionResult;
 }
 
 int32_t FakeChartAxis::SetAxisRange(AxesRef axes, const AxisRange& range, int32_t axis) {
-  log_.push_back("AxsSetAxisRange " + Hex(axes) + " " + std::to_string(axis));
-  ranges.push_back(range);
+  log_.push_back(Line("AxsSetAxisRange", axes, range.low, range.high, range.origin, axis));
   return 1;
 }
 
 int32_t FakeChartAxis::DisplayDefaultAxes(CanvasRef dc, AxesRef axes,
                                           std::string_view horizontalLabel, int32_t a,
                                           std::string_view verticalLabel, int32_t b) {
-  log_.push_back("AxsDisplayDefaultAxes " + Hex(dc) + " " + Hex(axes) + " [" +
-                 std::string(horizontalLabel) + "] " + std::to_string(a) + " [" +
-                 std::string(verticalLabel) + "] " + std::to_string(b));
+  log_.push_back(
+      Line("AxsDisplayDefaultAxes", dc, axes, Label(horizontalLabel), a, Label(verticalLabel), b));
   return 1;
 }
 
 int32_t FakeChartAxis::Delete(AxesRef axes) {
-  log_.push_back("AxsDelete " + Hex(axes));
+  log_.push_back(Line("AxsDelete", axes));
   return 1;
 }

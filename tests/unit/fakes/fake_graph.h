@@ -1,6 +1,6 @@
-// A graph window, its canvases and the chart-axis library as recordings: every call goes
-// into one shared log in order, and every canvas keeps what was drawn on it, so a test
-// can check a paint's sequence and the pixels it asked for.
+// A graph window, its canvases and the chart-axis library as recordings: paints, fills,
+// bitmaps and library calls go into one shared log in order, with their arguments, so a
+// test can check a paint's sequence; every canvas keeps the lines and handles drawn on it.
 #pragma once
 
 #include <map>
@@ -12,48 +12,46 @@
 #include "ui/graph_window.h"
 
 struct CanvasOp {
-  enum Kind { kFill, kMove, kLine, kRectangle, kBitmap } kind;
-  PixelRect rect;  // kFill, kRectangle; for kBitmap (x, y, width, height)
+  enum Kind { kMove, kLine, kRectangle } kind;
   int32_t x, y;    // kMove, kLine
-  Colour colour;   // kFill: its colour; kLine: the pen's; kRectangle: the brush's
+  PixelRect rect;  // kRectangle
+  Colour colour;   // kLine: the pen's; kRectangle: the brush's
   Colour outline;  // kRectangle: the pen's
-  GraphBitmap bitmap;
 };
 
 // What one control's canvases drew, in order, with the pens and brushes in force.
 struct CanvasRecord {
   std::vector<CanvasOp> ops;
   int unbalanced = 0;  // pushes not popped when a canvas went, or pops with nothing pushed
-
-  std::vector<PixelRect> Rectangles() const;
-  std::vector<PixelRect> Fills() const;
-  // A handle's point (x, y) from its rectangle (x-1, y-2, x+3, y+2).
-  std::vector<std::pair<int32_t, int32_t>> HandlePoints() const;
+  size_t Count(CanvasOp::Kind kind) const;
 };
 
 class FakeGraphWindow;
 
 class FakeCanvas final : public Canvas {
  public:
-  FakeCanvas(FakeGraphWindow& window, int id, CanvasRecord& record)
-      : window_(window), id_(id), record_(record) {}
+  FakeCanvas(FakeGraphWindow& window, int id);
   ~FakeCanvas() override;
 
-  CanvasRef Ref() override { return 0xDC00 + static_cast<CanvasRef>(id_); }
+  CanvasRef Ref() override { return static_cast<CanvasRef>(id_); }
   Colour WindowColour() override { return kWindow; }
+  // Logged without its colour when that is the window's.
   void FillRect(const PixelRect& rect, Colour colour) override;
-  void PushPen(Colour colour, int width) override;
-  void PopPen() override;
-  void PushBrush(Colour colour) override;
-  void PopBrush() override;
+  void PushPen(Colour colour, int width) override { pens_.push_back(width == 1 ? colour : ~0u); }
+  void PopPen() override { Pop(pens_); }
+  void PushBrush(Colour colour) override { brushes_.push_back(colour); }
+  void PopBrush() override { Pop(brushes_); }
   void MoveTo(int32_t x, int32_t y) override;
   void LineTo(int32_t x, int32_t y) override;
   void Rectangle(const PixelRect& rect) override;
+  // Logged as "Bitmap <GraphBitmap's number> <x> <y> <width> <height>".
   bool DrawBitmap(GraphBitmap bitmap, int width, int height, int x, int y) override;
 
   static constexpr Colour kWindow = 0x00FEFDFC;
 
  private:
+  void Pop(std::vector<Colour>& stack);
+
   FakeGraphWindow& window_;
   int id_;
   CanvasRecord& record_;
@@ -61,51 +59,40 @@ class FakeCanvas final : public Canvas {
   std::vector<Colour> brushes_{0x00FFFFFF};
 };
 
+// The window at (100, 50) with a 1-pixel border, an 18-pixel caption and a 19-pixel menu.
+// The graphs ask only for their frame's rectangles: every control gets those.
 class FakeGraphWindow : public GraphWindow {
  public:
   std::vector<std::string> log;
-  std::map<int, CanvasRecord> drawn;  // by control id
-  PixelRect windowRect{100, 50, 612, 450};
-  std::map<int, PixelRect> controlRects;  // screen rectangles, edges included
-  std::map<int, PixelRect> clientRects;
-  WindowMetrics metrics{1, 1, 18, 19};
+  std::map<int, CanvasRecord> drawn;        // by control id
+  PixelRect frameRect{300, 120, 557, 292};  // on the screen, edges included
   bool bitmapsMissing = false;
-  bool captured = false;
-  int captures = 0;
-  int releases = 0;
+  int captures = 0, releases = 0, beeps = 0, invalidations = 0;
   std::vector<CursorShape> cursors;
-  int beeps = 0;
-  int invalidations = 0;
 
   void BeginPaint() override { log.push_back("BeginPaint"); }
   void EndPaint() override { log.push_back("EndPaint"); }
   std::unique_ptr<Canvas> ControlCanvas(int id) override;
   std::unique_ptr<Canvas> AnchoredCanvas(int id) override;
-  PixelRect WindowRect() override { return windowRect; }
-  PixelRect ControlWindowRect(int id) override { return controlRects[id]; }
-  PixelRect ControlClientRect(int id) override { return clientRects[id]; }
-  WindowMetrics Metrics() override { return metrics; }
+  PixelRect WindowRect() override { return {100, 50, 612, 450}; }
+  PixelRect ControlWindowRect(int) override { return frameRect; }
+  PixelRect ControlClientRect(int) override { return {0, 0, 255, 170}; }
+  WindowMetrics Metrics() override { return {1, 1, 18, 19}; }
   void ResizeControl(int id, int width, int height) override;
-  void Invalidate() override {
-    ++invalidations;
-    log.push_back("Invalidate");
-  }
-  void CaptureMouse() override;
-  void ReleaseMouse() override;
+  void Invalidate() override { ++invalidations; }
+  void CaptureMouse() override { ++captures; }
+  void ReleaseMouse() override { ++releases; }
   void SetCursor(CursorShape shape) override { cursors.push_back(shape); }
   void Beep() override;
 };
 
+// Answers margins of 40, 20, 10 and 30, the border word 13 and the handle 7.
 class FakeChartAxis : public ChartAxisPort {
  public:
   explicit FakeChartAxis(std::vector<std::string>& log) : log_(log) {}
 
   PixelRect margins{40, 20, 10, 30};
-  int32_t border = 13;
   int32_t positionResult = 1;
-  AxesRef handle = 0xA5;
-  AxisPlacement placement{};
-  std::vector<AxisRange> ranges;  // by call; the axis index is in the log
 
   AxesRef Create(int32_t a, int32_t b, int32_t c, int32_t d) override;
   int32_t GetBorder(CanvasRef dc, PixelRect& out, std::string_view horizontalLabel,

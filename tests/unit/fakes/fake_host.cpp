@@ -1,15 +1,45 @@
+// The fake host's calls: each one logged, each answer taken from what the test set up.
 #include "fakes/fake_host.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include "storage/method_record.h"
 
 namespace {
+
 std::pair<std::string, std::string> Key(std::string_view section, std::string_view key) {
   return {std::string(section), std::string(key)};
 }
+
+template <size_t N>
+std::string Get(const char (&field)[N]) {
+  return std::string(field, strnlen(field, N));
+}
+
+template <size_t N>
+void Put(char (&field)[N], std::string_view text) {
+  const size_t length = std::min(text.size(), N - 1);
+  std::memcpy(field, text.data(), length);
+  field[length] = '\0';
+}
+
+template <class Block>
+std::string Names(const Block& block) {
+  return Get(block.directory) + "|" + Get(block.fileName) + "|" + Get(block.extension);
+}
+
 }  // namespace
+
+GlobalFileEntry FileEntry(std::string_view directory, std::string_view name,
+                          std::string_view extension) {
+  GlobalFileEntry entry{};
+  Put(entry.directory, directory);
+  Put(entry.fileName, name);
+  Put(entry.extension, extension);
+  return entry;
+}
 
 void FakeHost::SetDialogSlot(int slot, WindowRef window) {
   slots[slot] = window;
@@ -24,8 +54,7 @@ bool FakeHost::GetIniWindPos(std::string_view section, std::string_view key, Win
   return true;
 }
 
-void FakeHost::SetIniWindPos(std::string_view section, std::string_view key,
-                             const WindowPos& pos) {
+void FakeHost::SetIniWindPos(std::string_view section, std::string_view key, const WindowPos& pos) {
   positions[Key(section, key)] = pos;
   log.push_back("SetIniWindPos " + std::string(section) + " " + std::string(key));
 }
@@ -73,23 +102,33 @@ void FakeHost::GetGlobalFile(GlobalFileEntry& entry) {
 
 void FakeHost::SetGlobalFile(const GlobalFileEntry& entry) {
   globalFile = entry;
-  log.push_back("SetGlobalFile");
+  log.push_back("SetGlobalFile " + Names(entry));
 }
 
-int FakeHost::GenGetNormalFile(WindowRef, FileRequest&) {
-  log.push_back("GenGetNormalFile");
-  return 0;
+int FakeHost::RunFileDialog(const char* name, int result, WindowRef owner, FileRequest& request) {
+  log.push_back(std::string(name) + " " + std::to_string(owner) + " " + Get(request.title) + " " +
+                Names(request));
+  if (result != 0) {
+    Put(request.directory, Get(chosenFile.directory));
+    Put(request.fileName, Get(chosenFile.fileName));
+    Put(request.extension, Get(chosenFile.extension));
+  }
+  return result;
 }
 
-int FakeHost::GenSetNormalFile(WindowRef, FileRequest&) {
-  log.push_back("GenSetNormalFile");
-  return 0;
+int FakeHost::GenGetNormalFile(WindowRef owner, FileRequest& request) {
+  return RunFileDialog("GenGetNormalFile", openDialogResult, owner, request);
+}
+
+int FakeHost::GenSetNormalFile(WindowRef owner, FileRequest& request) {
+  return RunFileDialog("GenSetNormalFile", saveDialogResult, owner, request);
 }
 
 int FakeHost::DB3Open(int database, int reserved, int mode) {
   log.push_back("DB3Open " + std::to_string(database) + " " + std::to_string(reserved) + " " +
                 std::to_string(mode));
-  return dbOpenResult;
+  const auto found = openResult.find(mode);
+  return found == openResult.end() ? 0 : found->second;
 }
 
 int FakeHost::DB3HandleRecord(int database, int record, void* buffer, int operation, int flag) {
@@ -98,8 +137,9 @@ int FakeHost::DB3HandleRecord(int database, int record, void* buffer, int operat
   const auto* bytes = static_cast<const uint8_t*>(buffer);
   if (operation == 3) {
     dbRecord.assign(bytes, bytes + kMethodRecordSize);
-    return 0;
+    return storeResult;
   }
+  if (fetchResult != 0) return fetchResult;
   if (dbRecord.size() != kMethodRecordSize) return 1;
   std::memcpy(buffer, dbRecord.data(), kMethodRecordSize);
   return 0;
@@ -107,7 +147,7 @@ int FakeHost::DB3HandleRecord(int database, int record, void* buffer, int operat
 
 int FakeHost::DB3Close(int database) {
   log.push_back("DB3Close " + std::to_string(database));
-  return 0;
+  return closeResult;
 }
 
 int FakeHost::LogEvent(int a, int b, int c, std::string_view text, int d) {
