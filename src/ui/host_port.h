@@ -23,8 +23,8 @@ class HostPort {
                                    std::string_view defaultText, int bufferSize) = 0;
   virtual std::string Ftoa(double value, int decimals) = 0;
   virtual void ReportMessage(std::string_view caption, std::string_view text) = 0;  // code 9
-  virtual void ReportOutOfRange(std::string_view item) = 0;                          // code 4
-  virtual void ReportDatabaseNotOpened(std::string_view name) = 0;                   // code 8
+  virtual void ReportOutOfRange(std::string_view item) = 0;                         // code 4
+  virtual void ReportDatabaseNotOpened(std::string_view name) = 0;                  // code 8
   virtual void GetGlobalFile(GlobalFileEntry& entry) = 0;  // "SystemList" / "GC_DB"
   virtual void SetGlobalFile(const GlobalFileEntry& entry) = 0;
   virtual int GenGetNormalFile(WindowRef owner, FileRequest& request) = 0;

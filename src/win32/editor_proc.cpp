@@ -42,7 +42,9 @@ extern "C" INT_PTR CALLBACK AcqGCInletEditorWndProc(HWND window, UINT message, W
     case WM_INITDIALOG: OnInitDialog(window); return 1;
     case WM_COMMAND: OnEditorCommand(editor, host, LOWORD(wParam), HIWORD(wParam)); break;
     case WM_PAINT: PaintEditorGraph(window); break;
-    case WM_DRAWITEM: DrawEditorButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); break;
+    case WM_DRAWITEM:
+      DrawEditorButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      break;
     case WM_MOUSEMOVE: OnEditorMouseMove(editor, window, lParam); break;
     case WM_LBUTTONDOWN: OnEditorButtonDown(window, lParam); break;
     case WM_LBUTTONUP: OnEditorButtonUp(editor, host, window, lParam); break;

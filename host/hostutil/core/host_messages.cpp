@@ -19,10 +19,8 @@ std::optional<HostMessage> BuildHostMessage(int code, const char* first, const c
       return HostMessage{std::string(kHostCaption),
                          "The database \"" + Text(first) + "\" could not be opened.",
                          MessageIcon::kError};
-    case kMsgCustom:
-      return HostMessage{Text(first), Text(second), MessageIcon::kNone};
-    default:
-      return std::nullopt;
+    case kMsgCustom: return HostMessage{Text(first), Text(second), MessageIcon::kNone};
+    default: return std::nullopt;
   }
 }
 

@@ -11,12 +11,9 @@ namespace {
 
 UINT IconStyle(hostutil::MessageIcon icon) {
   switch (icon) {
-    case hostutil::MessageIcon::kWarning:
-      return MB_ICONEXCLAMATION;
-    case hostutil::MessageIcon::kError:
-      return MB_ICONSTOP;
-    case hostutil::MessageIcon::kNone:
-      break;
+    case hostutil::MessageIcon::kWarning: return MB_ICONEXCLAMATION;
+    case hostutil::MessageIcon::kError: return MB_ICONSTOP;
+    case hostutil::MessageIcon::kNone: break;
   }
   return 0;
 }
@@ -35,11 +32,8 @@ HOSTUTIL_API int __cdecl MsgReport(int code, ...) {
       second = va_arg(arguments, const char*);
       break;
     case kMsgValueOutOfRange:
-    case kMsgDatabaseNotOpened:
-      first = va_arg(arguments, const char*);
-      break;
-    default:
-      break;
+    case kMsgDatabaseNotOpened: first = va_arg(arguments, const char*); break;
+    default: break;
   }
   va_end(arguments);
 
