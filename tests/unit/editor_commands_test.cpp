@@ -7,8 +7,7 @@
 
 #include "editor/editor_commands.h"
 #include "editor/oven_form.h"
-#include "fakes/fake_dialog.h"
-#include "fakes/fake_host.h"
+#include "fakes/editor_fixture.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
 
@@ -17,12 +16,10 @@ namespace {
 constexpr int kChange = 0x0300;
 constexpr int kKillFocus = 0x0200;
 
-class EditorCommandsTest : public testing::Test {
+class EditorCommandsTest : public EditorTest {
  protected:
   void SetUp() override {
-    inletMethod = {};
-    editorValues = {};
-    SetMethodDefaults();
+    EditorTest::SetUp();
     std::strcpy(host.globalFile.directory, "c:\\data");
     std::strcpy(host.globalFile.fileName, "m1");
     std::strcpy(host.globalFile.extension, "db");
@@ -35,8 +32,6 @@ class EditorCommandsTest : public testing::Test {
     return std::any_of(host.log.begin(), host.log.end(),
                        [&](const std::string& call) { return call.rfind(prefix, 0) == 0; });
   }
-  FakeDialog editor;
-  FakeHost host;
 };
 
 TEST_F(EditorCommandsTest, EnterMarksAValidFormModifiedAndStopsAtARefusedField) {

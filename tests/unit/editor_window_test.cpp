@@ -5,15 +5,15 @@
 
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
-#include "fakes/fake_dialog.h"
-#include "fakes/fake_host.h"
+#include "fakes/editor_fixture.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
 
 namespace {
 
-class EditorWindowTest : public testing::Test {
+class EditorWindowTest : public EditorTest {
  protected:
+  // An empty method and values: whatever opening loads or defaults is then visible.
   void SetUp() override {
     inletMethod = {};
     editorValues = {};
@@ -24,8 +24,6 @@ class EditorWindowTest : public testing::Test {
   size_t HostCallIndex(const std::string& call) const {
     return std::find(host.log.begin(), host.log.end(), call) - host.log.begin();
   }
-  FakeDialog editor;
-  FakeHost host;
 };
 
 TEST_F(EditorWindowTest, OpeningWithNoStoredMethodTakesTheDefaults) {

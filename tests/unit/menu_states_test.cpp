@@ -2,22 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "editor/menu_states.h"
-#include "fakes/fake_dialog.h"
-#include "fakes/fake_host.h"
+#include "fakes/editor_fixture.h"
 #include "resource_ids.h"
 
 namespace {
 
-class MenuStatesTest : public testing::Test {
- protected:
-  void SetUp() override {
-    inletMethod = {};
-    editorValues = {};
-    SetMethodDefaults();
-  }
-  FakeDialog editor;
-  FakeHost host;
-};
+using MenuStatesTest = EditorTest;
 
 TEST_F(MenuStatesTest, SaveFollowsTheModifiedFlagAndChannelsTheirModes) {
   struct Case {

@@ -1,18 +1,13 @@
 // Fitting the oven axes to the ramp and the Up and Right buttons.
 #include <gtest/gtest.h>
 
+#include "fakes/editor_fixture.h"
+
 #include "editor/oven_axes.h"
 
 namespace {
 
-class OvenAxesTest : public testing::Test {
- protected:
-  void SetUp() override {
-    inletMethod = {};
-    editorValues = {};
-    SetMethodDefaults();
-  }
-};
+using OvenAxesTest = EditorTest;
 
 TEST_F(OvenAxesTest, DefaultsFitTo150DegreesAnd12Minutes) {
   ASSERT_EQ(FitOvenAxes(), 1);

@@ -4,23 +4,13 @@
 #include <cstring>
 
 #include "editor/oven_form.h"
-#include "fakes/fake_dialog.h"
-#include "fakes/fake_host.h"
+#include "fakes/editor_fixture.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
 
 namespace {
 
-class OvenFormTest : public testing::Test {
- protected:
-  void SetUp() override {
-    inletMethod = {};
-    editorValues = {};
-    SetMethodDefaults();
-  }
-  FakeDialog editor;
-  FakeHost host;
-};
+using OvenFormTest = EditorTest;
 
 TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisabled) {
   ShowMethod(editor, host);

@@ -5,19 +5,16 @@
 #include <cmath>
 
 #include "editor/oven_validation.h"
-#include "fakes/fake_dialog.h"
-#include "fakes/fake_host.h"
+#include "fakes/editor_fixture.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
 
 namespace {
 
-class OvenValidationTest : public testing::Test {
+class OvenValidationTest : public EditorTest {
  protected:
   void SetUp() override {
-    inletMethod = {};
-    editorValues = {};
-    SetMethodDefaults();
+    EditorTest::SetUp();
     // A valid form for the defaults: two rows in use.
     SetRow(1, "100", "2", "10");
     SetRow(2, "150", "2", "25");
@@ -56,8 +53,6 @@ class OvenValidationTest : public testing::Test {
     ASSERT_GE(editor.log.size(), 2u);
     EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(id));
   }
-  FakeDialog editor;
-  FakeHost host;
 };
 
 TEST_F(OvenValidationTest, EveryFieldHasItsInclusiveRangeAndMessage) {
