@@ -25,6 +25,16 @@ void WriteNumberField(DialogPort& dialog, HostPort& host, int id, double value, 
   dialog.SetControlText(id, host.Ftoa(value, decimals));
 }
 
+void WriteRampRate(DialogPort& dialog, HostPort& host, int id, double rise, double span,
+                   int decimals) {
+  if (span == 0.0) {
+    dialog.SetControlText(id, "Infinity");
+    return;
+  }
+  const double rate = rise / span;
+  WriteNumberField(dialog, host, id, rate < 0.0 ? -rate : rate, decimals);
+}
+
 int FocusField(DialogPort& dialog, int id) {
   dialog.FocusControl(id);
   dialog.SelectAllText(id);

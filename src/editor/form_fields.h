@@ -18,6 +18,10 @@ inline constexpr int kRateDecimals = 1;
 int32_t ReadWholeField(DialogPort& dialog, int id);
 double ReadDecimalField(DialogPort& dialog, int id);
 void WriteNumberField(DialogPort& dialog, HostPort& host, int id, double value, int decimals);
+// The rate of a ramp that rises (or falls) by `rise` over `span` minutes, as a positive
+// number, or "Infinity" for a ramp of no duration. The rate is shown, never stored.
+void WriteRampRate(DialogPort& dialog, HostPort& host, int id, double rise, double span,
+                   int decimals);
 
 // Gives the control the focus and selects all its text. Returns 1.
 int FocusField(DialogPort& dialog, int id);

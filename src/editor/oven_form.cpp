@@ -94,14 +94,8 @@ int ShowRampFields(DialogPort& editor, HostPort& host) {
     WriteNumberField(editor, host, kOvenRows[k].time, steps[k].hold, kTimeDecimals);
     WriteNumberField(editor, host, kOvenRows[k].temp, steps[k].temp, kTempDecimals);
     if (k == 3) break;
-    const double interval = steps[k + 1].start - (steps[k].start + steps[k].hold);
-    if (interval == 0.0) {
-      editor.SetControlText(kOvenRows[k].rate, "Infinity");
-      continue;
-    }
-    double rate = (steps[k + 1].temp - steps[k].temp) / interval;
-    if (rate < 0.0) rate = -rate;
-    WriteNumberField(editor, host, kOvenRows[k].rate, rate, kRateDecimals);
+    WriteRampRate(editor, host, kOvenRows[k].rate, steps[k + 1].temp - steps[k].temp,
+                  steps[k + 1].start - (steps[k].start + steps[k].hold), kRateDecimals);
   }
   return 1;
 }

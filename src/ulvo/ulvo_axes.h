@@ -1,0 +1,19 @@
+// The ULVO graph's axis maxima: fitted to the edited ramp, or enlarged by the Up and
+// Right buttons. Only the two maxima and ulvoAxesChanged are written; callers repaint.
+#pragma once
+
+// The pressure axis ends at the unit's 250 kPa; the flow axis at what a single-precision
+// 99.9 ml/min becomes when widened, the value this instrument's methods have always held.
+inline constexpr double kFlowAxisCap = static_cast<double>(99.9f);
+inline constexpr double kPressureAxisCap = 250.0;
+inline constexpr double kUlvoTimeAxisCap = 800.0;
+
+// valueAxisMax := the highest value of the steps in use rounded up to a whole unit (0
+// when none is above 0); timeAxisMax := the end of the last step's hold. Returns 1.
+int FitUlvoAxes();
+
+// Up: 1.5 times the top whatever its sign, at most the mode's cap.
+void EnlargeUlvoValueAxis();
+
+// Right: 1.5 times the end, at most 800.
+void EnlargeUlvoTimeAxis();

@@ -1,0 +1,27 @@
+// The ULVO channel dialog's form: the caption and mode texts, the ramp rows, their check
+// boxes and enabling, and keeping a toggled step behind its predecessor. Typed values
+// reach the ramp through validation, not here. Every number is shown with one decimal.
+#pragma once
+
+#include "ui/dialog_port.h"
+#include "ui/host_port.h"
+
+// The controls of one ramp row. The rate field belongs to the ramp that leads from this
+// row to the next (row 5 has none).
+struct UlvoRowControls {
+  int check;
+  int time;
+  int value;
+  int rate;
+};
+extern const UlvoRowControls kUlvoRows[5];
+
+inline constexpr int kUlvoDecimals = 1;
+
+int ShowUlvoChannel(DialogPort& dialog, HostPort& host);
+int ShowUlvoStepChecks(DialogPort& dialog);
+int EnableUlvoStepFields(DialogPort& dialog, HostPort& host);
+int ShowUlvoRampFields(DialogPort& dialog, HostPort& host);
+int ReadUlvoStepChecks(DialogPort& dialog);
+// Returns 0 for box 1, whose step has no predecessor.
+int ShiftUlvoStepAfterCheck(DialogPort& dialog, int checkId);
