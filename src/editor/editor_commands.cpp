@@ -1,6 +1,8 @@
 // The editor's command table: menu choices and control notifications.
 #include "editor/editor_commands.h"
 
+#include <string>
+
 #include "editor/menu_states.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_form.h"
@@ -111,9 +113,27 @@ void OnExit(DialogPort& editor) {
   editor.PostClose();
 }
 
-// Every OK of a modal dialog counts as a change, whether or not anything changed.
+const char* DialogName(ModalDialog dialog) {
+  switch (dialog) {
+    case ModalDialog::kValveTimetable: return "Valve Timetable";
+    case ModalDialog::kUlvoConfiguration: return "ULVO Configuration";
+    case ModalDialog::kUlvoControl: return "ULVO Channel Control";
+  }
+  return "";
+}
+
+// Every OK of a modal dialog counts as a change, whether or not anything changed. A
+// dialog that cannot be created changes nothing either, but the user must learn why
+// the menu choice showed nothing.
 void RunModal(DialogPort& editor, ModalDialog dialog) {
-  if (editor.RunDialog(dialog)) MarkModified(editor);
+  const int result = editor.RunDialog(dialog);
+  if (result == kDialogNotCreated) {
+    editor.Ask(std::string("The ") + DialogName(dialog) +
+                   " window could not be opened.\n\nThe plug-in may be damaged; reinstall it.",
+               "TOVREX", AskKind::kOkInformation);
+    return;
+  }
+  if (result) MarkModified(editor);
 }
 
 void RunChannel(DialogPort& editor, int channel) {

@@ -15,6 +15,7 @@ enum class AskKind { kYesNoCancel, kOkInformation };
 
 // The plug-in's modal dialogs, each run from its own template with its own procedure.
 enum class ModalDialog { kValveTimetable, kUlvoConfiguration, kUlvoControl };
+inline constexpr int kDialogNotCreated = -1;
 
 class DialogPort {
  public:
@@ -29,6 +30,12 @@ class DialogPort {
   virtual void FocusControl(int id) = 0;
   virtual void SelectAllText(int id) = 0;
   virtual int FocusedControlId() = 0;  // 0 when no control of this window has the focus
+  // Drop-down lists: emptied, filled in order, an entry selected by its exact text
+  // (none when no entry has it); the selected entry's index, -1 when none is.
+  virtual void ClearList(int id) = 0;
+  virtual void AddListItem(int id, std::string_view text) = 0;
+  virtual void SelectListItem(int id, std::string_view text) = 0;
+  virtual int SelectedListItem(int id) = 0;
 
   // The window itself.
   virtual WindowRef Self() = 0;
@@ -42,8 +49,11 @@ class DialogPort {
   virtual void Destroy() = 0;
   virtual void Beep() = 0;
   virtual Answer Ask(std::string_view text, std::string_view caption, AskKind kind) = 0;
-  // Runs a modal dialog owned by this window; returns what the dialog ended with.
+  // Runs a modal dialog owned by this window; returns what the dialog ended with, or
+  // kDialogNotCreated when it could not be created.
   virtual int RunDialog(ModalDialog dialog) = 0;
+  // Ends this window's modal loop with `result`, once the current message is handled.
+  virtual void EndDialog(int result) = 0;
   virtual void ShowHelp(std::string_view helpFile, int context) = 0;
 
   // The window's menu.

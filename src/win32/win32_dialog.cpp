@@ -41,6 +41,27 @@ int Win32Dialog::FocusedControlId() {
   return focus && IsChild(window_, focus) ? GetDlgCtrlID(focus) : 0;
 }
 
+void Win32Dialog::ClearList(int id) { SendDlgItemMessageA(window_, id, CB_RESETCONTENT, 0, 0); }
+
+void Win32Dialog::AddListItem(int id, std::string_view text) {
+  const std::string item(text);
+  SendDlgItemMessageA(window_, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+// CB_SELECTSTRING would take any entry that merely begins with the text.
+void Win32Dialog::SelectListItem(int id, std::string_view text) {
+  const std::string item(text);
+  const LRESULT index =
+      SendDlgItemMessageA(window_, id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                          reinterpret_cast<LPARAM>(item.c_str()));
+  SendDlgItemMessageA(window_, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int Win32Dialog::SelectedListItem(int id) {
+  const LRESULT index = SendDlgItemMessageA(window_, id, CB_GETCURSEL, 0, 0);
+  return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
 WindowRef Win32Dialog::Self() { return ToWindowRef(window_); }
 
 WindowRef Win32Dialog::Owner() { return ToWindowRef(GetWindow(window_, GW_OWNER)); }
@@ -89,10 +110,11 @@ int Win32Dialog::RunDialog(ModalDialog dialog) {
       procedure = AcqULVOControlWndProc;
       break;
   }
-  // A dialog that cannot be created (-1) counts as cancelled.
   const INT_PTR result = DialogBoxParamA(moduleInstance, name, window_, procedure, 0);
-  return result > 0 ? static_cast<int>(result) : 0;
+  return result == -1 ? kDialogNotCreated : static_cast<int>(result);
 }
+
+void Win32Dialog::EndDialog(int result) { ::EndDialog(window_, result); }
 
 void Win32Dialog::ShowHelp(std::string_view helpFile, int context) {
   WinHelpA(window_, std::string(helpFile).c_str(), HELP_CONTEXT, context);

@@ -17,6 +17,10 @@ class Win32Dialog final : public DialogPort {
   void FocusControl(int id) override;
   void SelectAllText(int id) override;
   int FocusedControlId() override;
+  void ClearList(int id) override;
+  void AddListItem(int id, std::string_view text) override;
+  void SelectListItem(int id, std::string_view text) override;
+  int SelectedListItem(int id) override;
 
   WindowRef Self() override;
   WindowRef Owner() override;
@@ -30,6 +34,7 @@ class Win32Dialog final : public DialogPort {
   void Beep() override;
   Answer Ask(std::string_view text, std::string_view caption, AskKind kind) override;
   int RunDialog(ModalDialog dialog) override;
+  void EndDialog(int result) override;
   void ShowHelp(std::string_view helpFile, int context) override;
 
   void EnableMenuItem(int id, bool enabled) override;

@@ -243,4 +243,89 @@ TEST_F(EditorFormTest, NewStartsAnUntitledDefaultMethod) {
   EXPECT_FALSE(SaveEnabled());
 }
 
+std::string DialogText(HWND dialog, int id) {
+  char text[256] = "";
+  GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}
+
+TEST_F(EditorFormTest, ValveTimesAreCheckedInTheirOrderAndOnlyOkMarksTheMethod) {
+  using e2e::DialogAnswerer;
+  HWND valves = nullptr;
+  answerer.Then([&](HWND dialog) {
+    valves = dialog;
+    SetDlgItemTextA(dialog, IDC_VALVE_PURGE, "12.5");
+    SetDlgItemTextA(dialog, IDC_VALVE_COOL, "200");
+    SetDlgItemTextA(dialog, IDC_VALVE_SPLIT, "101");
+    DialogAnswerer::Click(dialog, IDC_VALVE_OK);
+  });
+  answerer.Then([&](HWND box) {  // Secondary Cool is refused before Split is read
+    DialogAnswerer::Click(box, IDOK);
+    SetDlgItemTextA(valves, IDC_VALVE_COOL, "20");
+    DialogAnswerer::Click(valves, IDC_VALVE_OK);
+  });
+  answerer.Then([&](HWND box) {  // now Split
+    DialogAnswerer::Click(box, IDOK);
+    DialogAnswerer::Click(valves, IDC_VALVE_CANCEL);
+  });
+  SendMessageA(editor, WM_COMMAND, IDM_VALVE_TIMETABLE, 0);
+  e2e::PumpMessages();
+  ASSERT_EQ(answerer.Seen().size(), 3u);
+  EXPECT_EQ(answerer.Seen()[0].caption, "TOVREX Valve Control");
+  EXPECT_NE(answerer.Seen()[1].text.find("\"Secondary Cool\""), std::string::npos);
+  EXPECT_NE(answerer.Seen()[2].text.find("\"Split Time\""), std::string::npos);
+  EXPECT_FALSE(SaveEnabled()) << "Cancel marks nothing, though what passed stays";
+
+  std::string shown[3];
+  answerer.Then([&](HWND dialog) {
+    shown[0] = DialogText(dialog, IDC_VALVE_PURGE);
+    shown[1] = DialogText(dialog, IDC_VALVE_COOL);
+    shown[2] = DialogText(dialog, IDC_VALVE_SPLIT);
+    DialogAnswerer::Click(dialog, IDOK);  // Enter
+  });
+  SendMessageA(editor, WM_COMMAND, IDM_VALVE_TIMETABLE, 0);
+  e2e::PumpMessages();
+  EXPECT_EQ(shown[0], "12.50");
+  EXPECT_EQ(shown[1], "20.00");
+  EXPECT_EQ(shown[2], "0.00");
+  EXPECT_TRUE(SaveEnabled());
+}
+
+TEST_F(EditorFormTest, ChannelModesChosenWithOkEnableTheirChannelItems) {
+  using e2e::DialogAnswerer;
+  home.WriteIni("TOVREX", "ULVOControl", "1");
+  e2e::DestroyEditor();
+  e2e::LoadPlugin().acqGCInlet(owner.Get());
+  e2e::PumpMessages();
+  editor = e2e::EditorWindow();
+  ASSERT_NE(editor, nullptr);
+  auto itemEnabled = [&](int id) {
+    return !(GetMenuState(GetMenu(editor), id, MF_BYCOMMAND) & MF_GRAYED);
+  };
+  std::string shown[2];
+  answerer.Then([&](HWND dialog) {
+    shown[0] = DialogText(dialog, IDC_ULVO_LEFT_MODE);
+    shown[1] = DialogText(dialog, IDC_ULVO_RIGHT_MODE);
+    SendDlgItemMessageA(dialog, IDC_ULVO_LEFT_MODE, CB_SETCURSEL, 1, 0);
+    DialogAnswerer::Click(dialog, IDCANCEL);
+  });
+  answerer.Then([&](HWND dialog) {
+    SendDlgItemMessageA(dialog, IDC_ULVO_LEFT_MODE, CB_SETCURSEL, 1, 0);
+    SendDlgItemMessageA(dialog, IDC_ULVO_RIGHT_MODE, CB_SETCURSEL, 2, 0);
+    DialogAnswerer::Click(dialog, IDOK);
+  });
+  SendMessageA(editor, WM_COMMAND, IDM_ULVO_CONFIGURATION, 0);
+  ASSERT_EQ(answerer.Seen().size(), 1u);
+  EXPECT_EQ(answerer.Seen()[0].caption, "ULVO Configuration");
+  EXPECT_EQ(shown[0], "Manual");
+  EXPECT_EQ(shown[1], "Manual");
+  EXPECT_FALSE(SaveEnabled());
+  EXPECT_FALSE(itemEnabled(IDM_ULVO_LEFT));
+
+  SendMessageA(editor, WM_COMMAND, IDM_ULVO_CONFIGURATION, 0);
+  EXPECT_TRUE(SaveEnabled());
+  EXPECT_TRUE(itemEnabled(IDM_ULVO_LEFT));
+  EXPECT_TRUE(itemEnabled(IDM_ULVO_RIGHT));
+}
+
 }  // namespace

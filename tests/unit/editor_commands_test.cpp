@@ -173,15 +173,22 @@ TEST_F(EditorCommandsTest, ADialogEndedWithOkMarksTheMethodModified) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
-    for (int result : {0, 1}) {
+    for (int result : {0, 1, kDialogNotCreated}) {
       editorValues.methodModified = 0;
       editorValues.ulvoChannel = 7;
       editor.dialogsRun.clear();
+      editor.questions.clear();
       editor.dialogResults[c.dialog] = result;
       Command(c.id);
       ASSERT_EQ(editor.dialogsRun.size(), 1u);
       EXPECT_EQ(editor.dialogsRun[0], c.dialog);
-      EXPECT_EQ(editorValues.methodModified, result);
+      EXPECT_EQ(editorValues.methodModified, result == 1);
+      // A dialog that could not be created is not a silent Cancel.
+      ASSERT_EQ(editor.questions.size(), result == kDialogNotCreated ? 1u : 0u);
+      if (result == kDialogNotCreated) {
+        EXPECT_NE(editor.questions[0].text.find("could not be opened"), std::string::npos);
+        EXPECT_EQ(editor.questions[0].kind, AskKind::kOkInformation);
+      }
       if (c.channel >= 0) {
         EXPECT_EQ(editorValues.ulvoChannel, c.channel);
       }

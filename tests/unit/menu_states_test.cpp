@@ -1,7 +1,11 @@
-// Menu item states and the two INI options the editor reads when it opens.
+// Menu item states, the channel modes that decide two of them, and the two INI options
+// the editor reads when it opens.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "editor/menu_states.h"
+#include "ulvo/ulvo_config.h"
 #include "fakes/editor_fixture.h"
 #include "resource_ids.h"
 
@@ -79,6 +83,44 @@ TEST_F(MenuStatesTest, MinimumOvenTemperatureIsReadAtSinglePrecision) {
     editorValues.minOvenTemp = 99.0f;
     LoadMinOvenTemp(options);
     EXPECT_EQ(GetMinOvenTemp(), c.expected);
+  }
+}
+
+TEST_F(MenuStatesTest, ModesAreShownChosenAndStoredOnlyByOk) {
+  const std::vector<std::string> texts = {"Manual", "Flow", "Pressure"};
+  struct Case {
+    int32_t left, right;          // modes before
+    int shownLeft, shownRight;    // entries selected when shown
+    int chosenLeft, chosenRight;  // the user's selections (-1: none)
+    int command;
+    int32_t storedLeft, storedRight;
+  };
+  const Case cases[] = {
+      {0, 0, 0, 0, 0, 0, CMD_ENTER, 0, 0},   {0, 0, 0, 0, 1, 2, CMD_ENTER, 1, 2},
+      {1, 2, 1, 2, 2, 1, CMD_ENTER, 2, 1},   {1, 2, 1, 2, 0, 0, CMD_ESCAPE, 1, 2},
+      {7, -1, 0, 0, 0, 1, CMD_ENTER, 0, 1},  // read as the record reads them: Manual
+      {2, 1, 2, 1, -1, -1, CMD_ENTER, 2, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.left << c.right << c.chosenLeft << c.chosenRight);
+    FakeDialog dialog;
+    inletMethod.ulvo[0].mode = c.left;
+    inletMethod.ulvo[1].mode = c.right;
+    const UlvoRamp flow = inletMethod.ulvo[0].ramp[0];
+    ShowUlvoModes(dialog);
+    EXPECT_EQ(dialog.listItems[IDC_ULVO_LEFT_MODE], texts);
+    EXPECT_EQ(dialog.listItems[IDC_ULVO_RIGHT_MODE], texts);
+    EXPECT_EQ(dialog.SelectedListItem(IDC_ULVO_LEFT_MODE), c.shownLeft);
+    EXPECT_EQ(dialog.SelectedListItem(IDC_ULVO_RIGHT_MODE), c.shownRight);
+    dialog.listSelection[IDC_ULVO_LEFT_MODE] = c.chosenLeft;
+    dialog.listSelection[IDC_ULVO_RIGHT_MODE] = c.chosenRight;
+    OnUlvoConfigCommand(dialog, IDC_ULVO_RIGHT_MODE);  // choosing ends nothing
+    OnUlvoConfigCommand(dialog, c.command);
+    EXPECT_EQ(dialog.endedWith, std::vector<int>{c.command == CMD_ENTER ? 1 : 0});
+    EXPECT_EQ(inletMethod.ulvo[0].mode, c.storedLeft);
+    EXPECT_EQ(inletMethod.ulvo[1].mode, c.storedRight);
+    EXPECT_EQ(std::memcmp(&inletMethod.ulvo[0].ramp[0], &flow, sizeof flow), 0)
+        << "a mode never changes its ramps";
   }
 }
 

@@ -1,10 +1,11 @@
-// Range checks of the oven rows, zones and phase times, and how accepted values land
-// in the method.
+// Range checks of the oven rows, zones and phase times and of the valve timetable, and
+// how accepted values land in the method.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "editor/oven_validation.h"
+#include "editor/valve_timetable.h"
 #include "fakes/editor_fixture.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
@@ -241,6 +242,78 @@ TEST_F(OvenValidationTest, SuccessRefitsTheAxes) {
   EXPECT_EQ(inletMethod.tempAxisMax, 200.0);
   EXPECT_EQ(inletMethod.timeAxisMax, inletMethod.ovenStep[1].start + 4);
   EXPECT_EQ(editorValues.ovenAxesChanged, 1);
+}
+
+using ValveTimetableTest = EditorTest;
+
+// Purge, Secondary Cool, Split are checked in that order and each is stored as it
+// passes; the first refusal names its field and stops there.
+TEST_F(ValveTimetableTest, TimesAreCheckedInOrderAndStoredAsTheyPass) {
+  struct Case {
+    const char *purge, *cool, *split;
+    const char* refused;  // the name reported, nullptr: all accepted
+    double stored[3];     // purge, cool, split afterwards
+  };
+  const Case cases[] = {
+      {"0", "100", "50", nullptr, {0, 100, 50}},
+      {"", "12abc", "99.999", nullptr, {0, 12, 99.999}},
+      {"150", "200", "x", "Purge", {5, 6, 7}},
+      {"-0.01", "1", "1", "Purge", {5, 6, 7}},
+      {"10", "200", "101", "Secondary Cool", {10, 6, 7}},
+      {"10", "20", "100.01", "Split Time", {10, 20, 7}},
+      {"10", "20", "1000000000", "Split Time", {10, 20, 7}},
+  };
+  const int ids[3] = {IDC_VALVE_PURGE, IDC_VALVE_COOL, IDC_VALVE_SPLIT};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.purge << " " << c.cool << " " << c.split);
+    SetUp();
+    editor = {};
+    host = {};
+    inletMethod.purgeTime = 5;
+    inletMethod.secondaryCoolTime = 6;
+    inletMethod.splitTime = 7;
+    inletMethod.valveEvent[1] = {3.5, 4.5};
+    editor.text[IDC_VALVE_PURGE] = c.purge;
+    editor.text[IDC_VALVE_COOL] = c.cool;
+    editor.text[IDC_VALVE_SPLIT] = c.split;
+    OnValveCommand(editor, host, IDC_VALVE_OK);
+    EXPECT_EQ(inletMethod.purgeTime, c.stored[0]);
+    EXPECT_EQ(inletMethod.secondaryCoolTime, c.stored[1]);
+    EXPECT_EQ(inletMethod.splitTime, c.stored[2]);
+    EXPECT_EQ(inletMethod.valveEvent[1].start, 3.5) << "events have no fields to come from";
+    EXPECT_EQ(inletMethod.valveEvent[1].finish, 4.5);
+    if (!c.refused) {
+      EXPECT_EQ(editor.endedWith, std::vector<int>{1});
+      EXPECT_EQ(editor.beeps, 0);
+      continue;
+    }
+    EXPECT_TRUE(editor.endedWith.empty()) << "the dialog stays open";
+    EXPECT_EQ(editor.beeps, 1);
+    EXPECT_EQ(host.log, std::vector<std::string>{"ReportOutOfRange " + std::string(c.refused)});
+    const int refusedId = ids[c.refused[0] == 'P' ? 0 : c.refused[1] == 'e' ? 1 : 2];
+    EXPECT_EQ(editor.focusedId, refusedId);
+    EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(refusedId));
+  }
+}
+
+TEST_F(ValveTimetableTest, TimesAreShownWithTwoDecimalsAndOnlyOkOrCancelEndTheDialog) {
+  inletMethod.purgeTime = 1.5;
+  inletMethod.secondaryCoolTime = 100;
+  ShowValveTimes(editor, host);
+  EXPECT_EQ(editor.text[IDC_VALVE_PURGE], "1.50");
+  EXPECT_EQ(editor.text[IDC_VALVE_COOL], "100.00");
+  EXPECT_EQ(editor.text[IDC_VALVE_SPLIT], "0.00");
+  for (int id : {IDC_VALVE_PURGE, IDC_VALVE_SPLIT, IDC_VALVE_COOL, 3, 116}) {
+    OnValveCommand(editor, host, id);
+  }
+  EXPECT_TRUE(editor.endedWith.empty());
+  editor.text[IDC_VALVE_PURGE] = "999";  // Cancel and Escape never read the fields
+  OnValveCommand(editor, host, IDC_VALVE_CANCEL);
+  OnValveCommand(editor, host, CMD_ESCAPE);
+  editor.text[IDC_VALVE_PURGE] = "1";
+  OnValveCommand(editor, host, CMD_ENTER);
+  EXPECT_EQ(editor.endedWith, (std::vector<int>{0, 0, 1}));
+  EXPECT_EQ(inletMethod.purgeTime, 1.0);
 }
 
 }  // namespace

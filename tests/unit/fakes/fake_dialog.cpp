@@ -1,5 +1,7 @@
 #include "fakes/fake_dialog.h"
 
+#include <algorithm>
+
 std::string FakeDialog::ControlText(int id) { return text[id]; }
 void FakeDialog::SetControlText(int id, std::string_view value) {
   text[id] = std::string(value);
@@ -17,6 +19,20 @@ void FakeDialog::SelectAllText(int id) {
   log.push_back("SelectAllText " + std::to_string(id));
 }
 int FakeDialog::FocusedControlId() { return focusedId; }
+void FakeDialog::ClearList(int id) {
+  listItems[id].clear();
+  listSelection[id] = -1;
+}
+void FakeDialog::AddListItem(int id, std::string_view value) { listItems[id].emplace_back(value); }
+void FakeDialog::SelectListItem(int id, std::string_view value) {
+  const auto& items = listItems[id];
+  const auto found = std::find(items.begin(), items.end(), value);
+  listSelection[id] = found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+int FakeDialog::SelectedListItem(int id) {
+  const auto found = listSelection.find(id);
+  return found == listSelection.end() ? -1 : found->second;
+}
 WindowRef FakeDialog::Self() { return self; }
 WindowRef FakeDialog::Owner() { return owner; }
 void FakeDialog::SetTitle(std::string_view value) {
@@ -58,6 +74,10 @@ int FakeDialog::RunDialog(ModalDialog dialog) {
   dialogsRun.push_back(dialog);
   log.push_back("RunDialog");
   return dialogResults[dialog];
+}
+void FakeDialog::EndDialog(int result) {
+  endedWith.push_back(result);
+  log.push_back("EndDialog " + std::to_string(result));
 }
 void FakeDialog::ShowHelp(std::string_view helpFile, int context) {
   helpShown.emplace_back(std::string(helpFile), context);

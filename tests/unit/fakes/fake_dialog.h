@@ -41,6 +41,9 @@ class FakeDialog : public DialogPort {
   std::map<ModalDialog, int> dialogResults;  // what each modal dialog returns (default 0)
   std::vector<ModalDialog> dialogsRun;
   std::vector<std::pair<std::string, int>> helpShown;
+  std::map<int, std::vector<std::string>> listItems;
+  std::map<int, int> listSelection;  // -1 or absent: nothing selected
+  std::vector<int> endedWith;        // every EndDialog result, in order
 
   std::string ControlText(int id) override;
   void SetControlText(int id, std::string_view value) override;
@@ -50,6 +53,10 @@ class FakeDialog : public DialogPort {
   void FocusControl(int id) override;
   void SelectAllText(int id) override;
   int FocusedControlId() override;
+  void ClearList(int id) override;
+  void AddListItem(int id, std::string_view text) override;
+  void SelectListItem(int id, std::string_view text) override;
+  int SelectedListItem(int id) override;
   WindowRef Self() override;
   WindowRef Owner() override;
   void SetTitle(std::string_view value) override;
@@ -62,6 +69,7 @@ class FakeDialog : public DialogPort {
   void Beep() override;
   Answer Ask(std::string_view question, std::string_view caption, AskKind kind) override;
   int RunDialog(ModalDialog dialog) override;
+  void EndDialog(int result) override;
   void ShowHelp(std::string_view helpFile, int context) override;
   void EnableMenuItem(int id, bool value) override;
   void RemoveMenuBarEntry(int position) override;

@@ -1,0 +1,59 @@
+// Showing, checking and storing the valve times.
+#include "editor/valve_timetable.h"
+
+#include "editor/form_fields.h"
+#include "method/inlet_method.h"
+#include "resource_ids.h"
+
+namespace {
+
+constexpr double kMaxValveTime = 100.0;
+
+struct ValveField {
+  int id;
+  const char* name;  // as the host's out-of-range message names it
+  double InletMethod::*time;
+};
+
+// The order the times are checked in, which is not their order on screen.
+constexpr ValveField kValveFields[] = {
+    {IDC_VALVE_PURGE, "Purge", &InletMethod::purgeTime},
+    {IDC_VALVE_COOL, "Secondary Cool", &InletMethod::secondaryCoolTime},
+    {IDC_VALVE_SPLIT, "Split Time", &InletMethod::splitTime},
+};
+
+}  // namespace
+
+int ShowValveTimes(DialogPort& dialog, HostPort& host) {
+  for (const ValveField& field : kValveFields) {
+    WriteNumberField(dialog, host, field.id, inletMethod.*field.time, kTimeDecimals);
+  }
+  return 1;
+}
+
+bool ReadValveTimes(DialogPort& dialog, HostPort& host) {
+  for (const ValveField& field : kValveFields) {
+    const double time = ReadDecimalField(dialog, field.id);
+    if (!(time >= 0.0 && time <= kMaxValveTime)) {
+      dialog.Beep();
+      host.ReportOutOfRange(field.name);
+      FocusField(dialog, field.id);
+      return false;
+    }
+    inletMethod.*field.time = time;
+  }
+  return true;
+}
+
+int OnValveCommand(DialogPort& dialog, HostPort& host, int id) {
+  switch (id) {
+    case CMD_ENTER:
+    case IDC_VALVE_OK:
+      if (ReadValveTimes(dialog, host)) dialog.EndDialog(1);
+      break;
+    case CMD_ESCAPE:
+    case IDC_VALVE_CANCEL: dialog.EndDialog(0); break;
+    default: break;
+  }
+  return 0;
+}

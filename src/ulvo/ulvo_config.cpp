@@ -1,0 +1,47 @@
+// Choosing the two ULVO channels' modes.
+#include "ulvo/ulvo_config.h"
+
+#include "method/inlet_method.h"
+#include "resource_ids.h"
+
+namespace {
+
+constexpr const char* kModeTexts[] = {"Manual", "Flow", "Pressure"};
+constexpr int kModeCount = 3;
+constexpr int kModeLists[2] = {IDC_ULVO_LEFT_MODE, IDC_ULVO_RIGHT_MODE};
+
+const char* ModeText(int32_t mode) {
+  return mode >= 0 && mode < kModeCount ? kModeTexts[mode] : kModeTexts[kUlvoManual];
+}
+
+}  // namespace
+
+int ShowUlvoModes(DialogPort& dialog) {
+  for (int channel = 0; channel < 2; ++channel) {
+    const int list = kModeLists[channel];
+    dialog.ClearList(list);
+    for (const char* text : kModeTexts) dialog.AddListItem(list, text);
+    dialog.SelectListItem(list, ModeText(inletMethod.ulvo[channel].mode));
+  }
+  return 1;
+}
+
+int StoreUlvoModes(DialogPort& dialog) {
+  for (int channel = 0; channel < 2; ++channel) {
+    const int selected = dialog.SelectedListItem(kModeLists[channel]);
+    if (selected >= 0 && selected < kModeCount) inletMethod.ulvo[channel].mode = selected;
+  }
+  return 1;
+}
+
+int OnUlvoConfigCommand(DialogPort& dialog, int id) {
+  switch (id) {
+    case CMD_ENTER:
+      StoreUlvoModes(dialog);
+      dialog.EndDialog(1);
+      break;
+    case CMD_ESCAPE: dialog.EndDialog(0); break;
+    default: break;
+  }
+  return 0;
+}
