@@ -5,6 +5,7 @@
 #include "editor/oven_axes.h"
 #include "editor/oven_form.h"
 #include "editor/oven_validation.h"
+#include "editor/window_position.h"
 #include "method/inlet_method.h"
 #include "storage/method_storage.h"
 
@@ -20,19 +21,11 @@ int OfferToSaveBeforeClose(DialogPort& editor, HostPort& host) {
   return SaveMethod(editor, host, 0, 1);
 }
 
-void RestoreStoredPosition(DialogPort& editor, HostPort& host) {
-  WindowPos pos{};
-  // A negative corner was stored while the window was off screen: keep the template's.
-  if (host.GetIniWindPos(kEditorPosSection, kEditorPosKey, pos) && pos.top >= 0 && pos.left >= 0) {
-    editor.MoveTo(pos.left, pos.top);
-  }
-}
-
 }  // namespace
 
 void InitEditorWindow(DialogPort& editor, HostPort& host) {
   if (!LoadCurrentMethod(editor, host)) SetMethodDefaults();
-  RestoreStoredPosition(editor, host);
+  RestoreWindowPosition(editor, host, kEditorPosSection, kEditorPosKey);
   editorValues.methodUntitled = 0;
   ShowMethod(editor, host);
   EnableStepFields(editor, host);
@@ -50,16 +43,6 @@ int CloseEditorWindow(DialogPort& editor, HostPort& host) {
 }
 
 void DestroyEditorWindow(DialogPort& editor, HostPort& host) {
-  if (!editor.IsMinimised()) {
-    // The host keeps positions relative to the owner's origin plus its offset, the way
-    // its other windows store theirs.
-    WindowPos pos = host.ObtainWindPos(editor.Self());
-    const WindowPos owner = host.ObtainWindPos(editor.Owner());
-    pos.left += owner.left;
-    pos.right += owner.left;
-    pos.top += owner.top;
-    pos.bottom += owner.top;
-    host.SetIniWindPos(kEditorPosSection, kEditorPosKey, pos);
-  }
+  StoreWindowPosition(editor, host, kEditorPosSection, kEditorPosKey);
   host.SetDialogSlot(kEditorSlot, kNoWindow);
 }

@@ -1,13 +1,13 @@
 // Validation of the oven programme, the zones and the two phase times.
 #include "editor/oven_validation.h"
 
-#include <cmath>
 #include <cstdio>
 #include <string>
 
 #include "editor/form_fields.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_form.h"
+#include "editor/ramp_rows.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
 
@@ -55,20 +55,6 @@ bool CheckAndStoreTime(DialogPort& editor, HostPort& host, int id, const char* l
   }
   field = v;
   return true;
-}
-
-// Moves row k to start at s. When its hold would reach the next row, every later row
-// in use moves by the same amount so the programme keeps its spacing.
-void PlaceRow(int k, double s) {
-  auto& steps = inletMethod.ovenStep;
-  const int last = editorValues.ovenStepsInUse;
-  const int i = k - 1;
-  if (k >= last || s + steps[i].hold < steps[i + 1].start) {
-    steps[i].start = s;
-    return;
-  }
-  const double delta = s - steps[i].start;
-  for (int j = i; j < last && j < 4; ++j) steps[j].start += delta;
 }
 
 bool ValidateRows(DialogPort& editor, HostPort& host) {
@@ -135,9 +121,8 @@ bool StoreOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int ti
   if (k == 1 || rateId == 0) return true;  // the first row's start is never moved
   const OvenStep& previous = steps[k - 2];
   const double rate = ReadDecimalField(editor, rateId);
-  // A cooling ramp takes as long as a heating one of the same size.
-  const double duration = std::fabs(step.temp - previous.temp) / rate;
-  PlaceRow(k, previous.start + previous.hold + duration);
+  PlaceRampRow(steps, k, editorValues.ovenStepsInUse,
+               StartAfterRamp(previous.start, previous.hold, previous.temp, step.temp, rate));
   WriteNumberField(editor, host, rateId, rate, kRateDecimals);
   return true;
 }

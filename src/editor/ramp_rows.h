@@ -1,0 +1,28 @@
+// How a typed rate places a ramp row, shared by the oven programme and the ULVO ramps:
+// the rate is never stored, it becomes the start of the row it leads into.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+// The start of a row reached at `rate` from the previous row's hold end. A falling
+// ramp takes as long as a rising one of the same size.
+inline double StartAfterRamp(double previousStart, double previousHold, double previousLevel,
+                             double level, double rate) {
+  return previousStart + previousHold + std::fabs(level - previousLevel) / rate;
+}
+
+// Moves row k (1-based) of the rows in use to start at `start`. When its hold would
+// reach the next row's start, every later row in use moves by the same amount, so the
+// programme keeps its spacing.
+template <class Step, size_t N>
+void PlaceRampRow(std::array<Step, N>& steps, int k, int inUse, double start) {
+  const int i = k - 1;
+  if (k >= inUse || start + steps[i].hold < steps[i + 1].start) {
+    steps[i].start = start;
+    return;
+  }
+  const double delta = start - steps[i].start;
+  for (int j = i; j < inUse && j < static_cast<int>(N); ++j) steps[j].start += delta;
+}
