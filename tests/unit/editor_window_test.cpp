@@ -1,13 +1,17 @@
-// The editor window's initialisation, closing and destruction sequences.
+// The initialisation, closing and destruction sequences of the editor window and of the
+// ULVO channel dialog.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
 #include "fakes/editor_fixture.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
+#include "ulvo/ulvo_control.h"
+#include "ulvo/ulvo_state.h"
 
 namespace {
 
@@ -108,6 +112,62 @@ TEST_F(EditorWindowTest, ExitPostsACloseLikeTheCloseBox) {
   EXPECT_EQ(editor.closesPosted, 1);
   EXPECT_EQ(editorValues.ovenEditChanged, 0);
   EXPECT_FALSE(editor.destroyed);  // the close itself runs when the message arrives
+}
+
+using UlvoControlTest = EditorTest;
+
+TEST_F(UlvoControlTest, CancelRestoresTheWholeMethodAfterAnyEditing) {
+  editorValues.ulvoChannel = 1;
+  inletMethod.ulvo[1].mode = kUlvoPressure;
+  host.positions[{"ULVODisplay", "Parent"}] = WindowPos{0, 1, 40, 30, 500, 400};
+  const InletMethod opened = inletMethod;
+  InitUlvoControl(editor, host);
+  EXPECT_EQ(ulvoValues.ulvoRamp, 1);
+  EXPECT_EQ(editor.movedLeft, 40);
+  EXPECT_EQ(editor.movedTop, 30);
+  UlvoRamp& ramp = inletMethod.ulvo[1].ramp[1];
+  EXPECT_EQ(ramp.valueAxisMax, 15.0);  // fitted: steps at 10 and 15 kPa
+  EXPECT_EQ(ramp.timeAxisMax, 12.0);
+
+  OnUlvoCommand(editor, host, IDC_ULVO_BUTTON_RIGHT, 0);
+  editor.checked[IDC_ULVO_ROW3_CHECK] = true;
+  OnUlvoCommand(editor, host, IDC_ULVO_ROW3_CHECK, 0);
+  editor.text[IDC_ULVO_ROW1_VALUE] = "40";
+  OnUlvoCommand(editor, host, IDC_ULVO_ROW1_VALUE, 0x0300);
+  OnUlvoCommand(editor, host, IDC_ULVO_ROW1_VALUE, 0x0200);  // leaving it validates
+  EXPECT_EQ(ramp.step[0].value, 40.0);
+  editor.text[IDC_ULVO_SAMPLE] = "999";
+  OnUlvoCommand(editor, host, CMD_ENTER, 0);  // refused after the rows were stored
+  ASSERT_EQ(editor.questions.size(), 1u);
+  EXPECT_TRUE(editor.endedWith.empty());
+  EXPECT_EQ(CloseUlvoControl(editor, host), 0);  // the close box checks again
+  EXPECT_EQ(editor.questions.size(), 2u);
+  OnUlvoCommand(editor, host, CMD_ESCAPE, 0);
+  EXPECT_EQ(editor.endedWith, std::vector<int>{0});
+  EXPECT_EQ(std::memcmp(&inletMethod, &opened, sizeof opened), 0);
+
+  editor = {};
+  InitUlvoControl(editor, host);
+  editor.text[IDC_ULVO_SAMPLE] = "5";
+  OnUlvoCommand(editor, host, IDC_ULVO_BUTTON_UP, 0);
+  OnUlvoCommand(editor, host, CMD_ENTER, 0);
+  EXPECT_EQ(editor.endedWith, std::vector<int>{1});
+  EXPECT_EQ(ramp.valueAxisMax, 15.0) << "OK validates, which fits the axes again";
+  EXPECT_EQ(ramp.sampleValue, 5.0);
+}
+
+TEST_F(UlvoControlTest, DestructionStoresItsOwnPositionUnlessMinimised) {
+  host.windowRects[editor.self] = WindowPos{0, 1, 100, 50, 600, 450};
+  host.windowRects[editor.owner] = WindowPos{0, 1, 30, 7, 1000, 800};
+  editor.minimised = true;
+  DestroyUlvoControl(editor, host);
+  EXPECT_TRUE(host.positions.empty());
+  editor.minimised = false;
+  DestroyUlvoControl(editor, host);
+  ASSERT_EQ(host.positions.size(), 1u) << "the editor's own position is not touched";
+  const WindowPos stored = host.positions.at({"ULVODisplay", "Parent"});
+  EXPECT_EQ(stored.left, 130);
+  EXPECT_EQ(stored.bottom, 457);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Showing the method in the form, the title, and the row check boxes.
+// Showing the method in the editor's form and a ULVO ramp in the channel dialog, the
+// titles, and the row check boxes.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +8,8 @@
 #include "fakes/editor_fixture.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
+#include "ulvo/ulvo_form.h"
+#include "ulvo/ulvo_state.h"
 
 namespace {
 
@@ -143,6 +146,95 @@ TEST_F(OvenFormTest, AToggledRowStartsNoEarlierThanThePreviousHoldEnds) {
   for (int id : {IDC_ROW1_CHECK, IDC_STANDBY_CHECK, IDC_TIME5_CHECK}) {
     EXPECT_EQ(ShiftStepAfterCheck(editor, id), 0);
   }
+}
+
+class UlvoFormTest : public EditorTest {
+ protected:
+  void Open(int channel, int32_t mode) {
+    editorValues.ulvoChannel = channel;
+    inletMethod.ulvo[channel].mode = mode;
+    ulvoValues.ulvoRamp = mode - 1;
+    ShowUlvoChannel(editor, host);
+    EnableUlvoStepFields(editor, host);
+  }
+  void Click(int box) {
+    editor.checked[box] = !editor.checked[box];
+    ReadUlvoStepChecks(editor);
+    EnableUlvoStepFields(editor, host);
+    ShowUlvoStepChecks(editor);
+    ShiftUlvoStepAfterCheck(editor, box);
+  }
+};
+
+TEST_F(UlvoFormTest, TheDefaultFlowRampShowsItsRatesEvenForRowsNotInUse) {
+  Open(0, kUlvoFlow);
+  struct Field {
+    int id;
+    const char* text;
+  };
+  const Field fields[] = {
+      {IDC_ULVO_GROUP, "ULVO Flow Ramp"}, {IDC_ULVO_VALUE_HEAD, "Flow"},
+      {IDC_ULVO_VALUE_UNIT, "(ml/Min)"},  {IDC_ULVO_RATE_UNIT, "(ml/Min-2)"},
+      {IDC_ULVO_STANDBY, "1.0"},          {IDC_ULVO_ROW1_TIME, "2.0"},
+      {IDC_ULVO_ROW1_VALUE, "10.0"},      {IDC_ULVO_ROW1_RATE, "0.6"},  // 5 over 8 minutes
+      {IDC_ULVO_ROW2_RATE, "2.5"},        {IDC_ULVO_ROW5_VALUE, "30.0"},
+  };
+  for (const Field& f : fields) {
+    SCOPED_TRACE(f.id);
+    EXPECT_EQ(editor.text[f.id], f.text);
+  }
+  EXPECT_EQ(editor.title, "ULVO Left Channel Control");
+  EXPECT_EQ(editorValues.ulvoStepsInUse, 2);
+  EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW1_RATE]);
+  EXPECT_FALSE(editor.enabled[IDC_ULVO_ROW2_RATE]);
+  EXPECT_FALSE(editor.enabled[IDC_ULVO_ROW3_VALUE]);
+
+  EditedUlvoRamp().step[2].start = 12.0;  // starts where step 2's hold ends
+  ShowUlvoRampFields(editor, host);
+  EXPECT_EQ(editor.text[IDC_ULVO_ROW2_RATE], "Infinity");
+
+  FakeDialog right;
+  editorValues.ulvoChannel = 1;
+  ulvoValues.ulvoRamp = 1;
+  ShowUlvoChannel(right, host);
+  EXPECT_EQ(right.title, "ULVO Right Channel Control");
+  EXPECT_EQ(right.text[IDC_ULVO_GROUP], "ULVO Pressure Ramp");
+  EXPECT_EQ(right.text[IDC_ULVO_RATE_UNIT], "(kPa/Min)");
+  EXPECT_EQ(right.text[IDC_ULVO_SAMPLE], "3.0");
+}
+
+TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecessor) {
+  Open(1, kUlvoPressure);
+  Click(IDC_ULVO_ROW4_CHECK);  // behind an unused step 3: unchecked again
+  EXPECT_FALSE(editor.checked[IDC_ULVO_ROW4_CHECK]);
+  EXPECT_EQ(EditedUlvoRamp().step[3].enabled, 0);
+  EXPECT_EQ(editorValues.ulvoStepsInUse, 2);
+
+  EditedUlvoRamp().step[1].hold = 4.0;  // step 2 ends at 14, after step 3's start
+  EditedUlvoRamp().step[2].start = 12.0;
+  Click(IDC_ULVO_ROW3_CHECK);
+  EXPECT_EQ(EditedUlvoRamp().step[2].start, 14.0);
+  EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW3_VALUE]);
+  EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW2_RATE]);
+  Click(IDC_ULVO_ROW4_CHECK);
+  Click(IDC_ULVO_ROW5_CHECK);
+  EXPECT_EQ(editorValues.ulvoStepsInUse, 5);
+  EXPECT_EQ(ShiftUlvoStepAfterCheck(editor, IDC_ULVO_ROW1_CHECK), 0);
+
+  Click(IDC_ULVO_ROW2_CHECK);  // unchecking step 2 takes every later step out of use
+  EXPECT_EQ(editorValues.ulvoStepsInUse, 1);
+  for (int box : {IDC_ULVO_ROW2_CHECK, IDC_ULVO_ROW3_CHECK, IDC_ULVO_ROW5_CHECK}) {
+    EXPECT_FALSE(editor.checked[box]) << box;
+  }
+  EXPECT_EQ(EditedUlvoRamp().step[4].enabled, 0);
+  Click(IDC_ULVO_ROW1_CHECK);  // box 1 cannot be cleared
+  EXPECT_TRUE(editor.checked[IDC_ULVO_ROW1_CHECK]);
+  EXPECT_EQ(inletMethod.ulvo[0].ramp[1].step[1].enabled, 1) << "only the edited ramp changes";
+
+  for (auto& step : EditedUlvoRamp().step) step.enabled = 0;
+  ShowUlvoChannel(editor, host);  // a stored ramp with no step enabled
+  EXPECT_EQ(editorValues.ulvoStepsInUse, 1);
+  EXPECT_EQ(EditedUlvoRamp().step[0].enabled, 1);
 }
 
 }  // namespace

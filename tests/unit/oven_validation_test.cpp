@@ -1,11 +1,14 @@
-// Range checks of the oven rows, zones and phase times and of the valve timetable, and
-// how accepted values land in the method.
+// Range checks of the oven rows, zones and phase times, of the valve timetable and of a
+// ULVO channel's ramp, and how accepted values land in the method.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "editor/oven_validation.h"
 #include "editor/valve_timetable.h"
+#include "ulvo/ulvo_form.h"
+#include "ulvo/ulvo_state.h"
+#include "ulvo/ulvo_validation.h"
 #include "fakes/editor_fixture.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
@@ -314,6 +317,102 @@ TEST_F(ValveTimetableTest, TimesAreShownWithTwoDecimalsAndOnlyOkOrCancelEndTheDi
   OnValveCommand(editor, host, CMD_ENTER);
   EXPECT_EQ(editor.endedWith, (std::vector<int>{0, 0, 1}));
   EXPECT_EQ(inletMethod.purgeTime, 1.0);
+}
+
+class UlvoValidationTest : public EditorTest {
+ protected:
+  // The default ramp of the mode on the left channel, shown: a valid form, two rows in use.
+  void Open(int32_t mode) {
+    editorValues.ulvoChannel = 0;
+    inletMethod.ulvo[0].mode = mode;
+    ulvoValues.ulvoRamp = mode - 1;
+    ShowUlvoChannel(editor, host);
+    editor.text[IDC_ULVO_ROW1_RATE] = "1";
+  }
+};
+
+TEST_F(UlvoValidationTest, EveryFieldHasItsModesInclusiveRangeAndMessage) {
+  const std::string flow = "Flow\n\nAllowed Range is 0.1 to 99.9";
+  const std::string press = "Pressure\n\nAllowed Range is 3.0 to 250.0";
+  const std::string time = "Time \n\nAllowed Range is 0.0 to 800.0";
+  const std::string rate1 = "Rate 1 \n\nAllowed Range is 0.0 to 10.0";
+  const std::string rate1p = "Rate 1 \n\nAllowed Range is 0.0 to 250.0";
+  const std::string zero = "Rate 1 cannot be zero";
+  const std::string sample = "Sample value \n\nAllowed Range is 0.1 to 99.9";
+  const std::string standby = "Standby value \n\nAllowed Range is 3.0 to 250.0";
+  struct Case {
+    int32_t mode;
+    int id;
+    const char* text;
+    const std::string* refusal;  // nullptr: accepted
+  };
+  const Case cases[] = {
+      {kUlvoFlow, IDC_ULVO_ROW2_VALUE, "0.1", nullptr},
+      {kUlvoFlow, IDC_ULVO_ROW2_VALUE, "99.9", nullptr},
+      {kUlvoFlow, IDC_ULVO_ROW2_VALUE, "0.09", &flow},
+      {kUlvoFlow, IDC_ULVO_ROW1_VALUE, "99.900001", &flow},
+      {kUlvoFlow, IDC_ULVO_SAMPLE, "99.900001", nullptr},  // 99.9 at single precision
+      {kUlvoFlow, IDC_ULVO_SAMPLE, "99.91", &sample},
+      {kUlvoFlow, IDC_ULVO_ROW1_RATE, "10", nullptr},
+      {kUlvoFlow, IDC_ULVO_ROW1_RATE, "10.05", &rate1},
+      {kUlvoFlow, IDC_ULVO_ROW1_RATE, "-0.1", &rate1},
+      {kUlvoFlow, IDC_ULVO_ROW1_RATE, "0", &zero},
+      {kUlvoFlow, IDC_ULVO_ROW1_RATE, "Infinity", &zero},
+      {kUlvoFlow, IDC_ULVO_ROW2_TIME, "800", nullptr},
+      {kUlvoFlow, IDC_ULVO_ROW2_TIME, "800.5", &time},
+      {kUlvoPressure, IDC_ULVO_ROW1_VALUE, "3", nullptr},
+      {kUlvoPressure, IDC_ULVO_ROW2_VALUE, "250", nullptr},
+      {kUlvoPressure, IDC_ULVO_ROW1_VALUE, "2.9", &press},
+      {kUlvoPressure, IDC_ULVO_ROW2_VALUE, "250.1", &press},
+      {kUlvoPressure, IDC_ULVO_ROW1_RATE, "250", nullptr},
+      {kUlvoPressure, IDC_ULVO_ROW1_RATE, "250.01", &rate1p},
+      {kUlvoPressure, IDC_ULVO_STANDBY, "2.99", &standby},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.mode << " " << c.id << " '" << c.text << "'");
+    SetUp();
+    editor = {};
+    Open(c.mode);
+    editor.text[c.id] = c.text;
+    const bool ok = ValidateUlvoForm(editor, host);
+    EXPECT_EQ(ok, c.refusal == nullptr);
+    EXPECT_EQ(editor.beeps, 0);
+    if (ok) continue;
+    ASSERT_EQ(editor.questions.size(), 1u);
+    EXPECT_EQ(editor.questions[0].caption, "ULVO");
+    EXPECT_EQ(editor.questions[0].text, *c.refusal);
+    EXPECT_EQ(editor.focusedId, c.id);
+    EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(c.id));
+  }
+}
+
+TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreWidened) {
+  Open(kUlvoFlow);
+  editor.text[IDC_ULVO_ROW3_VALUE] = "junk";  // rows past the last in use are never read
+  editor.text[IDC_ULVO_ROW2_RATE] = "0";
+  editor.text[IDC_ULVO_ROW1_VALUE] = "20";
+  editor.text[IDC_ULVO_ROW1_TIME] = "1.25";
+  editor.text[IDC_ULVO_ROW1_RATE] = "2.5";  // 5 ml/min down at 2.5: 2 minutes
+  editor.text[IDC_ULVO_SAMPLE] = "99.900001";
+  ASSERT_TRUE(ValidateUlvoForm(editor, host));
+  const UlvoRamp& ramp = inletMethod.ulvo[0].ramp[0];
+  EXPECT_EQ(ramp.step[0].value, 20.0);
+  EXPECT_EQ(ramp.step[1].start, 3.25);
+  EXPECT_EQ(ramp.sampleValue, static_cast<double>(99.9f));
+  EXPECT_EQ(editor.text[IDC_ULVO_ROW1_TIME], "1.2");
+  EXPECT_EQ(editor.text[IDC_ULVO_ROW1_RATE], "2.5");
+  EXPECT_EQ(editor.text[IDC_ULVO_SAMPLE], "99.900001") << "levels are not rewritten";
+  EXPECT_EQ(ramp.valueAxisMax, 20.0);
+  EXPECT_EQ(ramp.timeAxisMax, 5.25);
+
+  // A refused standby leaves the rows and the sample stored.
+  editor.text[IDC_ULVO_ROW2_VALUE] = "30";
+  editor.text[IDC_ULVO_SAMPLE] = "50";
+  editor.text[IDC_ULVO_STANDBY] = "0";
+  EXPECT_FALSE(ValidateUlvoForm(editor, host));
+  EXPECT_EQ(ramp.step[1].value, 30.0);
+  EXPECT_EQ(ramp.sampleValue, 50.0);
+  EXPECT_EQ(ramp.standbyValue, 1.0);
 }
 
 }  // namespace
