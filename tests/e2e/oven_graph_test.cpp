@@ -1,9 +1,11 @@
-// The oven graph in the real editor window: the ramp and its handles where the mapping
-// puts them, dragging handles with mouse messages on the frame, and the GDI objects that
-// painting and dragging leave behind (none).
+// The oven graph in the real editor window and a ULVO channel's graph in its real dialog:
+// the ramp and its handles where the mapping puts them, dragging handles with mouse
+// messages on the frame, the GDI objects that painting and dragging leave behind (none),
+// and the channel dialog's refusals, OK and Cancel.
 #include <windows.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -157,6 +159,116 @@ TEST_F(OvenGraphTest, PaintingAndDraggingLeaveNoGdiObjectBehind) {
   }
   ASSERT_GT(before, 0);
   EXPECT_EQ(e2e::LiveGdiObjects(), before);
+}
+
+// The channel dialog is modal: a test's steps run from a timer inside its message loop,
+// started when the dialog is first activated.
+std::function<void()> dialogSteps;
+void CALLBACK RunDialogSteps(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  dialogSteps();
+}
+
+class UlvoChannelTest : public OvenGraphTest {
+ protected:
+  void SetUp() override {
+    MethodDbRecord record = e2e::DefaultMethodRecord();
+    InletMethod method{};
+    DecodeMethodRecord(record, method);
+    method.ulvo[0].mode = kUlvoFlow;
+    method.ulvo[1].mode = kUlvoPressure;
+    EncodeMethodRecord(method, record);
+    ASSERT_TRUE(e2e::WriteMethodDatabase(home, record));
+    ASSERT_EQ(e2e::LoadPlugin().acqGCInlet(owner.Get()), 1);
+    e2e::PumpMessages();
+    editor = e2e::EditorWindow();
+    ASSERT_NE(editor, nullptr);
+  }
+  // Opens a channel from the editor's menu and runs `steps` in it; a dialog the steps
+  // leave open is cancelled.
+  void InChannel(int menuCommand, std::function<void()> steps) {
+    dialogSteps = [this, steps] {
+      frame = GetDlgItem(dialog, IDC_ULVO_GRAPH_FRAME);
+      e2e::RedrawNow(dialog);
+      steps();
+      PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    };
+    answerer.Then([this](HWND window) {
+      dialog = window;
+      SetTimer(nullptr, 0, 1, RunDialogSteps);
+    });
+    SendMessageA(editor, WM_COMMAND, menuCommand, 0);
+    e2e::PumpMessages();
+  }
+  void DialogMouse(UINT message, POINT at) {
+    SendMessageA(dialog, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+                 MAKELPARAM(at.x, at.y));
+  }
+  std::vector<POINT> DialogHandles() const {
+    std::vector<POINT> points = e2e::FindHandles(e2e::CaptureClient(frame));
+    MapWindowPoints(frame, dialog, points.data(), static_cast<UINT>(points.size()));
+    return points;
+  }
+  std::string DialogText(int id) const {
+    char text[64] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+  }
+
+  HWND dialog = nullptr;
+};
+
+TEST_F(UlvoChannelTest, ARefusedValueIsNamedAndOkKeepsTheCorrectedRamp) {
+  answerer.Press(IDOK);
+  InChannel(IDM_ULVO_LEFT, [&] {
+    EXPECT_EQ(DialogText(IDC_ULVO_GROUP), "ULVO Flow Ramp");
+    SetDlgItemTextA(dialog, IDC_ULVO_ROW2_VALUE, "150");
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ULVO_ROW2_VALUE));
+    SetDlgItemTextA(dialog, IDC_ULVO_ROW2_VALUE, "12");
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+  });
+  ASSERT_EQ(answerer.Seen().size(), 2u);
+  EXPECT_EQ(answerer.Seen()[0].caption, "ULVO Left Channel Control");
+  EXPECT_EQ(answerer.Seen()[1].caption, "ULVO");
+  EXPECT_EQ(answerer.Seen()[1].text, "Flow\n\nAllowed Range is 0.1 to 99.9");
+  EXPECT_TRUE(SaveEnabled());
+  EXPECT_NE(home.ReadIni("ULVODisplay", "Parent"), "");
+  EXPECT_EQ(home.ReadIni("GCDisplay", "Parent"), "") << "the editor's place is its own";
+
+  InChannel(IDM_ULVO_LEFT, [&] { EXPECT_EQ(DialogText(IDC_ULVO_ROW2_VALUE), "12.0"); });
+}
+
+TEST_F(UlvoChannelTest, ADragMovesTheRowsOnReleaseLeaksNothingAndCancelUndoesIt) {
+  InChannel(IDM_ULVO_RIGHT, [&] {
+    EXPECT_EQ(DialogText(IDC_ULVO_GROUP), "ULVO Pressure Ramp");
+    const std::vector<POINT> handles = DialogHandles();
+    ASSERT_EQ(handles.size(), 3u);
+    RECT f{};
+    GetWindowRect(frame, &f);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&f), 2);
+    int before = 0;
+    for (int round = 0; round < 4; ++round) {
+      if (round == 1) before = e2e::LiveGdiObjects();  // after Wine's DC cache is warm
+      for (int i = 0; i < 20; ++i) e2e::RedrawNow(dialog);
+      const POINT held = DialogHandles().back();
+      DialogMouse(WM_MOUSEMOVE, held);
+      DialogMouse(WM_LBUTTONDOWN, held);
+      for (int i = 0; i < 50; ++i) DialogMouse(WM_MOUSEMOVE, {f.right - 5 - i, held.y});
+      DialogMouse(WM_LBUTTONUP, held);
+    }
+    EXPECT_EQ(e2e::LiveGdiObjects(), before);
+
+    DialogMouse(WM_MOUSEMOVE, handles[1]);  // the end of step 2's ramp
+    DialogMouse(WM_LBUTTONDOWN, handles[1]);
+    DialogMouse(WM_MOUSEMOVE, {f.left + 4, handles[1].y});  // far left: no time to ramp
+    EXPECT_EQ(DialogText(IDC_ULVO_ROW1_RATE), "0.6") << "the rows wait for the release";
+    DialogMouse(WM_LBUTTONUP, {f.left + 4, handles[1].y});
+    EXPECT_EQ(DialogText(IDC_ULVO_ROW1_RATE), "Infinity");
+    EXPECT_FALSE(SaveEnabled()) << "a drag in the channel is no edit of the editor's";
+  });
+  EXPECT_FALSE(SaveEnabled());
+  InChannel(IDM_ULVO_RIGHT, [&] { EXPECT_EQ(DialogText(IDC_ULVO_ROW1_RATE), "0.6"); });
 }
 
 }  // namespace
