@@ -111,7 +111,7 @@ bool StoreUlvoStep(DialogPort& dialog, HostPort& host, int k, int valueId, int t
   WriteNumberField(dialog, host, valueId, step.value, kUlvoDecimals);
   step.hold = ReadDecimalField(dialog, timeId);
   WriteNumberField(dialog, host, timeId, step.hold, kUlvoDecimals);
-  if (k == 1 || rateId == 0) return true;  // the first row's start is never moved
+  if (rateId == 0) return true;  // the first row's start is never moved
   const UlvoStep& previous = steps[k - 2];
   const double rate = ReadDecimalField(dialog, rateId);
   PlaceRampRow(steps, k, UlvoStepsInUse(),

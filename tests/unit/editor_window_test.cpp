@@ -133,6 +133,8 @@ TEST_F(UlvoControlTest, CancelRestoresTheWholeMethodAfterAnyEditing) {
   editor.checked[IDC_ULVO_ROW3_CHECK] = true;
   OnUlvoCommand(editor, host, IDC_ULVO_ROW3_CHECK, 0);
   editor.text[IDC_ULVO_ROW1_VALUE] = "40";
+  OnUlvoCommand(editor, host, IDC_ULVO_ROW1_VALUE, 0x0200);  // left unchanged: no check
+  EXPECT_EQ(ramp.step[0].value, 10.0);
   OnUlvoCommand(editor, host, IDC_ULVO_ROW1_VALUE, 0x0300);
   OnUlvoCommand(editor, host, IDC_ULVO_ROW1_VALUE, 0x0200);  // leaving it validates
   EXPECT_EQ(ramp.step[0].value, 40.0);

@@ -98,7 +98,7 @@ TEST_F(MenuStatesTest, ModesAreShownChosenAndStoredOnlyByOk) {
   const Case cases[] = {
       {0, 0, 0, 0, 0, 0, CMD_ENTER, 0, 0},   {0, 0, 0, 0, 1, 2, CMD_ENTER, 1, 2},
       {1, 2, 1, 2, 2, 1, CMD_ENTER, 2, 1},   {1, 2, 1, 2, 0, 0, CMD_ESCAPE, 1, 2},
-      {7, -1, 0, 0, 0, 1, CMD_ENTER, 0, 1},  // read as the record reads them: Manual
+      {3, -1, 0, 0, 0, 1, CMD_ENTER, 0, 1},  // read as the record reads them: Manual
       {2, 1, 2, 1, -1, -1, CMD_ENTER, 2, 1},
   };
   for (const Case& c : cases) {

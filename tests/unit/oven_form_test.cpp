@@ -227,8 +227,13 @@ TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecesso
     EXPECT_FALSE(editor.checked[box]) << box;
   }
   EXPECT_EQ(EditedUlvoRamp().step[4].enabled, 0);
-  Click(IDC_ULVO_ROW1_CHECK);  // box 1 cannot be cleared
+  UlvoRamp& ramp = EditedUlvoRamp();
+  ramp.step[0].enabled = ramp.standbyEnabled = ramp.sampleEnabled = 0;
+  Click(IDC_ULVO_ROW1_CHECK);  // box 1 cannot be cleared; standby and sample always run
   EXPECT_TRUE(editor.checked[IDC_ULVO_ROW1_CHECK]);
+  EXPECT_EQ(ramp.step[0].enabled, 1);
+  EXPECT_EQ(ramp.standbyEnabled, 1);
+  EXPECT_EQ(ramp.sampleEnabled, 1);
   EXPECT_EQ(inletMethod.ulvo[0].ramp[1].step[1].enabled, 1) << "only the edited ramp changes";
 
   for (auto& step : EditedUlvoRamp().step) step.enabled = 0;

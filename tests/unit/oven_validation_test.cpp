@@ -358,6 +358,8 @@ TEST_F(UlvoValidationTest, EveryFieldHasItsModesInclusiveRangeAndMessage) {
       {kUlvoFlow, IDC_ULVO_ROW1_RATE, "-0.1", &rate1},
       {kUlvoFlow, IDC_ULVO_ROW1_RATE, "0", &zero},
       {kUlvoFlow, IDC_ULVO_ROW1_RATE, "Infinity", &zero},
+      {kUlvoFlow, IDC_ULVO_ROW2_TIME, "0", nullptr},
+      {kUlvoFlow, IDC_ULVO_ROW2_TIME, "-0.01", &time},
       {kUlvoFlow, IDC_ULVO_ROW2_TIME, "800", nullptr},
       {kUlvoFlow, IDC_ULVO_ROW2_TIME, "800.5", &time},
       {kUlvoPressure, IDC_ULVO_ROW1_VALUE, "3", nullptr},
