@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Checks of the built binaries: the plug-in's export table, its imports from the host's
-libraries and its resources, read back with the MinGW binutils; and the version block
-of every file that ships, read with pefile. The host finds the plug-in's entry points
-by name and ordinal and its templates, menu, icon and bitmaps by name, so a wrong name
-here breaks the plug-in in the field although every unit test passes.
+libraries and its resources, read back with the MinGW binutils; the version block of
+every file that ships, read with pefile; and gchost.exe's --version and --help, which
+must print to a pipe and end. The host finds the plug-in's entry points by name and
+ordinal and its templates, menu, icon and bitmaps by name, so a wrong name here breaks
+the plug-in in the field although every unit test passes.
 
     check_dll.py exports --objdump OBJDUMP --arch i686|x86_64 DLL
     check_dll.py imports --objdump OBJDUMP DLL --from hostutil.dll --require NAME ...
     check_dll.py dialog|menu|icon|bitmap --windres WINDRES DLL [NAME]
     check_dll.py version --product NAME --version X.Y.Z --description TEXT FILE
+    check_dll.py console --emulator WINE gchost.exe
 
 Exit status 0 when the check holds; otherwise 1, with one line per fault.
 """
@@ -349,6 +351,27 @@ def check_version(args):
     return faults, f"{name} {args.product} {args.version}: {args.description}"
 
 
+def check_console(args):
+    """The program's --version and --help print to a pipe and end by themselves; the
+    version line names the product and version of the program's own version block."""
+    _, strings = read_version(args.dll)
+    want_version = f"gchost ({strings.get('ProductName')}) {strings.get('ProductVersion')}"
+    faults = []
+    for option, check in [("--version", lambda out: out == [want_version]),
+                          ("--help", lambda out: out[:1] and out[0].startswith("usage: "))]:
+        try:
+            done = subprocess.run([args.emulator, args.dll, option], stdin=subprocess.DEVNULL,
+                                  capture_output=True, text=True, errors="replace",
+                                  timeout=25)
+        except subprocess.TimeoutExpired:
+            faults.append(f"{option} did not end within 25 s (a message box?)")
+            continue
+        out = done.stdout.splitlines()
+        if done.returncode != 0 or not check(out):
+            faults.append(f"{option} exited with {done.returncode} and printed {out[:3]}")
+    return faults, f"--version prints {want_version!r}, --help the usage"
+
+
 # ---- Command line ----------------------------------------------------------------------
 
 
@@ -369,6 +392,9 @@ def main():
     for option in ["--product", "--version", "--description"]:
         p.add_argument(option, required=True)
     p.set_defaults(func=check_version)
+    p = sub.add_parser("console")
+    p.add_argument("--emulator", required=True)
+    p.set_defaults(func=check_console)
     for name, func, choices in [("dialog", check_dialog, sorted(expected.DIALOGS)),
                                 ("bitmap", check_bitmap, sorted(expected.BITMAPS)),
                                 ("menu", check_menu, None), ("icon", check_icon, None)]:
