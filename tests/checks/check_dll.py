@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
-"""Static checks of a built tovrex.dll with the MinGW binutils: its export table, its
-imports from the host's libraries, and its resources. The host finds the plug-in's
-entry points by name and ordinal and its templates, menu, icon and bitmaps by name, so
-a wrong name here breaks the plug-in in the field although every unit test passes.
+"""Checks of the built binaries: the plug-in's export table, its imports from the host's
+libraries and its resources, read back with the MinGW binutils; the version block of
+every file that ships, read with pefile; and gchost.exe's --version and --help, which
+must print to a pipe and end. The host finds the plug-in's entry points by name and
+ordinal and its templates, menu, icon and bitmaps by name, so a wrong name here breaks
+the plug-in in the field although every unit test passes.
 
     check_dll.py exports --objdump OBJDUMP --arch i686|x86_64 DLL
     check_dll.py imports --objdump OBJDUMP DLL --from hostutil.dll --require NAME ...
     check_dll.py dialog|menu|icon|bitmap --windres WINDRES DLL [NAME]
+    check_dll.py version --product NAME --version X.Y.Z --description TEXT FILE
+    check_dll.py console --emulator WINE gchost.exe
 
 Exit status 0 when the check holds; otherwise 1, with one line per fault.
 """
@@ -298,6 +302,76 @@ def check_bitmap(args):
     return faults, f"bitmap {args.name} {want_w}x{want_h} {expected.BITMAP_BITS} bpp"
 
 
+# ---- Version information ---------------------------------------------------------------
+
+VFT_APP, VFT_DLL = 1, 2
+
+
+def read_version(path):
+    """(fixed file info, {name: text} of the string tables) of a binary's version
+    resource; (None, {}) when it has none."""
+    import pefile  # python3-pefile; only the version checks need it
+
+    try:
+        pe = pefile.PE(path, fast_load=True)
+        pe.parse_data_directories([pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_RESOURCE"]])
+    except pefile.PEFormatError as e:
+        raise CheckFailed(f"{path} is not a PE file: {e}")
+    tables = [t for info in (getattr(pe, "FileInfo", None) or [[]])[0]
+              for t in getattr(info, "StringTable", [])]
+    strings = {k.decode(): v.decode() for t in tables for k, v in t.entries.items()}
+    return (getattr(pe, "VS_FIXEDFILEINFO", None) or [None])[0], strings
+
+
+def dotted(ms, ls):
+    return f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}"
+
+
+def check_version(args):
+    fixed, strings = read_version(args.dll)
+    if fixed is None:
+        return ["no version resource"], ""
+    name = os.path.basename(args.dll)
+    four_part = ".".join((args.version.split(".") + ["0"] * 4)[:4])
+    file_type = VFT_DLL if name.lower().endswith(".dll") else VFT_APP
+    faults = []
+    for what, got in [("file version", dotted(fixed.FileVersionMS, fixed.FileVersionLS)),
+                      ("product version", dotted(fixed.ProductVersionMS,
+                                                 fixed.ProductVersionLS))]:
+        if got != four_part:
+            faults.append(f"{what} {got}, expected {four_part}")
+    if fixed.FileType != file_type:
+        faults.append(f"file type {fixed.FileType}, expected {file_type}")
+    want = {"ProductName": args.product, "ProductVersion": args.version,
+            "FileVersion": args.version, "FileDescription": args.description,
+            "OriginalFilename": name}
+    for key, value in want.items():
+        if strings.get(key) != value:
+            faults.append(f"{key} {strings.get(key)!r}, expected {value!r}")
+    return faults, f"{name} {args.product} {args.version}: {args.description}"
+
+
+def check_console(args):
+    """The program's --version and --help print to a pipe and end by themselves; the
+    version line names the product and version of the program's own version block."""
+    _, strings = read_version(args.dll)
+    want_version = f"gchost ({strings.get('ProductName')}) {strings.get('ProductVersion')}"
+    faults = []
+    for option, check in [("--version", lambda out: out == [want_version]),
+                          ("--help", lambda out: out[:1] and out[0].startswith("usage: "))]:
+        try:
+            done = subprocess.run([args.emulator, args.dll, option], stdin=subprocess.DEVNULL,
+                                  capture_output=True, text=True, errors="replace",
+                                  timeout=25)
+        except subprocess.TimeoutExpired:
+            faults.append(f"{option} did not end within 25 s (a message box?)")
+            continue
+        out = done.stdout.splitlines()
+        if done.returncode != 0 or not check(out):
+            faults.append(f"{option} exited with {done.returncode} and printed {out[:3]}")
+    return faults, f"--version prints {want_version!r}, --help the usage"
+
+
 # ---- Command line ----------------------------------------------------------------------
 
 
@@ -314,6 +388,13 @@ def main():
     p.add_argument("--from", dest="source", required=True)
     p.add_argument("--require", action="append", default=[])
     p.set_defaults(func=check_imports)
+    p = sub.add_parser("version")
+    for option in ["--product", "--version", "--description"]:
+        p.add_argument(option, required=True)
+    p.set_defaults(func=check_version)
+    p = sub.add_parser("console")
+    p.add_argument("--emulator", required=True)
+    p.set_defaults(func=check_console)
     for name, func, choices in [("dialog", check_dialog, sorted(expected.DIALOGS)),
                                 ("bitmap", check_bitmap, sorted(expected.BITMAPS)),
                                 ("menu", check_menu, None), ("icon", check_icon, None)]:
@@ -327,7 +408,7 @@ def main():
     args = parser.parse_args()
 
     if not os.path.isfile(args.dll):
-        print(f"FAIL: {args.dll} does not exist (build the tovrex target first)")
+        print(f"FAIL: {args.dll} does not exist (build it first)")
         return 1
     try:
         faults, summary = args.func(args)

@@ -19,7 +19,12 @@ TEST(ParseHostOptions, AScreenshotOpensTheEditorUnattended) {
   EXPECT_TRUE(options.openEditor && options.unattended);
   EXPECT_EQ(options.screenshotPath, "C:\\b c.png");
   EXPECT_FALSE(Parse({"--open-editor"}).unattended);
-  EXPECT_TRUE(Parse({"--help"}).showHelp);
+}
+
+TEST(ParseHostOptions, HelpAndVersionOnlyPrint) {
+  EXPECT_EQ(gchost::InfoText(Parse({"--version", "--help"}), "P", "1.2"), gchost::kUsage);
+  EXPECT_EQ(gchost::InfoText(Parse({"--version"}), "P", "1.2"), "gchost (P) 1.2\n");
+  EXPECT_EQ(gchost::InfoText(Parse({"--open-editor"}), "P", "1.2"), "");
 }
 
 TEST(ParseHostOptions, RefusesWhatItDoesNotKnowAndSaysWhat) {

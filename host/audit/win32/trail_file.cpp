@@ -104,13 +104,14 @@ int AppendEntry(const std::string& path, const EventFields& event) {
       !ReadExactly(file.Get(), tail.data(), tail.size())) {
     return kIoFailed;
   }
-  std::optional<std::string> line = FormatEntry(event, HeadOfTail(tail), Sha256);
-  if (!line) return kHashFailed;
+  const std::optional<std::string> entry = FormatEntry(event, HeadOfTail(tail), Sha256);
+  if (!entry) return kHashFailed;
   // An entry cut short by a crash keeps its own (broken) line.
-  if (!tail.empty() && tail.back() != '\n') line->insert(0, "\n");
+  std::string text = !tail.empty() && tail.back() != '\n' ? "\n" : "";
+  text += *entry;
 
   if (!SeekTo(file.Get(), size.QuadPart)) return kIoFailed;
-  if (!WriteExactly(file.Get(), *line) || !FlushFileBuffers(file.Get())) {
+  if (!WriteExactly(file.Get(), text) || !FlushFileBuffers(file.Get())) {
     // Take back what part of the entry was written (a full disk), so that the trail
     // holds no broken entry of ours.
     SeekTo(file.Get(), size.QuadPart);

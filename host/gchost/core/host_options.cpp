@@ -14,6 +14,8 @@ HostOptions ParseHostOptions(std::span<const std::string> args) {
       options.openEditor = true;
     } else if (arg == "--help" || arg == "-h" || arg == "/?") {
       options.showHelp = true;
+    } else if (arg == "--version") {
+      options.showVersion = true;
     } else if (arg == "--screenshot") {
       // A following option is a forgotten file name, not a file called "--open-editor".
       if (i + 1 >= args.size() || args[i + 1].empty() || args[i + 1].starts_with("--")) {
@@ -28,6 +30,13 @@ HostOptions ParseHostOptions(std::span<const std::string> args) {
     }
   }
   return options;
+}
+
+std::string InfoText(const HostOptions& options, std::string_view product,
+                     std::string_view version) {
+  if (options.showHelp) return std::string(kUsage);
+  if (!options.showVersion) return {};
+  return "gchost (" + std::string(product) + ") " + std::string(version) + "\n";
 }
 
 std::string FolderOf(std::string_view path) {

@@ -19,12 +19,15 @@ enum HostExit : int {
 
 inline constexpr std::string_view kUsage =
     "usage: gchost [--open-editor] [--screenshot FILE.png]\n"
+    "       gchost --help | --version\n"
     "  --open-editor        open the inlet editor at start\n"
-    "  --screenshot FILE    open the editor, save its window as a PNG file and exit\n";
+    "  --screenshot FILE    open the editor, save its window as a PNG file and exit\n"
+    "  --help, --version    print this text or the version, and exit\n";
 
 struct HostOptions {
   bool openEditor = false;
   bool showHelp = false;
+  bool showVersion = false;
   std::string screenshotPath;  // empty: no screenshot
   // Nobody watches the run (a screenshot was asked for): failures go to stderr only,
   // never to a message box that would wait for a click. Set even when parsing failed.
@@ -34,6 +37,12 @@ struct HostOptions {
 
 // Parses the arguments after the program name. A screenshot implies opening the editor.
 HostOptions ParseHostOptions(std::span<const std::string> args);
+
+// What a run that only informs prints on stdout before it exits: the usage for --help
+// (also when --version is given), "gchost (PRODUCT) VERSION" for --version; empty when
+// the host is to run.
+std::string InfoText(const HostOptions& options, std::string_view product,
+                     std::string_view version);
 
 // The folder of a file path (up to its last backslash or slash); "." when it has none.
 std::string FolderOf(std::string_view path);

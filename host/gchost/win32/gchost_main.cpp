@@ -14,6 +14,7 @@
 #include "gchost/win32/plugin_loader.h"
 #include "gchost/win32/report.h"
 #include "gchost/win32/screenshot.h"
+#include "tovrex_version.h"
 
 namespace {
 
@@ -67,12 +68,17 @@ int RunHost(const gchost::HostOptions& options) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const gchost::HostOptions options = gchost::ParseHostOptions(args);
+  const std::string info = gchost::InfoText(options, TOVREX_PRODUCT_NAME, TOVREX_VERSION);
+  // A run that prints and ends prints to the prompt it was started from. A run that
+  // keeps a window open does not attach to that console: Ctrl+C there would end it.
+  if (!options.error.empty() || !info.empty() || options.unattended) gchost::UseStartingConsole();
   if (!options.error.empty()) {
     gchost::ReportFailure(options.error + "\n" + std::string(gchost::kUsage), options.unattended);
     return gchost::kExitUsage;
   }
-  if (options.showHelp) {
-    gchost::ReportNotice(gchost::kUsage, options.unattended);
+  if (!info.empty()) {
+    std::fputs(info.c_str(), stdout);
+    std::fflush(stdout);
     return gchost::kExitOk;
   }
   return RunHost(options);

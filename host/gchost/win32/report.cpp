@@ -28,12 +28,21 @@ std::string SystemErrorText(DWORD code) {
   return "error " + std::to_string(code) + (result.empty() ? "" : ": " + result);
 }
 
-void ReportNotice(std::string_view text, bool unattended) {
-  std::fprintf(stdout, "%.*s\n", static_cast<int>(text.size()), text.data());
-  std::fflush(stdout);
-  if (!unattended) {
-    MessageBoxA(nullptr, std::string(text).c_str(), kHostTitle, MB_OK | MB_ICONINFORMATION);
-  }
+namespace {
+
+bool LeadsSomewhere(DWORD stream) {
+  const HANDLE handle = GetStdHandle(stream);
+  return handle && handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+
+}  // namespace
+
+void UseStartingConsole() {
+  const bool out = LeadsSomewhere(STD_OUTPUT_HANDLE);
+  const bool err = LeadsSomewhere(STD_ERROR_HANDLE);
+  if ((out && err) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
+  if (!out) std::freopen("CONOUT$", "w", stdout);
+  if (!err) std::freopen("CONOUT$", "w", stderr);
 }
 
 }  // namespace gchost

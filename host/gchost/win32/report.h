@@ -15,8 +15,10 @@ inline constexpr const char* kHostTitle = "GC Host";
 // A failure: "gchost: <text>" on stderr, and an error box when `unattended` is false.
 void ReportFailure(std::string_view text, bool unattended);
 
-// A plain notice: the text on stdout, and an information box when `unattended` is false.
-void ReportNotice(std::string_view text, bool unattended);
+// Points stdout and stderr, where they lead nowhere, at the console of the program that
+// started this one (a command prompt). A GUI program gets no console of its own, so its
+// output would otherwise be lost there. Streams already going to a file or a pipe stay.
+void UseStartingConsole();
 
 // "error N: <the system's text for N>", e.g. "error 126: The specified module could not
 // be found."

@@ -49,9 +49,8 @@ std::size_t MaxFileSize(uint32_t recordSize) {
 }
 
 std::vector<uint8_t> SerializeDatabase(const DatabaseImage& image) {
-  std::vector<uint8_t> out;
+  std::vector<uint8_t> out(std::begin(kMagic), std::end(kMagic));
   out.reserve(kHeaderSize + std::size_t{image.count} * (image.recordSize + kCrcSize));
-  out.insert(out.end(), std::begin(kMagic), std::end(kMagic));
   PutU32(out, kFormatVersion);
   PutU32(out, image.database);
   PutU32(out, image.recordSize);
