@@ -25,6 +25,12 @@ TEST(ParseHostOptions, HelpAndVersionOnlyPrint) {
   EXPECT_EQ(gchost::InfoText(Parse({"--version", "--help"}), "P", "1.2"), gchost::kUsage);
   EXPECT_EQ(gchost::InfoText(Parse({"--version"}), "P", "1.2"), "gchost (P) 1.2\n");
   EXPECT_EQ(gchost::InfoText(Parse({"--open-editor"}), "P", "1.2"), "");
+  const gchost::HostOptions shot =
+      Parse({"--screenshot", "a.png", "--ulvo-modes", "1,2", "--dialog", "209"});
+  EXPECT_TRUE(shot.error.empty()) << shot.error;
+  EXPECT_EQ(shot.dialogCommand, 209);
+  EXPECT_EQ(shot.ulvoModes[0], 1);
+  EXPECT_EQ(shot.ulvoModes[1], 2);
 }
 
 TEST(ParseHostOptions, RefusesWhatItDoesNotKnowAndSaysWhat) {
@@ -35,6 +41,10 @@ TEST(ParseHostOptions, RefusesWhatItDoesNotKnowAndSaysWhat) {
       {{"--screenshot", "--open-editor"}, "--screenshot", true},
       {{"editor.png"}, "editor.png", false},
       {{"--bogus", "--screenshot", "x.png"}, "--bogus", true},
+      {{"--screenshot", "x.png", "--dialog", "20x"}, "--dialog", true},
+      {{"--screenshot", "x.png", "--ulvo-modes", "1,3"}, "--ulvo-modes", true},
+      {{"--screenshot", "x.png", "--ulvo-modes", "12"}, "--ulvo-modes", true},
+      {{"--dialog", "205"}, "--screenshot", false},
   };
   for (const auto& [args, mentions, unattended] : cases) {
     const gchost::HostOptions options = Parse(args);

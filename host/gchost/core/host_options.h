@@ -18,17 +18,23 @@ enum HostExit : int {
 };
 
 inline constexpr std::string_view kUsage =
-    "usage: gchost [--open-editor] [--screenshot FILE.png]\n"
+    "usage: gchost [--open-editor] [--screenshot FILE.png [--ulvo-modes L,R] [--dialog ID]]\n"
     "       gchost --help | --version\n"
     "  --open-editor        open the inlet editor at start\n"
     "  --screenshot FILE    open the editor, save its window as a PNG file and exit\n"
+    "  --ulvo-modes L,R     first choose the channels' modes (0 Manual, 1 Flow, 2 Pressure)\n"
+    "                       in the editor's ULVO configuration, as a user would\n"
+    "  --dialog ID          picture the dialog that the editor's menu command ID opens,\n"
+    "                       over the editor, instead of the editor alone\n"
     "  --help, --version    print this text or the version, and exit\n";
 
 struct HostOptions {
   bool openEditor = false;
   bool showHelp = false;
   bool showVersion = false;
-  std::string screenshotPath;  // empty: no screenshot
+  std::string screenshotPath;   // empty: no screenshot
+  int dialogCommand = 0;        // the editor's menu command whose dialog is pictured; 0: none
+  int ulvoModes[2] = {-1, -1};  // chosen before the picture; -1: left as they are
   // Nobody watches the run (a screenshot was asked for): failures go to stderr only,
   // never to a message box that would wait for a click. Set even when parsing failed.
   bool unattended = false;

@@ -26,6 +26,10 @@ BoxDismisser::~BoxDismisser() {
   active = nullptr;
 }
 
+void BoxDismisser::AnswerNext(std::function<void(HWND dialog)> action) {
+  actions_.push_back(std::move(action));
+}
+
 LRESULT CALLBACK BoxDismisser::HookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE && active) {
     HWND window = reinterpret_cast<HWND>(wParam);
@@ -33,6 +37,12 @@ LRESULT CALLBACK BoxDismisser::HookProc(int code, WPARAM wParam, LPARAM lParam) 
     GetClassNameA(window, className, sizeof className);
     // A dialog is activated again whenever a box it opened closes: cancel it once.
     if (std::string(className) == "#32770" && active->cancelled_.insert(window).second) {
+      if (!active->actions_.empty()) {
+        const auto action = std::move(active->actions_.front());
+        active->actions_.pop_front();
+        action(window);
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+      }
       // The message of a message box is its static control 0xFFFF.
       active->dismissed_.push_back(TextOf(window) + ": " + TextOf(GetDlgItem(window, 0xFFFF)));
       PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),

@@ -48,7 +48,9 @@ int RunHost(const gchost::HostOptions& options) {
 
   if (!options.screenshotPath.empty()) {
     const ScreenshotResult shot =
-        SaveEditorScreenshot(window.Handle(), plugin.openEditor, options.screenshotPath);
+        options.dialogCommand
+            ? SaveDialogScreenshot(window.Handle(), plugin.openEditor, options)
+            : SaveEditorScreenshot(window.Handle(), plugin.openEditor, options.screenshotPath);
     for (const std::string& box : shot.cancelledBoxes) {
       std::fprintf(stderr, "gchost: cancelled a message box: %s\n", box.c_str());
     }

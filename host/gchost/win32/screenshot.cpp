@@ -1,4 +1,4 @@
-// SaveEditorScreenshot: editor, paint, capture, encode, write.
+// The unattended pictures: the editor alone, or a dialog its menu opens over it.
 #include "gchost/win32/screenshot.h"
 
 #include <utility>
@@ -9,6 +9,7 @@
 #include "gchost/win32/box_dismisser.h"
 #include "gchost/win32/message_loop.h"
 #include "gchost/win32/window_capture.h"
+#include "resources/resource_ids.h"
 
 namespace gchost {
 
@@ -22,6 +23,52 @@ ScreenshotResult Failed(ScreenshotResult result, std::string message) {
 
 std::string SizeText(const WindowImage& image) {
   return std::to_string(image.width) + " x " + std::to_string(image.height);
+}
+
+ScreenshotResult WritePng(ScreenshotResult result, const WindowImage& image,
+                          const std::string& pngPath) {
+  const std::vector<uint8_t> png =
+      EncodePngRgb(static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height),
+                   RgbFromBgrx(image.bgrx));
+  if (png.empty()) return Failed(result, "cannot encode a PNG of " + SizeText(image));
+  if (!WriteBinaryFile(pngPath, png)) return Failed(result, "cannot write " + pngPath);
+  result.code = kExitOk;
+  result.message = pngPath + " (" + SizeText(image) + ")";
+  return result;
+}
+
+// A modal dialog is pictured from inside its own message loop: a thread timer, set
+// when the dialog is activated, fires while the loop runs; once the dialog shows, it is
+// pictured and cancelled. One picture at a time on this thread.
+struct DialogPicture {
+  HWND editor = nullptr;
+  HWND dialog = nullptr;
+  bool taken = false;
+  WindowImage image;
+  std::string error = "the dialog was never shown";
+};
+DialogPicture* picture;
+
+void CALLBACK TakeDialogPicture(HWND, UINT, UINT_PTR timer, DWORD) {
+  // The dialog manager shows a dialog only once its queue has first run empty.
+  if (!IsWindowVisible(picture->dialog)) return;
+  KillTimer(nullptr, timer);
+  PaintCompletely(picture->editor);
+  PaintCompletely(picture->dialog);
+  picture->error.clear();
+  picture->taken =
+      CaptureOneOverOther(picture->editor, picture->dialog, picture->image, picture->error);
+  PostMessageA(picture->dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+// Chooses the two channels' modes in the editor's ULVO configuration, as a user would.
+void ChooseUlvoModes(BoxDismisser& dismisser, HWND editor, const int (&modes)[2]) {
+  dismisser.AnswerNext([&modes](HWND dialog) {
+    SendDlgItemMessageA(dialog, IDC_ULVO_LEFT_MODE, CB_SETCURSEL, modes[0], 0);
+    SendDlgItemMessageA(dialog, IDC_ULVO_RIGHT_MODE, CB_SETCURSEL, modes[1], 0);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  });
+  SendMessageA(editor, WM_COMMAND, IDM_ULVO_CONFIGURATION, 0);
 }
 
 }  // namespace
@@ -42,14 +89,36 @@ ScreenshotResult SaveEditorScreenshot(HWND mainWindow, AcqGCInletFn openEditor,
     std::string error;
     if (!CaptureWindow(editor, image, error)) return Failed(result, error);
   }
-  const std::vector<uint8_t> png =
-      EncodePngRgb(static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height),
-                   RgbFromBgrx(image.bgrx));
-  if (png.empty()) return Failed(result, "cannot encode a PNG of " + SizeText(image));
-  if (!WriteBinaryFile(pngPath, png)) return Failed(result, "cannot write " + pngPath);
-  result.code = kExitOk;
-  result.message = pngPath + " (" + SizeText(image) + ")";
-  return result;
+  return WritePng(std::move(result), image, pngPath);
+}
+
+ScreenshotResult SaveDialogScreenshot(HWND mainWindow, AcqGCInletFn openEditor,
+                                      const HostOptions& options) {
+  ScreenshotResult result;
+  DialogPicture shot;
+  {
+    BoxDismisser dismisser;
+    openEditor(mainWindow);
+    shot.editor = EditorWindow();
+    if (!shot.editor) {
+      result.cancelledBoxes = dismisser.Dismissed();
+      return Failed(result, "the editor did not open (dialog slot 9 is empty)");
+    }
+    if (options.ulvoModes[0] >= 0) ChooseUlvoModes(dismisser, shot.editor, options.ulvoModes);
+    dismisser.AnswerNext([&shot](HWND dialog) {
+      shot.dialog = dialog;
+      SetTimer(nullptr, 0, 10, TakeDialogPicture);
+    });
+    picture = &shot;
+    SendMessageA(shot.editor, WM_COMMAND, options.dialogCommand, 0);
+    picture = nullptr;
+    result.cancelledBoxes = dismisser.Dismissed();
+  }
+  if (!shot.taken) {
+    return Failed(result, "menu command " + std::to_string(options.dialogCommand) +
+                              " gave no picture: " + shot.error);
+  }
+  return WritePng(std::move(result), shot.image, options.screenshotPath);
 }
 
 }  // namespace gchost

@@ -1,4 +1,5 @@
-// The unattended run: open the editor, let it paint, save its window as a PNG file.
+// The unattended run: open the editor, let it paint, save its window (or a dialog its
+// menu opens, over it) as a PNG file.
 #pragma once
 
 #include <windows.h>
@@ -20,5 +21,11 @@ struct ScreenshotResult {
 // Opens the editor owned by `mainWindow` and writes its window's pixels to `pngPath`.
 ScreenshotResult SaveEditorScreenshot(HWND mainWindow, AcqGCInletFn openEditor,
                                       const std::string& pngPath);
+
+// Opens the editor, chooses the ULVO modes when asked, runs the menu command
+// options.dialogCommand and writes the dialog it opens, over the editor, to
+// options.screenshotPath. The dialog is then cancelled.
+ScreenshotResult SaveDialogScreenshot(HWND mainWindow, AcqGCInletFn openEditor,
+                                      const HostOptions& options);
 
 }  // namespace gchost

@@ -25,4 +25,8 @@ bool PaintCompletely(HWND window);
 // when the window has no area or a GDI call fails.
 bool CaptureWindow(HWND window, WindowImage& image, std::string& error);
 
+// Two windows as a user sees them, `top` over `bottom`, each captured as CaptureWindow
+// does, on a picture that just holds both (what neither covers stays black).
+bool CaptureOneOverOther(HWND bottom, HWND top, WindowImage& image, std::string& error);
+
 }  // namespace gchost
