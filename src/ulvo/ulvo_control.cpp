@@ -21,7 +21,10 @@ void OnOk(DialogPort& dialog, HostPort& host) {
   dialog.EndDialog(1);
 }
 
+// Ending the dialog takes the focus from its field; a pending edit must not then be
+// checked and stored into the method just restored.
 void OnCancel(DialogPort& dialog) {
+  ulvoValues.ulvoEditChanged = 0;
   inletMethod = ulvoValues.ulvoSavedMethod;
   dialog.EndDialog(0);
 }

@@ -144,7 +144,10 @@ TEST_F(UlvoControlTest, CancelRestoresTheWholeMethodAfterAnyEditing) {
   EXPECT_TRUE(editor.endedWith.empty());
   EXPECT_EQ(CloseUlvoControl(editor, host), 0);  // the close box checks again
   EXPECT_EQ(editor.questions.size(), 2u);
+  editor.text[IDC_ULVO_ROW2_VALUE] = "20";
+  OnUlvoCommand(editor, host, IDC_ULVO_ROW2_VALUE, 0x0300);
   OnUlvoCommand(editor, host, CMD_ESCAPE, 0);
+  OnUlvoCommand(editor, host, IDC_ULVO_ROW2_VALUE, 0x0200);  // the focus leaves as it ends
   EXPECT_EQ(editor.endedWith, std::vector<int>{0});
   EXPECT_EQ(std::memcmp(&inletMethod, &opened, sizeof opened), 0);
 
