@@ -2,12 +2,15 @@
 #include "editor/oven_graph.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include "method/inlet_method.h"
 #include "resource_ids.h"
 
 OvenGraphState ovenGraph;
+
+static_assert(std::tuple_size_v<decltype(InletMethod::ovenStep)> <= kMaxRampSteps);
 
 namespace {
 
@@ -30,10 +33,8 @@ int32_t OvenStepsDrawn() {
 
 RampSnapshot OvenRamp() {
   RampSnapshot ramp{};
-  for (size_t k = 0; k < inletMethod.ovenStep.size(); ++k) {
-    const OvenStep& step = inletMethod.ovenStep[k];
-    ramp.step[k] = {step.start, step.temp, step.hold};
-  }
+  auto point = ramp.step.begin();
+  for (const OvenStep& step : inletMethod.ovenStep) *point++ = {step.start, step.temp, step.hold};
   ramp.inUse = OvenStepsDrawn();
   ramp.valueAxisMax = inletMethod.tempAxisMax;
   ramp.timeAxisMax = inletMethod.timeAxisMax;

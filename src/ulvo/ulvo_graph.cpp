@@ -1,18 +1,20 @@
 // Painting the ULVO channel dialog's graph.
 #include "ulvo/ulvo_graph.h"
 
+#include <array>
+
 #include "method/inlet_method.h"
 #include "ulvo/ulvo_state.h"
 
 UlvoGraphState ulvoGraph;
 
+static_assert(std::tuple_size_v<decltype(UlvoRamp::step)> <= kMaxRampSteps);
+
 RampSnapshot UlvoRampSnapshot() {
   const UlvoRamp& edited = EditedUlvoRamp();
   RampSnapshot ramp{};
-  for (size_t k = 0; k < edited.step.size(); ++k) {
-    const UlvoStep& step = edited.step[k];
-    ramp.step[k] = {step.start, step.value, step.hold};
-  }
+  auto point = ramp.step.begin();
+  for (const UlvoStep& step : edited.step) *point++ = {step.start, step.value, step.hold};
   ramp.inUse = UlvoStepsInUse();
   ramp.valueAxisMax = edited.valueAxisMax;
   ramp.timeAxisMax = edited.timeAxisMax;

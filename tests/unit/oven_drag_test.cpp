@@ -85,6 +85,7 @@ TEST_F(OvenDragTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
       {"7 pixels left", Unchanged, kRamp1X - 7, kRamp1Y, 0, 9, 9},
       {"7 pixels down", Unchanged, kRamp1X, kRamp1Y + 7, 0, 9, 9},
       {"step 0's plateau end, 6 pixels off", Unchanged, kHold0X - 6, kHold0Y + 6, 1, 0, 1},
+      {"step 0's plateau end, step 1 with no hold", ZeroHold1, kHold0X, kHold0Y, 1, 0, 1},
       {"the last plateau end", Unchanged, kOx + 250, kOy + 18, 1, 1, 1},
       {"step 0's start has no handle", Unchanged, kOx + 40, kOy + 60, 0, 9, 9},
       {"a zero hold: the ramp end comes first", ZeroHold1, kRamp1X, kRamp1Y, 1, 1, 0},
