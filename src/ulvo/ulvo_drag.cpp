@@ -45,12 +45,13 @@ int HitUlvoHandle(GraphWindow& window, uint32_t position, int frameId) {
 }
 
 int MouseToUlvoValues(GraphWindow& window, uint32_t position, int frameId) {
-  const std::optional<PointerValues> values =
-      PointerToRampValues(UlvoRampSnapshot(), ulvoGraph.ulvoPlotRect,
-                          UlvoGraphFrameBox(window, frameId), UnpackMousePosition(position));
-  if (!values) return 0;
-  ulvoGraph.ulvoDragValue = values->level;
-  ulvoGraph.ulvoDragTime = values->time;
+  // The edited ramp always has a step in use, so the pointer always reads as values.
+  if (const std::optional<PointerValues> values =
+          PointerToRampValues(UlvoRampSnapshot(), ulvoGraph.ulvoPlotRect,
+                              UlvoGraphFrameBox(window, frameId), UnpackMousePosition(position))) {
+    ulvoGraph.ulvoDragValue = values->level;
+    ulvoGraph.ulvoDragTime = values->time;
+  }
   return 1;
 }
 

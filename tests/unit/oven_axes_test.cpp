@@ -86,8 +86,8 @@ TEST_F(OvenAxesTest, UpGrowsByHalfAndStopsAt450) {
   struct Case {
     double before, after;
   };
-  const Case cases[] = {{400, 450},   {200, 300}, {-100, 150}, {150, 225},
-                        {337.5, 450}, {0, 0},     {450, 450},  {600, 450}};
+  const Case cases[] = {{400, 450}, {200, 300},  {-100, 150}, {150, 225}, {337.5, 450},
+                        {0, 0},     {0.5, 0.75}, {450, 450},  {600, 450}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.before);
     inletMethod.tempAxisMax = c.before;

@@ -88,6 +88,7 @@ TEST_F(OvenDragTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
       {"step 0's plateau end, step 1 with no hold", ZeroHold1, kHold0X, kHold0Y, 1, 0, 1},
       {"the last plateau end", Unchanged, kOx + 250, kOy + 18, 1, 1, 1},
       {"step 0's start has no handle", Unchanged, kOx + 40, kOy + 60, 0, 9, 9},
+      {"step 2 is not in use", Unchanged, kOx + 285, kOy - 23, 0, 9, 9},
       {"a zero hold: the ramp end comes first", ZeroHold1, kRamp1X, kRamp1Y, 1, 1, 0},
       {"step 1 at step 0's end: step 0 first", Step1AtStep0sEnd, kHold0X, kHold0Y, 1, 0, 1},
       {"no step in use", NoStepInUse, kHold0X, kHold0Y, 0, 9, 9},
@@ -118,6 +119,7 @@ void FractionalAxis() {
   inletMethod.tempAxisMax = 337.5;                   // Up twice from 150
   EditedUlvoRamp().valueAxisMax = 99.9000015258789;  // Up in Flow mode
 }
+void Step1InStep0() { inletMethod.ovenStep[1].start = EditedUlvoRamp().step[1].start = 1.0; }
 void AllTimesZero() {
   for (OvenStep& step : inletMethod.ovenStep) step.start = step.hold = 0.0;
   for (UlvoStep& step : EditedUlvoRamp().step) step.start = step.hold = 0.0;
@@ -137,7 +139,7 @@ TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
     double time, pointer, start, hold, temp, value;
   } cases[] = {
       {"ramp end left of the previous plateau: vertical", Unchanged, 1, 0, 1, 250, 2, 2, 200, 200},
-      {"ramp end free, below the bottom", Unchanged, 1, 0, 13.25, -3, 13.25, 2, 0, 0},
+      {"ramp end free, below the bottom", Unchanged, 1, 0, 16.25, -3, 16.25, 2, 0, 0},
       {"plateau would overlap the next ramp", Unchanged, 1, 0, 18.5, 120, 18, 2, 120, 120},
       {"last plateau beyond the axis", Unchanged, 2, 0, 21.0, 120, 20, 5, 120, 120},
       {"step 0 has no ramp-end handle", Unchanged, 0, 0, 5.0, 120, 0, 2, 100, 100},
@@ -145,8 +147,11 @@ TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
       {"step 0 beyond the next start", Unchanged, 0, 1, 11.0, 120, 0, 10, 120, 120},
       {"hold end before its own start", Unchanged, 1, 1, 9.0, 120, 10, 0, 120, 120},
       {"hold end free", Unchanged, 1, 1, 15.0, 120, 10, 5, 120, 120},
+      {"hold end just past its own start", Unchanged, 1, 1, 10.5, 120, 10, 0.5, 120, 120},
+      {"hold end over an overlapping plateau", Step1InStep0, 1, 1, 1.5, 120, 1, 0, 120, 120},
       {"hold end beyond the next start", Unchanged, 1, 1, 30.0, 120, 10, 10, 120, 120},
       {"last hold end before its own start", Unchanged, 2, 1, 19.0, 120, 20, 0, 120, 120},
+      {"last hold end free", Unchanged, 2, 1, 23.5, 120, 20, 3.5, 120, 120},
       {"last hold end beyond the axis", Unchanged, 2, 1, 26.0, 120, 20, 5, 120, 120},
       {"a step not in use", Unchanged, 3, 1, 5.0, 120, 18, 10, 250, 250},
       {"above a fractional top", FractionalAxis, 1, 1, 15.0, 400, 10, 5, 337.5, 99.9000015258789},
