@@ -144,6 +144,7 @@ TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
       {"last plateau beyond the axis", Unchanged, 2, 0, 21.0, 120, 20, 5, 120, 120},
       {"step 0 has no ramp-end handle", Unchanged, 0, 0, 5.0, 120, 0, 2, 100, 100},
       {"step 0 before the run's start", Unchanged, 0, 1, -0.1, 120, 0, 0, 120, 120},
+      {"step 0 just after the run's start", Unchanged, 0, 1, 0.5, 120, 0, 0.5, 120, 120},
       {"step 0 beyond the next start", Unchanged, 0, 1, 11.0, 120, 0, 10, 120, 120},
       {"hold end before its own start", Unchanged, 1, 1, 9.0, 120, 10, 0, 120, 120},
       {"hold end free", Unchanged, 1, 1, 15.0, 120, 10, 5, 120, 120},
