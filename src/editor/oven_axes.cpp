@@ -1,22 +1,12 @@
 // Fitting and enlarging the oven graph's axes.
 #include "editor/oven_axes.h"
 
-#include <cmath>
+#include "editor/oven_graph.h"
 
 int FitOvenAxes() {
-  InletMethod& m = inletMethod;
-  m.tempAxisMax = static_cast<double>(GetMinOvenTemp());
-  const int32_t inUse = editorValues.ovenStepsInUse;
-  for (int32_t k = 0; k < inUse && k < 4; ++k) {
-    // A step whose temperature is NaN never compares greater, so it cannot reach here.
-    if (m.ovenStep[k].temp > m.tempAxisMax) m.tempAxisMax = std::trunc(m.ovenStep[k].temp);
-  }
-  // A stored method may have no step in use; the graph then draws no ramp and the
-  // time axis keeps whatever span it had.
-  if (inUse >= 1 && inUse <= 4) {
-    const OvenStep& last = m.ovenStep[inUse - 1];
-    m.timeAxisMax = last.start + last.hold;
-  }
+  const RampAxes axes = FitRampAxes(OvenRamp(), LevelRounding::kCut);
+  inletMethod.tempAxisMax = axes.valueAxisMax;
+  inletMethod.timeAxisMax = axes.timeAxisMax;
   editorValues.ovenAxesChanged = 1;
   return 1;
 }

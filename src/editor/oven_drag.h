@@ -1,39 +1,20 @@
-// Dragging the oven ramp's handles with the mouse: where the pointer is, which handle it
-// grabs, and how a move rewrites the held step. The rules keep the steps in order and
-// inside the current axes. Positions are the mouse message's word: x in the low 16 bits,
-// y in the high 16 bits, both unsigned, in the editor's client pixels.
+// Dragging the oven ramp's handles with the mouse: the editor's named operations over
+// the shared rules of editor/ramp_drag.h, with the oven programme as the ramp and the
+// editor's border, caption and menu around its client area.
 #pragma once
 
 #include <cstdint>
 
+#include "editor/ramp_drag.h"
 #include "ui/dialog_port.h"
 #include "ui/graph_window.h"
 #include "ui/host_port.h"
 
-// Within this many pixels of a handle's point, in x and in y, the handle is grabbed.
-inline constexpr int kHandleReach = 6;
-
-struct MousePoint {
-  int64_t x, y;
-};
-// A point left of or above the client area (possible under capture) reads as a large
-// positive number, so it lies outside the frame.
-MousePoint UnpackMousePosition(uint32_t position);
-
-// The frame's origin in the editor's client pixels and its size, from the screen
-// rectangles of the window and the frame and the system's border, caption and menu sizes.
-struct FrameBox {
-  int64_t originX, originY, width, height;
-};
-FrameBox FrameBoxFrom(const PixelRect& window, const PixelRect& frame,
-                      const WindowMetrics& metrics);
+// The graph frame's place in the editor's client pixels.
 FrameBox GraphFrameBox(GraphWindow& window, int frameId);
 
 // 1 when the point lies on the frame, its edges included, else 0.
 int IsInGraphFrame(GraphWindow& window, uint32_t position, int frameId);
-
-// 1 when the mouse lies within kHandleReach pixels of the point in both directions.
-int NearPoint(int64_t pointX, int64_t pointY, int64_t mouseX, int64_t mouseY);
 
 // 1 when a handle lies under the position, recording which in ovenDragStep and
 // ovenDragHoldEnd; the first in drawing order wins where handles overlap. 0 otherwise
@@ -49,7 +30,7 @@ int ApplyOvenDrag(GraphWindow& window, uint32_t position, int frameId);
 
 // The held step from ovenDragTemp and ovenDragTime: the ramp-end handle moves the whole
 // step (its start), the hold-end handle its plateau's length. Both set its temperature,
-// within minOvenTemp .. tempAxisMax. Return 1.
+// within minOvenTemp .. tempAxisMax, and leave that in ovenDragTemp. Return 1.
 int DragRampEnd();
 int DragHoldEnd();
 

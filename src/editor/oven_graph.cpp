@@ -1,22 +1,18 @@
-// Painting the oven graph and its axis buttons.
+// Painting the oven graph.
 #include "editor/oven_graph.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <memory>
 
 #include "method/inlet_method.h"
-#include "method/number_text.h"
 #include "resource_ids.h"
 
 OvenGraphState ovenGraph;
 
-namespace {
+static_assert(std::tuple_size_v<decltype(InletMethod::ovenStep)> <= kMaxRampSteps);
 
-int32_t SaturatePixel(double pixel) {
-  if (std::isnan(pixel)) return 0;
-  return static_cast<int32_t>(std::clamp(pixel, double{-kPixelLimit}, double{kPixelLimit}));
-}
+namespace {
 
 // Step 1 of every paint but a drag's: the legend picture below the oven group. It is
 // anchored at control 151's corner and covers the empty area beyond that small control.
@@ -28,164 +24,38 @@ void PaintLegend(GraphWindow& window) {
   }
 }
 
-// The axes in the frame's margins. Returns the margins the ramp is placed by, which the
-// library reports even when it cannot place the axes.
-PixelRect PlaceAxes(GraphWindow& window, ChartAxisPort& axes, Canvas& frame, int frameId,
-                    bool drawAxes) {
-  const AxesRef handle = axes.Create(1, 1, 1, 1);
-  PixelRect margins{};
-  const int32_t border = axes.GetBorder(frame.Ref(), margins, kTimeAxisLabel, kTempAxisLabel, 0);
-  const PixelRect client = window.ControlClientRect(frameId);
-  AxisPlacement placement{};  // the word the graph does not set stays 0
-  placement.clientLeft = client.left;
-  placement.clientTop = client.top;
-  placement.clientRight = client.right;
-  placement.clientBottom = client.bottom;
-  placement.marginLeft = margins.left;
-  placement.marginTop = margins.top;
-  placement.marginRight = margins.right;
-  placement.marginBottom = margins.bottom;
-  placement.boxed = 0;
-  placement.ticksOutward = 1;
-  placement.border = border;
-  if (axes.PositionAxis(handle, 0, 0, placement) == 0) {
-    axes.Delete(handle);
-    return margins;
-  }
-  const float minTemp = GetMinOvenTemp();
-  axes.SetAxisRange(handle, {0.0f, SaturateToFloat(inletMethod.timeAxisMax), 0.0f},
-                    kHorizontalAxis);
-  axes.SetAxisRange(handle, {minTemp, SaturateToFloat(inletMethod.tempAxisMax), minTemp},
-                    kVerticalAxis);
-  if (drawAxes) {
-    axes.DisplayDefaultAxes(frame.Ref(), handle, kTimeAxisLabel, 0, kTempAxisLabel, 0);
-  }
-  axes.Delete(handle);
-  return margins;
-}
-
-// A line to the point (time, temp) of the ramp and the handle on it.
-void RampTo(Canvas& canvas, const RampScale& scale, double time, double temp) {
-  const int32_t x = TimeToPixel(scale, time);
-  const int32_t y = ValueToPixel(scale, temp);
-  canvas.LineTo(x, y);
-  DrawRampHandle(canvas, x, y);
-}
-
 }  // namespace
-
-int32_t ClampPixel(int64_t pixel) {
-  return static_cast<int32_t>(std::clamp<int64_t>(pixel, -kPixelLimit, kPixelLimit));
-}
-
-RampScale MakeRampScale(const PixelRect& plot, double timeAxisMax, double valueAxisMax,
-                        double valueMin) {
-  const double timeSpan = timeAxisMax == 0.0 ? 1.0 : timeAxisMax;
-  double valueSpan = valueAxisMax - valueMin;
-  if (valueSpan == 0.0) valueSpan = 1.0;
-  RampScale scale{};
-  scale.left = plot.left;
-  scale.bottom = plot.bottom;
-  scale.kx = (static_cast<double>(plot.right) - plot.left) / timeSpan;
-  scale.ky = (static_cast<double>(plot.bottom) - plot.top) / valueSpan;
-  scale.valueMin = valueMin;
-  return scale;
-}
-
-int32_t TimeToPixel(const RampScale& scale, double time) {
-  return SaturatePixel(scale.left + std::trunc(scale.kx * time));
-}
-
-int32_t ValueToPixel(const RampScale& scale, double value) {
-  return SaturatePixel(scale.bottom - std::trunc(scale.ky * value - scale.valueMin * scale.ky));
-}
-
-RampScale OvenScale(const PixelRect& plot) {
-  return MakeRampScale(plot, inletMethod.timeAxisMax, inletMethod.tempAxisMax,
-                       static_cast<double>(GetMinOvenTemp()));
-}
 
 int32_t OvenStepsDrawn() {
   return std::clamp<int32_t>(editorValues.ovenStepsInUse, 0,
                              static_cast<int32_t>(inletMethod.ovenStep.size()));
 }
 
+RampSnapshot OvenRamp() {
+  RampSnapshot ramp{};
+  auto point = ramp.step.begin();
+  for (const OvenStep& step : inletMethod.ovenStep) *point++ = {step.start, step.temp, step.hold};
+  ramp.inUse = OvenStepsDrawn();
+  ramp.valueAxisMax = inletMethod.tempAxisMax;
+  ramp.timeAxisMax = inletMethod.timeAxisMax;
+  ramp.valueFloor = static_cast<double>(GetMinOvenTemp());
+  return ramp;
+}
+
 int PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
   const bool dragging = ovenGraph.ovenDragging != 0;
   if (!dragging) PaintLegend(window);
-
-  // The outer size, edges included: the erase and the plot reach that far.
-  const PixelRect outer = window.ControlWindowRect(frameId);
-  const int64_t width = int64_t{outer.right} - outer.left;
-  const int64_t height = int64_t{outer.bottom} - outer.top;
-
-  PaintSession paint(window);
-  std::unique_ptr<Canvas> frame = window.ControlCanvas(frameId);
-  if (!frame) {  // no such control: nothing to draw into
-    editorValues.ovenEditChanged = 0;
-    return 1;
+  const bool erase = editorValues.ovenAxesChanged && !dragging;
+  const std::optional<PixelRect> plot = PaintRampFrame(
+      window, axes, frameId, {OvenRamp(), {kTempAxisLabel, kTempAxisLabel}, dragging, erase});
+  if (plot) {
+    ovenGraph.ovenPlotRect = *plot;
+    if (erase) editorValues.ovenAxesChanged = 0;
   }
-  if (editorValues.ovenAxesChanged && !dragging) {
-    frame->FillRect({0, 0, ClampPixel(width), ClampPixel(height)}, frame->WindowColour());
-    editorValues.ovenAxesChanged = 0;
-  }
-
-  const PixelRect m = PlaceAxes(window, axes, *frame, frameId, !dragging);
-
-  // Erasing the plot area with the handles' overhang clears the previous ramp.
-  ovenGraph.ovenPlotRect = {ClampPixel(m.left), ClampPixel(int64_t{m.top} - 2),
-                            ClampPixel(width - m.right + 3), ClampPixel(height - m.bottom + 1)};
-  frame->FillRect(ovenGraph.ovenPlotRect, frame->WindowColour());
-  DrawOvenRamp(*frame, ClampPixel(m.left), ClampPixel(m.top), ClampPixel(width - m.right),
-               ClampPixel(height - m.bottom));
   editorValues.ovenEditChanged = 0;
   return 1;
 }
 
 int DrawOvenRamp(Canvas& canvas, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  const int32_t steps = OvenStepsDrawn();
-  if (steps == 0) return 0;
-  const RampScale scale = OvenScale({left, top, right, bottom});
-  const auto& step = inletMethod.ovenStep;
-
-  ScopedPen pen(canvas, kRampColour, 1);
-  // Step 0 has no ramp: its plateau starts where the run starts, without a handle.
-  canvas.MoveTo(TimeToPixel(scale, step[0].start), ValueToPixel(scale, step[0].temp));
-  RampTo(canvas, scale, step[0].start + step[0].hold, step[0].temp);
-  for (int32_t k = 1; k < steps; ++k) {
-    RampTo(canvas, scale, step[k].start, step[k].temp);
-    RampTo(canvas, scale, step[k].start + step[k].hold, step[k].temp);
-  }
-  return 1;
-}
-
-int DrawRampHandle(Canvas& canvas, int32_t x, int32_t y) {
-  {
-    ScopedPen pen(canvas, kHandleOutline, 1);
-    ScopedBrush brush(canvas, kHandleFill);
-    canvas.Rectangle({ClampPixel(int64_t{x} - 1), ClampPixel(int64_t{y} - 2),
-                      ClampPixel(int64_t{x} + 3), ClampPixel(int64_t{y} + 2)});
-  }
-  // The next segment starts one pixel right of the point.
-  canvas.MoveTo(ClampPixel(int64_t{x} + 1), y);
-  return 1;
-}
-
-std::optional<GraphBitmap> ChooseButtonFace(const ButtonDrawRequest& request) {
-  const bool pressed = !request.drawEntire && request.selected;
-  switch (request.controlId) {
-    case IDC_BUTTON_UP: return pressed ? GraphBitmap::kUpArrowPressed : GraphBitmap::kUpArrow;
-    case IDC_BUTTON_RIGHT:
-      return pressed ? GraphBitmap::kRightArrowPressed : GraphBitmap::kRightArrow;
-    case IDC_BUTTON_DEFAULT:
-      return pressed ? GraphBitmap::kDefaultAxesPressed : GraphBitmap::kDefaultAxes;
-    default: return std::nullopt;
-  }
-}
-
-int DrawArrowButton(GraphWindow& window, Canvas& item, const ButtonDrawRequest& request) {
-  const std::optional<GraphBitmap> face = ChooseButtonFace(request);
-  window.ResizeControl(request.controlId, kButtonFaceSize, kButtonFaceSize);
-  if (!face || !item.DrawBitmap(*face, kButtonFaceSize, kButtonFaceSize, 0, 0)) window.Beep();
-  return 1;
+  return DrawRamp(canvas, OvenRamp(), {left, top, right, bottom});
 }

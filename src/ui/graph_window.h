@@ -13,6 +13,7 @@ struct WindowMetrics {
   int32_t borderHeight;  // a thin border, vertically
   int32_t captionHeight;
   int32_t menuHeight;
+  int32_t dialogFrameWidth;  // a modal dialog's frame, horizontally
 };
 
 enum class CursorShape { kArrow, kSize };

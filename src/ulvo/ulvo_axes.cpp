@@ -1,19 +1,14 @@
 // Fitting and enlarging the ULVO graph's axes.
 #include "ulvo/ulvo_axes.h"
 
-#include <cmath>
-
+#include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_state.h"
 
 int FitUlvoAxes() {
+  const RampAxes axes = FitRampAxes(UlvoRampSnapshot(), LevelRounding::kUp);
   UlvoRamp& ramp = EditedUlvoRamp();
-  ramp.valueAxisMax = 0.0;
-  const int32_t inUse = UlvoStepsInUse();
-  for (int32_t k = 0; k < inUse; ++k) {
-    if (ramp.step[k].value > ramp.valueAxisMax) ramp.valueAxisMax = std::ceil(ramp.step[k].value);
-  }
-  const UlvoStep& last = ramp.step[inUse - 1];
-  ramp.timeAxisMax = last.start + last.hold;
+  ramp.valueAxisMax = axes.valueAxisMax;
+  ramp.timeAxisMax = axes.timeAxisMax;
   ulvoValues.ulvoAxesChanged = 1;
   return 1;
 }

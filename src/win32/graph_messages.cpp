@@ -1,4 +1,4 @@
-// Unpacking the editor's paint, owner-draw and mouse messages for the oven graph.
+// Unpacking the paint, owner-draw and mouse messages of the oven and ULVO graphs.
 #include "win32/graph_messages.h"
 
 #include <cstdint>
@@ -6,6 +6,8 @@
 #include "editor/oven_drag.h"
 #include "editor/oven_graph.h"
 #include "resource_ids.h"
+#include "ulvo/ulvo_drag.h"
+#include "ulvo/ulvo_graph.h"
 #include "win32/editor_bitmaps.h"
 #include "win32/win32_canvas.h"
 #include "win32/win32_chart_axis.h"
@@ -14,6 +16,15 @@
 namespace {
 // The position word is the low 32 bits of the parameter on every architecture.
 uint32_t PositionWord(LPARAM position) { return static_cast<uint32_t>(position); }
+
+void DrawButton(HWND window, const EditorBitmaps* bitmaps, const DRAWITEMSTRUCT* item) {
+  if (!item) return;
+  Win32GraphWindow graph(window, bitmaps);
+  Win32Canvas canvas(item->hDC, nullptr, bitmaps);
+  DrawArrowButton(graph, canvas,
+                  {static_cast<int>(item->CtlID), (item->itemAction & ODA_DRAWENTIRE) != 0,
+                   (item->itemState & ODS_SELECTED) != 0});
+}
 }  // namespace
 
 void PaintEditorGraph(HWND editor) {
@@ -23,12 +34,7 @@ void PaintEditorGraph(HWND editor) {
 }
 
 void DrawEditorButton(HWND editor, const DRAWITEMSTRUCT* item) {
-  if (!item) return;
-  Win32GraphWindow window(editor, editorBitmaps);
-  Win32Canvas canvas(item->hDC, nullptr, editorBitmaps);
-  DrawArrowButton(window, canvas,
-                  {static_cast<int>(item->CtlID), (item->itemAction & ODA_DRAWENTIRE) != 0,
-                   (item->itemState & ODS_SELECTED) != 0});
+  DrawButton(editor, editorBitmaps, item);
 }
 
 void OnEditorMouseMove(DialogPort& dialog, HWND editor, LPARAM position) {
@@ -44,4 +50,29 @@ void OnEditorButtonDown(HWND editor, LPARAM position) {
 void OnEditorButtonUp(DialogPort& dialog, HostPort& host, HWND editor, LPARAM position) {
   Win32GraphWindow window(editor, editorBitmaps);
   OnGraphButtonUp(dialog, host, window, PositionWord(position), IDC_GRAPH_FRAME);
+}
+
+void PaintUlvoDialogGraph(HWND dialog) {
+  Win32GraphWindow window(dialog, ulvoBitmaps);
+  Win32ChartAxis axes;
+  PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME);
+}
+
+void DrawUlvoDialogButton(HWND dialog, const DRAWITEMSTRUCT* item) {
+  DrawButton(dialog, ulvoBitmaps, item);
+}
+
+void OnUlvoDialogMouseMove(HWND dialog, LPARAM position) {
+  Win32GraphWindow window(dialog, ulvoBitmaps);
+  OnUlvoGraphMouseMove(window, PositionWord(position), IDC_ULVO_GRAPH_FRAME);
+}
+
+void OnUlvoDialogButtonDown(HWND dialog, LPARAM position) {
+  Win32GraphWindow window(dialog, ulvoBitmaps);
+  OnUlvoGraphButtonDown(window, PositionWord(position), IDC_ULVO_GRAPH_FRAME);
+}
+
+void OnUlvoDialogButtonUp(DialogPort& dialog, HostPort& host, HWND window, LPARAM position) {
+  Win32GraphWindow graph(window, ulvoBitmaps);
+  OnUlvoGraphButtonUp(dialog, host, graph, PositionWord(position), IDC_ULVO_GRAPH_FRAME);
 }

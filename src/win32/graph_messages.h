@@ -1,5 +1,6 @@
-// The editor window's painting, owner-draw and mouse messages, unpacked for the oven
-// graph. Each builds the window's ports and calls the graph's handler.
+// The painting, owner-draw and mouse messages of the editor window (the oven graph) and
+// of the ULVO channel dialog (its ramp graph), unpacked. Each builds the window's ports
+// and calls the graph's handler.
 #pragma once
 
 #include <windows.h>
@@ -15,3 +16,16 @@ void DrawEditorButton(HWND editor, const DRAWITEMSTRUCT* item);
 void OnEditorMouseMove(DialogPort& dialog, HWND editor, LPARAM position);
 void OnEditorButtonDown(HWND editor, LPARAM position);
 void OnEditorButtonUp(DialogPort& dialog, HostPort& host, HWND editor, LPARAM position);
+
+// The ULVO channel dialog's, with frame 105 and the dialog's own bitmaps (ulvoBitmaps).
+// WM_PAINT.
+void PaintUlvoDialogGraph(HWND dialog);
+// WM_DRAWITEM of an axis button.
+void DrawUlvoDialogButton(HWND dialog, const DRAWITEMSTRUCT* item);
+// WM_MOUSEMOVE: a drag in the dialog leaves the editor's menu and modified flag alone.
+void OnUlvoDialogMouseMove(HWND dialog, LPARAM position);
+// WM_LBUTTONDOWN: on a handle of the frame, the size cursor and the drag starts.
+void OnUlvoDialogButtonDown(HWND dialog, LPARAM position);
+// WM_LBUTTONUP: the arrow cursor; over the frame, the ramp rows rewritten. `dialog` is
+// the port over `window`.
+void OnUlvoDialogButtonUp(DialogPort& dialog, HostPort& host, HWND window, LPARAM position);

@@ -4,7 +4,7 @@
 #include "entry/exports.h"
 #include "entry/module.h"
 #include "ulvo/ulvo_control.h"
-#include "ulvo/ulvo_graph.h"
+#include "ulvo/ulvo_drag.h"
 #include "win32/editor_bitmaps.h"
 #include "win32/graph_messages.h"
 #include "win32/win32_dialog.h"

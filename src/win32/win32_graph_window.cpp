@@ -60,7 +60,8 @@ PixelRect Win32GraphWindow::ControlClientRect(int id) {
 
 WindowMetrics Win32GraphWindow::Metrics() {
   return {GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER),
-          GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU)};
+          GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU),
+          GetSystemMetrics(SM_CXDLGFRAME)};
 }
 
 void Win32GraphWindow::ResizeControl(int id, int width, int height) {

@@ -184,9 +184,9 @@ class UlvoChannelTest : public OvenGraphTest {
     editor = e2e::EditorWindow();
     ASSERT_NE(editor, nullptr);
   }
-  // Opens a channel from the editor's menu and runs `steps` in it; a dialog the steps
-  // leave open is cancelled.
-  void InChannel(int menuCommand, std::function<void()> steps) {
+  // Opens a channel from the editor's menu and runs `steps` in it, answering the
+  // messages it expects with OK; a dialog the steps leave open is cancelled.
+  void InChannel(int menuCommand, std::function<void()> steps, int messages = 0) {
     dialogSteps = [this, steps] {
       frame = GetDlgItem(dialog, IDC_ULVO_GRAPH_FRAME);
       e2e::RedrawNow(dialog);
@@ -197,6 +197,7 @@ class UlvoChannelTest : public OvenGraphTest {
       dialog = window;
       SetTimer(nullptr, 0, 1, RunDialogSteps);
     });
+    for (int i = 0; i < messages; ++i) answerer.Press(IDOK);
     SendMessageA(editor, WM_COMMAND, menuCommand, 0);
     e2e::PumpMessages();
   }
@@ -219,15 +220,17 @@ class UlvoChannelTest : public OvenGraphTest {
 };
 
 TEST_F(UlvoChannelTest, ARefusedValueIsNamedAndOkKeepsTheCorrectedRamp) {
-  answerer.Press(IDOK);
-  InChannel(IDM_ULVO_LEFT, [&] {
-    EXPECT_EQ(DialogText(IDC_ULVO_GROUP), "ULVO Flow Ramp");
-    SetDlgItemTextA(dialog, IDC_ULVO_ROW2_VALUE, "150");
-    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ULVO_ROW2_VALUE));
-    SetDlgItemTextA(dialog, IDC_ULVO_ROW2_VALUE, "12");
-    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-  });
+  InChannel(
+      IDM_ULVO_LEFT,
+      [&] {
+        EXPECT_EQ(DialogText(IDC_ULVO_GROUP), "ULVO Flow Ramp");
+        SetDlgItemTextA(dialog, IDC_ULVO_ROW2_VALUE, "150");
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ULVO_ROW2_VALUE));
+        SetDlgItemTextA(dialog, IDC_ULVO_ROW2_VALUE, "12");
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+      },
+      1);
   ASSERT_EQ(answerer.Seen().size(), 2u);
   EXPECT_EQ(answerer.Seen()[0].caption, "ULVO Left Channel Control");
   EXPECT_EQ(answerer.Seen()[1].caption, "ULVO");
@@ -247,6 +250,13 @@ TEST_F(UlvoChannelTest, ADragMovesTheRowsOnReleaseLeaksNothingAndCancelUndoesIt)
     RECT f{};
     GetWindowRect(frame, &f);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&f), 2);
+    DialogMouse(WM_MOUSEMOVE, handles[1]);  // the end of step 2's ramp
+    DialogMouse(WM_LBUTTONDOWN, handles[1]);
+    DialogMouse(WM_MOUSEMOVE, {f.left + 4, handles[1].y});  // far left: no time to ramp
+    EXPECT_EQ(DialogText(IDC_ULVO_ROW1_RATE), "0.6") << "the rows wait for the release";
+    DialogMouse(WM_LBUTTONUP, {f.left + 4, handles[1].y});
+    EXPECT_EQ(DialogText(IDC_ULVO_ROW1_RATE), "Infinity");
+    EXPECT_FALSE(SaveEnabled()) << "a drag in the channel is no edit of the editor's";
     int before = 0;
     for (int round = 0; round < 4; ++round) {
       if (round == 1) before = e2e::LiveGdiObjects();  // after Wine's DC cache is warm
@@ -258,14 +268,6 @@ TEST_F(UlvoChannelTest, ADragMovesTheRowsOnReleaseLeaksNothingAndCancelUndoesIt)
       DialogMouse(WM_LBUTTONUP, held);
     }
     EXPECT_EQ(e2e::LiveGdiObjects(), before);
-
-    DialogMouse(WM_MOUSEMOVE, handles[1]);  // the end of step 2's ramp
-    DialogMouse(WM_LBUTTONDOWN, handles[1]);
-    DialogMouse(WM_MOUSEMOVE, {f.left + 4, handles[1].y});  // far left: no time to ramp
-    EXPECT_EQ(DialogText(IDC_ULVO_ROW1_RATE), "0.6") << "the rows wait for the release";
-    DialogMouse(WM_LBUTTONUP, {f.left + 4, handles[1].y});
-    EXPECT_EQ(DialogText(IDC_ULVO_ROW1_RATE), "Infinity");
-    EXPECT_FALSE(SaveEnabled()) << "a drag in the channel is no edit of the editor's";
   });
   EXPECT_FALSE(SaveEnabled());
   InChannel(IDM_ULVO_RIGHT, [&] { EXPECT_EQ(DialogText(IDC_ULVO_ROW1_RATE), "0.6"); });

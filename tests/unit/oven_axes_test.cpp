@@ -1,9 +1,11 @@
-// Fitting the oven axes to the ramp and the Up and Right buttons.
+// Fitting the oven and ULVO axes to their ramps, and the Up and Right buttons of both.
 #include <gtest/gtest.h>
 
 #include "fakes/editor_fixture.h"
 
 #include "editor/oven_axes.h"
+#include "ulvo/ulvo_axes.h"
+#include "ulvo/ulvo_state.h"
 
 namespace {
 
@@ -41,6 +43,36 @@ TEST_F(OvenAxesTest, TopIsTheHighestStepInUseCutButAtLeastTheMinimum) {
   }
 }
 
+// The same levels on the oven programme and the edited ULVO ramp: the oven cuts the
+// highest to whole degrees, the ULVO rounds it up from 0. Both end the time axis with
+// the last hold in use (the ULVO's step 3 ends at 16).
+TEST_F(OvenAxesTest, TheOvenCutsTheTopAndTheUlvoRoundsItUp) {
+  struct Case {
+    double level1, level2;
+    int32_t inUse;
+    double ovenTop, ulvoTop, end;
+  };
+  const Case cases[] = {
+      {10.2, 11.5, 2, 11, 12, 12}, {10.2, 11.0, 2, 11, 11, 12}, {2.5, 3.2, 2, 3, 4, 12},
+      {3.2, 2.5, 2, 3, 4, 12},     {-2.5, -0.5, 2, 0, 0, 12},   {11.5, 10.2, 3, 200, 20, 16},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.level1 << " " << c.level2);
+    SetMethodDefaults();
+    ulvoValues = {};
+    UlvoRamp& ramp = EditedUlvoRamp();
+    inletMethod.ovenStep[0].temp = ramp.step[0].value = c.level1;
+    inletMethod.ovenStep[1].temp = ramp.step[1].value = c.level2;
+    editorValues.ovenStepsInUse = editorValues.ulvoStepsInUse = c.inUse;
+    ASSERT_EQ(FitOvenAxes(), 1);
+    ASSERT_EQ(FitUlvoAxes(), 1);
+    EXPECT_EQ(inletMethod.tempAxisMax, c.ovenTop);
+    EXPECT_EQ(ramp.valueAxisMax, c.ulvoTop);
+    EXPECT_EQ(ramp.timeAxisMax, c.end);
+    EXPECT_EQ(ulvoValues.ulvoAxesChanged, 1);
+  }
+}
+
 TEST_F(OvenAxesTest, NoStepInUseLeavesTheTimeAxisAndFitsTheTopToTheMinimum) {
   editorValues.ovenStepsInUse = 0;
   inletMethod.timeAxisMax = 33.0;
@@ -54,8 +86,8 @@ TEST_F(OvenAxesTest, UpGrowsByHalfAndStopsAt450) {
   struct Case {
     double before, after;
   };
-  const Case cases[] = {{400, 450},   {200, 300}, {-100, 150}, {150, 225},
-                        {337.5, 450}, {0, 0},     {450, 450},  {600, 450}};
+  const Case cases[] = {{400, 450}, {200, 300},  {-100, 150}, {150, 225}, {337.5, 450},
+                        {0, 0},     {0.5, 0.75}, {450, 450},  {600, 450}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.before);
     inletMethod.tempAxisMax = c.before;
@@ -78,6 +110,36 @@ TEST_F(OvenAxesTest, RightGrowsByHalfAndStopsAt800) {
     EnlargeTimeAxis();
     EXPECT_EQ(inletMethod.timeAxisMax, c.after);
     EXPECT_EQ(editorValues.ovenAxesChanged, 1);
+  }
+}
+
+// The ULVO's Up multiplies whatever the sign and stops at the single-precision 99.9
+// widened (flow) or at 250 (pressure); its Right stops at 800.
+TEST_F(OvenAxesTest, UlvoUpStopsAtTheModesCapAndRightAt800) {
+  struct Case {
+    int32_t ramp;  // 0 flow, 1 pressure
+    bool right;
+    double before, after;
+  };
+  const Case cases[] = {
+      {0, false, 80, 99.9000015258789},
+      {0, false, 99.9000015258789, 99.9000015258789},
+      {0, false, 60, 90},
+      {1, false, 200, 250},
+      {1, false, -10, -15},
+      {1, true, 600, 800},
+      {0, true, 12, 18},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.ramp << c.right << " " << c.before);
+    ulvoValues = {};
+    ulvoValues.ulvoRamp = c.ramp;
+    UlvoRamp& ramp = EditedUlvoRamp();
+    double& axis = c.right ? ramp.timeAxisMax : ramp.valueAxisMax;
+    axis = c.before;
+    c.right ? EnlargeUlvoTimeAxis() : EnlargeUlvoValueAxis();
+    EXPECT_EQ(axis, c.after);
+    EXPECT_EQ(ulvoValues.ulvoAxesChanged, 1);
   }
 }
 

@@ -1,5 +1,6 @@
-// Dragging the oven ramp: which handle a press grabs, how the pointer becomes a time and a
-// temperature, the rules that move a held step, and the capture states of the mouse.
+// Dragging the oven ramp and the ULVO ramp: which handle a press grabs, how the pointer
+// becomes a time and a level, the rules that move a held step, and the capture states of
+// the mouse. The two graphs share their rules, so the rules' tables run on both.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -12,6 +13,9 @@
 #include "fakes/fake_host.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
+#include "ulvo/ulvo_drag.h"
+#include "ulvo/ulvo_graph.h"
+#include "ulvo/ulvo_state.h"
 
 namespace {
 
@@ -22,27 +26,43 @@ uint32_t Pos(int64_t x, int64_t y) {
 // The window at (100, 50) with a 1-pixel border, an 18-pixel caption and a 19-pixel
 // menu; the frame at (300, 120), 257 x 172: its origin is (199, 32) in client pixels.
 // The plot rectangle is the one the paint leaves for the default method (150 degrees,
-// 12 minutes): 17.5 pixels a minute, 5/6 of a pixel a degree.
+// 12 minutes): 17.5 pixels a minute, 5/6 of a pixel a degree. The edited ULVO ramp (the
+// left flow ramp) is given the same steps and axes.
 class OvenDragTest : public testing::Test {
  protected:
   void SetUp() override {
     editorValues = {};
     ovenGraph = {};
+    ulvoValues = {};
+    ulvoGraph = {};
     SetMethodDefaults();
     FitOvenAxes();
-    ovenGraph.ovenPlotRect = {40, 18, 250, 143};
+    ovenGraph.ovenPlotRect = ulvoGraph.ulvoPlotRect = {40, 18, 250, 143};
+    UlvoRamp& ramp = EditedUlvoRamp();
+    ramp.step[0].value = 100.0;
+    ramp.step[1].value = 150.0;
+    ramp.valueAxisMax = 150.0;
   }
   static constexpr int64_t kOx = 199, kOy = 32;
   // The default ramp's handle points, in the editor's client pixels.
   static constexpr int64_t kHold0X = kOx + 75, kHold0Y = kOy + 60;
   static constexpr int64_t kRamp1X = kOx + 215, kRamp1Y = kOy + 18;
 
-  // r: a new window's reset, m: a move, d: the left button down, u: up.
-  void Send(char kind, int64_t x, int64_t y) {
+  // r: a new window's reset, m: a move, d: the left button down, u: up; to the editor's
+  // oven graph or the ULVO dialog's graph.
+  void Send(bool ulvo, char kind, int64_t x, int64_t y) {
+    const uint32_t p = Pos(x, y);
+    if (ulvo) {
+      if (kind == 'r') ResetUlvoGraphMouse();
+      if (kind == 'm') OnUlvoGraphMouseMove(window, p, IDC_ULVO_GRAPH_FRAME);
+      if (kind == 'd') OnUlvoGraphButtonDown(window, p, IDC_ULVO_GRAPH_FRAME);
+      if (kind == 'u') OnUlvoGraphButtonUp(dialog, host, window, p, IDC_ULVO_GRAPH_FRAME);
+      return;
+    }
     if (kind == 'r') ResetOvenGraphMouse();
-    if (kind == 'm') OnGraphMouseMove(dialog, window, Pos(x, y), IDC_GRAPH_FRAME);
-    if (kind == 'd') OnGraphButtonDown(window, Pos(x, y), IDC_GRAPH_FRAME);
-    if (kind == 'u') OnGraphButtonUp(dialog, host, window, Pos(x, y), IDC_GRAPH_FRAME);
+    if (kind == 'm') OnGraphMouseMove(dialog, window, p, IDC_GRAPH_FRAME);
+    if (kind == 'd') OnGraphButtonDown(window, p, IDC_GRAPH_FRAME);
+    if (kind == 'u') OnGraphButtonUp(dialog, host, window, p, IDC_GRAPH_FRAME);
   }
 
   FakeGraphWindow window;
@@ -65,8 +85,10 @@ TEST_F(OvenDragTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
       {"7 pixels left", Unchanged, kRamp1X - 7, kRamp1Y, 0, 9, 9},
       {"7 pixels down", Unchanged, kRamp1X, kRamp1Y + 7, 0, 9, 9},
       {"step 0's plateau end, 6 pixels off", Unchanged, kHold0X - 6, kHold0Y + 6, 1, 0, 1},
+      {"step 0's plateau end, step 1 with no hold", ZeroHold1, kHold0X, kHold0Y, 1, 0, 1},
       {"the last plateau end", Unchanged, kOx + 250, kOy + 18, 1, 1, 1},
       {"step 0's start has no handle", Unchanged, kOx + 40, kOy + 60, 0, 9, 9},
+      {"step 2 is not in use", Unchanged, kOx + 285, kOy - 23, 0, 9, 9},
       {"a zero hold: the ramp end comes first", ZeroHold1, kRamp1X, kRamp1Y, 1, 1, 0},
       {"step 1 at step 0's end: step 0 first", Step1AtStep0sEnd, kHold0X, kHold0Y, 1, 0, 1},
       {"no step in use", NoStepInUse, kHold0X, kHold0Y, 0, 9, 9},
@@ -94,62 +116,88 @@ TEST_F(OvenDragTest, PointerValuesCutTheTemperatureTowardZeroAndKeepTheTimesFrac
 
 void FractionalAxis() {
   editorValues.minOvenTemp = 25.5f;
-  inletMethod.tempAxisMax = 337.5;
+  inletMethod.tempAxisMax = 337.5;                   // Up twice from 150
+  EditedUlvoRamp().valueAxisMax = 99.9000015258789;  // Up in Flow mode
 }
+void Step1InStep0() { inletMethod.ovenStep[1].start = EditedUlvoRamp().step[1].start = 1.0; }
 void AllTimesZero() {
   for (OvenStep& step : inletMethod.ovenStep) step.start = step.hold = 0.0;
-  inletMethod.timeAxisMax = 0.0;
+  for (UlvoStep& step : EditedUlvoRamp().step) step.start = step.hold = 0.0;
+  inletMethod.timeAxisMax = EditedUlvoRamp().timeAxisMax = 0.0;
 }
 
-// Three steps in use: {0, 100, 2}, {10, 150, 2}, {20, 200, 5}; the axes end at 25 minutes
-// and 200 degrees. The ramp end moves a step's start, the hold end its hold; both set
-// its temperature within the temperature axis.
+// Three steps in use on the oven and the ULVO ramp alike: {0, 100, 2}, {10, 150, 2},
+// {20, 200, 5}, with {18, 250, 10} not in use; the axes end at 25 minutes and at 200.
+// The ramp end moves a step's start, the hold end its hold; both set its level within
+// the value axis, which starts at minOvenTemp for the oven (`temp`) and at 0 for the
+// ULVO (`value`). Every row runs on both graphs.
 TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
   struct Case {
     const char* rule;
     void (*prepare)();
     int32_t step, holdEnd;
-    double time, pointerTemp, start, hold, temp;
+    double time, pointer, start, hold, temp, value;
   } cases[] = {
-      {"ramp end left of the previous plateau: vertical", Unchanged, 1, 0, 1.0, 250, 2, 2, 200},
-      {"ramp end free", Unchanged, 1, 0, 13.25, -3, 13.25, 2, 0},
-      {"plateau would overlap the next ramp", Unchanged, 1, 0, 18.5, 120, 18, 2, 120},
-      {"last plateau beyond the axis", Unchanged, 2, 0, 21.0, 120, 20, 5, 120},
-      {"step 0 has no ramp-end handle", Unchanged, 0, 0, 5.0, 120, 0, 2, 100},
-      {"step 0 before the run's start", Unchanged, 0, 1, -0.1, 120, 0, 0, 120},
-      {"step 0 beyond the next start", Unchanged, 0, 1, 11.0, 120, 0, 10, 120},
-      {"hold end before its own start", Unchanged, 1, 1, 9.0, 120, 10, 0, 120},
-      {"hold end free", Unchanged, 1, 1, 15.0, 120, 10, 5, 120},
-      {"hold end beyond the next start", Unchanged, 1, 1, 30.0, 120, 10, 10, 120},
-      {"last hold end before its own start", Unchanged, 2, 1, 19.0, 120, 20, 0, 120},
-      {"last hold end beyond the axis", Unchanged, 2, 1, 26.0, 120, 20, 5, 120},
-      {"a step not in use", Unchanged, 3, 1, 5.0, 120, 18, 10, 250},
-      {"above a fractional top (Up twice)", FractionalAxis, 1, 1, 15.0, 400, 10, 5, 337.5},
-      {"below a fractional minimum", FractionalAxis, 1, 0, 13.0, 10, 13, 2, 25.5},
-      {"all times zero: ramp end", AllTimesZero, 1, 0, 3.0, 150, 0, 0, 150},
-      {"all times zero: last hold end", AllTimesZero, 2, 1, 1e9, 150, 0, 0, 150},
+      {"ramp end left of the previous plateau: vertical", Unchanged, 1, 0, 1, 250, 2, 2, 200, 200},
+      {"ramp end free, below the bottom", Unchanged, 1, 0, 16.25, -3, 16.25, 2, 0, 0},
+      {"plateau would overlap the next ramp", Unchanged, 1, 0, 18.5, 120, 18, 2, 120, 120},
+      {"last plateau beyond the axis", Unchanged, 2, 0, 21.0, 120, 20, 5, 120, 120},
+      {"step 0 has no ramp-end handle", Unchanged, 0, 0, 5.0, 120, 0, 2, 100, 100},
+      {"step 0 before the run's start", Unchanged, 0, 1, -0.1, 120, 0, 0, 120, 120},
+      {"step 0 just after the run's start", Unchanged, 0, 1, 0.5, 120, 0, 0.5, 120, 120},
+      {"step 0 beyond the next start", Unchanged, 0, 1, 11.0, 120, 0, 10, 120, 120},
+      {"hold end before its own start", Unchanged, 1, 1, 9.0, 120, 10, 0, 120, 120},
+      {"hold end free", Unchanged, 1, 1, 15.0, 120, 10, 5, 120, 120},
+      {"hold end just past its own start", Unchanged, 1, 1, 10.5, 120, 10, 0.5, 120, 120},
+      {"hold end over an overlapping plateau", Step1InStep0, 1, 1, 1.5, 120, 1, 0, 120, 120},
+      {"hold end beyond the next start", Unchanged, 1, 1, 30.0, 120, 10, 10, 120, 120},
+      {"last hold end before its own start", Unchanged, 2, 1, 19.0, 120, 20, 0, 120, 120},
+      {"last hold end free", Unchanged, 2, 1, 23.5, 120, 20, 3.5, 120, 120},
+      {"last hold end beyond the axis", Unchanged, 2, 1, 26.0, 120, 20, 5, 120, 120},
+      {"a step not in use", Unchanged, 3, 1, 5.0, 120, 18, 10, 250, 250},
+      {"above a fractional top", FractionalAxis, 1, 1, 15.0, 400, 10, 5, 337.5, 99.9000015258789},
+      {"below a fractional minimum", FractionalAxis, 1, 0, 13.0, 10, 13, 2, 25.5, 10},
+      {"all times zero: ramp end", AllTimesZero, 1, 0, 3.0, 150, 0, 0, 150, 150},
+      {"all times zero: last hold end", AllTimesZero, 2, 1, 1e9, 150, 0, 0, 150, 150},
   };
+  const double steps[4][3] = {{0, 100, 2}, {10, 150, 2}, {20, 200, 5}, {18, 250, 10}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.rule);
-    SetUp();
-    inletMethod.ovenStep[2] = {20.0, 200.0, 5.0, 1};
-    editorValues.ovenStepsInUse = 3;
-    inletMethod.timeAxisMax = 25.0;
-    inletMethod.tempAxisMax = 200.0;
-    c.prepare();
-    ovenGraph.ovenDragStep = c.step;
-    ovenGraph.ovenDragTime = c.time;
-    ovenGraph.ovenDragTemp = c.pointerTemp;
-    EXPECT_EQ(c.holdEnd ? DragHoldEnd() : DragRampEnd(), 1);
-    EXPECT_DOUBLE_EQ(inletMethod.ovenStep[c.step].start, c.start);
-    EXPECT_DOUBLE_EQ(inletMethod.ovenStep[c.step].hold, c.hold);
-    EXPECT_EQ(inletMethod.ovenStep[c.step].temp, c.temp);
+    for (bool ulvo : {false, true}) {
+      SCOPED_TRACE(testing::Message() << c.rule << (ulvo ? " (ULVO)" : " (oven)"));
+      SetUp();
+      UlvoRamp& ramp = EditedUlvoRamp();
+      for (int k = 0; k < 4; ++k) {
+        inletMethod.ovenStep[k] = {steps[k][0], steps[k][1], steps[k][2], k < 3};
+        ramp.step[k] = {steps[k][0], steps[k][1], steps[k][2], k < 3};
+      }
+      editorValues.ovenStepsInUse = editorValues.ulvoStepsInUse = 3;
+      inletMethod.timeAxisMax = ramp.timeAxisMax = 25.0;
+      inletMethod.tempAxisMax = ramp.valueAxisMax = 200.0;
+      c.prepare();
+      ovenGraph.ovenDragStep = ulvoGraph.ulvoDragStep = c.step;
+      ovenGraph.ovenDragTime = ulvoGraph.ulvoDragTime = c.time;
+      ovenGraph.ovenDragTemp = ulvoGraph.ulvoDragValue = c.pointer;
+      if (ulvo) {
+        EXPECT_EQ(c.holdEnd ? DragUlvoHoldEnd() : DragUlvoRampEnd(), 1);
+        EXPECT_DOUBLE_EQ(ramp.step[c.step].start, c.start);
+        EXPECT_DOUBLE_EQ(ramp.step[c.step].hold, c.hold);
+        EXPECT_EQ(ramp.step[c.step].value, c.value);
+      } else {
+        EXPECT_EQ(c.holdEnd ? DragHoldEnd() : DragRampEnd(), 1);
+        EXPECT_DOUBLE_EQ(inletMethod.ovenStep[c.step].start, c.start);
+        EXPECT_DOUBLE_EQ(inletMethod.ovenStep[c.step].hold, c.hold);
+        EXPECT_EQ(inletMethod.ovenStep[c.step].temp, c.temp);
+      }
+    }
   }
 }
 
-// Outside -> Hovering -> Dragging -> Hovering -> Outside, with what each message does.
+// Outside -> Hovering -> Dragging -> Hovering -> Outside, with what each message does,
+// on both graphs; positions from the frame's origin in client pixels. The ULVO dialog
+// has a 3-pixel frame and no menu: its frame lies at (197, 51), and is made 2 pixels
+// wider so that it is as wide inside as the editor's. A ULVO drag leaves the method's
+// modified flag and the editor's menu alone.
 TEST_F(OvenDragTest, TheMouseWalksThroughTheCaptureStates) {
-  ovenGraph.ovenMouseCaptured = ovenGraph.ovenDragging = 1;  // left by a closed window
   struct Step {
     const char* event;
     char kind;
@@ -158,48 +206,74 @@ TEST_F(OvenDragTest, TheMouseWalksThroughTheCaptureStates) {
     bool rowsWritten;
   } steps[] = {
       {"a new window forgets the old drag", 'r', 0, 0, 0, 0, 0, 0, 0, 0, 10, false},
-      {"press on a handle before any move", 'd', kRamp1X, kRamp1Y, 0, 1, 0, 0, 0, 0, 10, false},
-      {"the first move only captures", 'm', kRamp1X - 35, kRamp1Y, 1, 1, 1, 0, 0, 0, 10, false},
-      {"the next one applies", 'm', kRamp1X - 35, kRamp1Y, 1, 1, 1, 0, 1, 1, 8, false},
-      {"release on the frame", 'u', kRamp1X - 35, kRamp1Y, 1, 0, 1, 0, 1, 1, 8, true},
-      {"the far corner is on the frame", 'm', kOx + 256, kOy + 172, 1, 0, 1, 0, 1, 1, 8, false},
-      {"press beside every handle", 'd', kOx + 9, kOy + 9, 1, 0, 1, 0, 1, 1, 8, false},
-      {"press on the moved handle", 'd', kRamp1X - 35, kRamp1Y, 1, 1, 1, 0, 1, 1, 8, false},
-      {"drag far left: vertical", 'm', kOx + 41, kRamp1Y, 1, 1, 1, 0, 2, 1, 2, false},
-      {"off the frame (x word 0xFFFF)", 'm', 65535, kRamp1Y, 0, 0, 1, 1, 2, 1, 2, false},
-      {"back on: the drag is over", 'm', kOx + 200, kRamp1Y, 1, 0, 2, 1, 2, 1, 2, false},
-      {"release right of the frame", 'u', kOx + 257, kOy + 50, 1, 0, 2, 1, 2, 1, 2, false},
-      {"just above the frame", 'm', kOx, kOy - 1, 0, 0, 2, 2, 2, 1, 2, false},
-      {"its top-left corner", 'm', kOx, kOy, 1, 0, 3, 2, 2, 1, 2, false},
+      {"press on a handle before any move", 'd', 215, 18, 0, 1, 0, 0, 0, 0, 10, false},
+      {"the first move only captures", 'm', 180, 18, 1, 1, 1, 0, 0, 0, 10, false},
+      {"the next one applies", 'm', 180, 18, 1, 1, 1, 0, 1, 1, 8, false},
+      {"release on the frame", 'u', 180, 18, 1, 0, 1, 0, 1, 1, 8, true},
+      {"the far corner is on the frame", 'm', 256, 172, 1, 0, 1, 0, 1, 1, 8, false},
+      {"press beside every handle", 'd', 9, 9, 1, 0, 1, 0, 1, 1, 8, false},
+      {"press on the moved handle", 'd', 180, 18, 1, 1, 1, 0, 1, 1, 8, false},
+      {"drag far left: vertical", 'm', 41, 18, 1, 1, 1, 0, 2, 1, 2, false},
+      {"off the frame (the editor's x word 0xFFFF)", 'm', 65336, 18, 0, 0, 1, 1, 2, 1, 2, false},
+      {"back on: the drag is over", 'm', 200, 18, 1, 0, 2, 1, 2, 1, 2, false},
+      {"release right of the frame", 'u', 257, 50, 1, 0, 2, 1, 2, 1, 2, false},
+      {"just above the frame", 'm', 0, -1, 0, 0, 2, 2, 2, 1, 2, false},
+      {"its top-left corner", 'm', 0, 0, 1, 0, 3, 2, 2, 1, 2, false},
   };
-  for (const Step& s : steps) {
-    SCOPED_TRACE(s.event);
-    dialog.text.clear();
-    Send(s.kind, s.x, s.y);
-    EXPECT_EQ(ovenGraph.ovenMouseCaptured, s.captured);
-    EXPECT_EQ(ovenGraph.ovenDragging, s.dragging);
-    EXPECT_EQ(window.captures, s.captures);
-    EXPECT_EQ(window.releases, s.releases);
-    EXPECT_DOUBLE_EQ(inletMethod.ovenStep[1].start, s.start1);
-    EXPECT_EQ(window.invalidations, s.invalidations);
-    EXPECT_EQ(editorValues.methodModified, s.modified);
-    EXPECT_EQ(!dialog.text.empty(), s.rowsWritten);
+  struct Graph {
+    bool ulvo;
+    int64_t ox, oy;
+    int32_t &captured, &dragging;
+    double& start1;
+  } graphs[] = {
+      {false, kOx, kOy, ovenGraph.ovenMouseCaptured, ovenGraph.ovenDragging,
+       inletMethod.ovenStep[1].start},
+      {true, 197, 51, ulvoGraph.ulvoMouseCaptured, ulvoGraph.ulvoDragging,
+       EditedUlvoRamp().step[1].start},
+  };
+  for (const Graph& g : graphs) {
+    SCOPED_TRACE(g.ulvo ? "ULVO" : "oven");
+    window.frameRect.right = g.ulvo ? 559 : 557;
+    window.captures = window.releases = window.invalidations = 0;
+    window.cursors.clear();
+    editorValues.methodModified = 0;
+    g.captured = g.dragging = 1;  // left by a closed window
+    for (const Step& s : steps) {
+      SCOPED_TRACE(s.event);
+      dialog.text.clear();
+      Send(g.ulvo, s.kind, g.ox + s.x, g.oy + s.y);
+      EXPECT_EQ(g.captured, s.captured);
+      EXPECT_EQ(g.dragging, s.dragging);
+      EXPECT_EQ(window.captures, s.captures);
+      EXPECT_EQ(window.releases, s.releases);
+      EXPECT_DOUBLE_EQ(g.start1, s.start1);
+      EXPECT_EQ(window.invalidations, s.invalidations);
+      EXPECT_EQ(editorValues.methodModified, g.ulvo ? 0 : s.modified);
+      EXPECT_EQ(!dialog.text.empty(), s.rowsWritten);
+    }
+    EXPECT_EQ(window.cursors, (std::vector<CursorShape>{CursorShape::kSize, CursorShape::kArrow,
+                                                        CursorShape::kSize, CursorShape::kArrow}));
+    // The editor's first applied move enables File > Save; the ULVO's touch no menu.
+    EXPECT_EQ(dialog.menuEnabled[IDM_FILE_SAVE], !g.ulvo);
+    dialog.menuEnabled.clear();
   }
-  EXPECT_TRUE(dialog.menuEnabled[IDM_FILE_SAVE]) << "the first applied move updates the menu";
-  EXPECT_EQ(window.cursors, (std::vector<CursorShape>{CursorShape::kSize, CursorShape::kArrow,
-                                                      CursorShape::kSize, CursorShape::kArrow}));
 }
 
 // Another program may have stored anything in a method: pointing at it and dragging
-// over it must not crash.
+// over it must not crash either graph.
 TEST_F(OvenDragTest, StoredNonsenseNeitherCrashesTheHitTestNorTheDrag) {
   for (double value : {std::numeric_limits<double>::quiet_NaN(),
                        std::numeric_limits<double>::infinity(), -1e300, 1e300}) {
     for (OvenStep& step : inletMethod.ovenStep) step = {value, value, value, 1};
+    for (UlvoStep& step : EditedUlvoRamp().step) step = {value, value, value, 1};
     inletMethod.timeAxisMax = inletMethod.tempAxisMax = value;
+    EditedUlvoRamp().timeAxisMax = EditedUlvoRamp().valueAxisMax = value;
     editorValues.ovenStepsInUse = 4;
+    editorValues.ulvoStepsInUse = 5;
     for (int64_t x : {int64_t{0}, kOx + 40, kOx + 250, int64_t{65535}}) {
-      for (char kind : {'m', 'd', 'm', 'u'}) Send(kind, x, kOy + 50);
+      for (bool ulvo : {false, true}) {
+        for (char kind : {'m', 'd', 'm', 'u'}) Send(ulvo, kind, x, kOy + 50);
+      }
     }
   }
 }

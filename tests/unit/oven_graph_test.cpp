@@ -1,5 +1,6 @@
-// Painting the oven graph: the value-to-pixel mapping, the order of a paint and of a drag's
-// paint, the ramp and its handles, the axis buttons, and numbers no editor would type.
+// Painting the oven graph and the ULVO graph: the value-to-pixel mapping, the order of a
+// paint and of a drag's paint, the ramp and its handles, the axis buttons, and numbers no
+// editor would type.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +11,8 @@
 #include "fakes/fake_graph.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
+#include "ulvo/ulvo_graph.h"
+#include "ulvo/ulvo_state.h"
 
 namespace {
 
@@ -107,6 +110,60 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
     EXPECT_EQ(editorValues.ovenAxesChanged, c.dragging) << "the erase waits for the drag's end";
     EXPECT_EQ(editorValues.ovenEditChanged, 0);
     EXPECT_EQ(Frame().Count(CanvasOp::kRectangle), 3u);
+  }
+}
+
+// The ULVO graph paints in one session, with no legend, its value axis from 0 whatever
+// the oven's minimum, and the labels of its channel's mode. The default ramps step from
+// 10 to 15: step 0 lies 12 pixels above the bottom on the flow axis (99.9), 4 on the
+// pressure axis (250). A ramp stored with no step in use is drawn with its first step.
+TEST_F(OvenGraphPaintTest, TheUlvoGraphPaintsTheLabelsOfItsModeOnAnAxisFromZero) {
+  const std::string place = "AxsPositionAxis 7 0 0 0 0 255 170 40 20 10 30 0 1 13, ";
+  const std::string time = "AxsSetAxisRange 7 0 12 0 0, ";
+  const std::string plot = "AxsDelete 7, Fill 40 18 250 143, ReleaseCanvas 105, EndPaint";
+  const std::string erase = "BeginPaint, Canvas 105, Fill 0 0 257 172, AxsCreate 1 1 1 1, ";
+  const std::string kpa = "AxsGetBorder 105 [Mins] [   kPa] 0, " + place + time;
+  const std::string drag =
+      "BeginPaint, Canvas 105, AxsCreate 1 1 1 1, " + kpa + "AxsSetAxisRange 7 0 250 0 1, " + plot;
+  struct Case {
+    const char* name;
+    int32_t ramp, dragging, inUse;
+    size_t handles;
+    int32_t firstY;
+    std::string log;
+  } cases[] = {
+      {"flow", 0, 0, 2, 3, 130,
+       erase + "AxsGetBorder 105 [Mins] [ml//Min] 0, " + place + time +
+           "AxsSetAxisRange 7 0 99.9 0 1, AxsDisplayDefaultAxes 105 7 [Mins] 0 [ml/Min] 0, " +
+           plot},
+      {"pressure", 1, 0, 2, 3, 138,
+       erase + kpa +
+           "AxsSetAxisRange 7 0 250 0 1, AxsDisplayDefaultAxes 105 7 [Mins] 0 [   kPa] 0, " + plot},
+      {"a pressure drag", 1, 1, 2, 3, 138, drag},
+      {"no step in use", 1, 1, 0, 1, 138, drag},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    window.log.clear();
+    window.drawn.clear();
+    editorValues.minOvenTemp = 25.5f;
+    ulvoValues = {};
+    ulvoGraph = {};
+    ulvoValues.ulvoRamp = c.ramp;
+    ulvoValues.ulvoAxesChanged = ulvoValues.ulvoEditChanged = 1;
+    ulvoGraph.ulvoDragging = c.dragging;
+    editorValues.ulvoStepsInUse = c.inUse;
+    ASSERT_EQ(PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME), 1);
+    std::string log;
+    for (const std::string& call : window.log) log += (log.empty() ? "" : ", ") + call;
+    EXPECT_EQ(log, c.log);
+    EXPECT_EQ(ulvoValues.ulvoAxesChanged, c.dragging) << "the erase waits for the drag's end";
+    EXPECT_EQ(ulvoValues.ulvoEditChanged, 0);
+    EXPECT_EQ(Corners(ulvoGraph.ulvoPlotRect), (std::vector<int32_t>{40, 18, 250, 143}));
+    EXPECT_EQ(Frame().Count(CanvasOp::kRectangle), c.handles);
+    ASSERT_FALSE(Frame().ops.empty());
+    EXPECT_EQ(Frame().ops[0].y, c.firstY);
   }
 }
 

@@ -59,7 +59,8 @@ class FakeCanvas final : public Canvas {
   std::vector<Colour> brushes_{0x00FFFFFF};
 };
 
-// The window at (100, 50) with a 1-pixel border, an 18-pixel caption and a 19-pixel menu.
+// The window at (100, 50) with a 1-pixel border, an 18-pixel caption, a 19-pixel menu
+// and, as a modal dialog, a 3-pixel frame.
 // The graphs ask only for their frame's rectangles: every control gets those.
 class FakeGraphWindow : public GraphWindow {
  public:
@@ -77,7 +78,7 @@ class FakeGraphWindow : public GraphWindow {
   PixelRect WindowRect() override { return {100, 50, 612, 450}; }
   PixelRect ControlWindowRect(int) override { return frameRect; }
   PixelRect ControlClientRect(int) override { return {0, 0, 255, 170}; }
-  WindowMetrics Metrics() override { return {1, 1, 18, 19}; }
+  WindowMetrics Metrics() override { return {1, 1, 18, 19, 3}; }
   void ResizeControl(int id, int width, int height) override;
   void Invalidate() override { ++invalidations; }
   void CaptureMouse() override { ++captures; }

@@ -1,0 +1,42 @@
+// Painting the ULVO channel dialog's graph.
+#include "ulvo/ulvo_graph.h"
+
+#include <array>
+
+#include "method/inlet_method.h"
+#include "ulvo/ulvo_state.h"
+
+UlvoGraphState ulvoGraph;
+
+static_assert(std::tuple_size_v<decltype(UlvoRamp::step)> <= kMaxRampSteps);
+
+RampSnapshot UlvoRampSnapshot() {
+  const UlvoRamp& edited = EditedUlvoRamp();
+  RampSnapshot ramp{};
+  auto point = ramp.step.begin();
+  for (const UlvoStep& step : edited.step) *point++ = {step.start, step.value, step.hold};
+  ramp.inUse = UlvoStepsInUse();
+  ramp.valueAxisMax = edited.valueAxisMax;
+  ramp.timeAxisMax = edited.timeAxisMax;
+  ramp.valueFloor = 0.0;
+  return ramp;
+}
+
+int PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
+  const bool dragging = ulvoGraph.ulvoDragging != 0;
+  const bool erase = ulvoValues.ulvoAxesChanged && !dragging;
+  const RampAxisLabels& labels =
+      EditedUlvoMode() == kUlvoFlow ? kFlowAxisLabels : kPressureAxisLabels;
+  const std::optional<PixelRect> plot =
+      PaintRampFrame(window, axes, frameId, {UlvoRampSnapshot(), labels, dragging, erase});
+  if (plot) {
+    ulvoGraph.ulvoPlotRect = *plot;
+    if (erase) ulvoValues.ulvoAxesChanged = 0;
+  }
+  ulvoValues.ulvoEditChanged = 0;
+  return 1;
+}
+
+int DrawUlvoRamp(Canvas& canvas, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  return DrawRamp(canvas, UlvoRampSnapshot(), {left, top, right, bottom});
+}

@@ -1,0 +1,43 @@
+// The ULVO channel dialog's graph: the edited ramp as a ramp snapshot and painting it
+// with the shared painter. Unlike the oven graph it has no legend and its value axis
+// starts at 0. The graph's process-wide state lives here, shared with the mouse handlers.
+#pragma once
+
+#include <cstdint>
+
+#include "editor/ramp_graph.h"
+#include "ui/canvas.h"
+#include "ui/chart_axis_port.h"
+#include "ui/graph_window.h"
+
+struct UlvoGraphState {
+  int32_t ulvoDragging;       // a handle is held
+  int32_t ulvoMouseCaptured;  // the dialog holds the capture: the pointer is on the frame
+  int32_t ulvoDragStep;       // the held handle's step
+  int32_t ulvoDragHoldEnd;    // 1: the end of its plateau, 0: the end of its ramp
+  double ulvoDragValue;       // the values under the pointer at the last move
+  double ulvoDragTime;
+  PixelRect ulvoPlotRect;  // the plot area and the handles' overhang; the mouse's scale
+};
+
+// Zero when the library loads, like the method.
+extern UlvoGraphState ulvoGraph;
+
+// The chart-axis library measures the flow label with its slash doubled and draws it
+// with one; the pressure label is the same both times.
+inline constexpr RampAxisLabels kFlowAxisLabels{"ml//Min", "ml/Min"};
+inline constexpr RampAxisLabels kPressureAxisLabels{"   kPa", "   kPa"};
+
+// The edited ramp as the shared rules see it: its steps in use (at least one), its axes,
+// and 0 as the bottom of the value axis.
+RampSnapshot UlvoRampSnapshot();
+
+// Paints the graph into frame control `frameId` in one paint session, with the labels
+// of the channel's mode. While a handle is dragged only the plot area is erased and the
+// ramp redrawn. Every paint ends any pending ramp-row edit's claim to validation
+// (ulvoEditChanged). Returns 1.
+int PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId);
+
+// The ramp in the plot rectangle, with a handle at every break point but the first.
+// Returns 1 (a ULVO ramp always has a step in use).
+int DrawUlvoRamp(Canvas& canvas, int32_t left, int32_t top, int32_t right, int32_t bottom);
