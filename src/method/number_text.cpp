@@ -3,8 +3,10 @@
 #include "method/number_text.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -40,34 +42,61 @@ int32_t ReadWholeNumber(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
+namespace {
+
+// The power of ten of the mantissa's first significant digit ("123.4" 2, "0.05" -2), or
+// nothing when every digit is 0. Saturates far beyond any double's range.
+std::optional<int64_t> LeadingPower(std::string_view integer, std::string_view fraction) {
+  const size_t first = integer.find_first_not_of('0');
+  if (first != std::string_view::npos) return static_cast<int64_t>(integer.size() - first) - 1;
+  const size_t firstInFraction = fraction.find_first_not_of('0');
+  if (firstInFraction == std::string_view::npos) return std::nullopt;
+  return -static_cast<int64_t>(firstInFraction) - 1;
+}
+
+// The exponent's value, held far beyond any double's range so that it cannot overflow.
+int64_t ExponentValue(std::string_view digits, bool negative) {
+  int64_t value = 0;
+  for (char c : digits) value = std::min<int64_t>(value * 10 + (c - '0'), 1'000'000'000);
+  return negative ? -value : value;
+}
+
+}  // namespace
+
 double ReadDecimalNumber(std::string_view text) {
   size_t i = 0;
   const bool negative = SkipBlanksAndSign(text, i);
   const size_t begin = i;
   const size_t intEnd = SkipDigits(text, i);
   size_t end = intEnd;
-  size_t mantissaDigits = intEnd - begin;
+  std::string_view fraction;
   if (end < text.size() && text[end] == '.') {
     const size_t fracEnd = SkipDigits(text, end + 1);
-    mantissaDigits += fracEnd - (end + 1);
+    fraction = text.substr(end + 1, fracEnd - (end + 1));
     end = fracEnd;
   }
-  if (mantissaDigits == 0) return 0.0;
+  const std::string_view integer = text.substr(begin, intEnd - begin);
+  if (integer.empty() && fraction.empty()) return 0.0;
   // An exponent counts only when at least one digit follows its letter and sign.
-  bool negativeExponent = false;
+  int64_t exponent = 0;
   if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
     size_t j = end + 1;
+    bool negativeExponent = false;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) negativeExponent = text[j++] == '-';
     const size_t expEnd = SkipDigits(text, j);
-    if (expEnd > j) end = expEnd;
+    if (expEnd > j) {
+      exponent = ExponentValue(text.substr(j, expEnd - j), negativeExponent);
+      end = expEnd;
+    }
   }
   double value = 0.0;
   const auto [ptr, ec] =
       std::from_chars(text.data() + begin, text.data() + end, value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
-    // from_chars leaves the value alone on overflow and underflow alike. Only an
-    // exponent can take a field's few digits out of range, so its sign says which.
-    value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+    // from_chars leaves the value alone on overflow and underflow alike: the power of the
+    // first significant digit says which, whatever the count of digits around it.
+    const std::optional<int64_t> power = LeadingPower(integer, fraction);
+    value = power && *power + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   } else if (ec != std::errc()) {
     value = 0.0;
   }

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "method/number_text.h"
 
@@ -56,6 +57,12 @@ TEST(ReadDecimalNumber, OutOfRangeExponentsGiveInfinityOrZeroNeverUndefined) {
   EXPECT_EQ(ReadDecimalNumber("1e-999"), 0.0);
   EXPECT_EQ(ReadDecimalNumber("0e999"), 0.0);
   EXPECT_EQ(ReadDecimalNumber("1e308"), 1e308);
+  // Only the first significant digit's place decides, however many digits there are.
+  EXPECT_EQ(ReadDecimalNumber("0." + std::string(400, '0') + "1"), 0.0);
+  EXPECT_EQ(ReadDecimalNumber("1" + std::string(399, '0') + "e-5"),
+            std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ReadDecimalNumber("0." + std::string(300, '0') + "1e400"), 1e99);
+  EXPECT_EQ(ReadDecimalNumber("1" + std::string(400, '0') + "e-395"), 1e5);
 }
 
 TEST(Saturate, ClampsToTheTargetRangeAndMapsNanToZero) {
