@@ -8,6 +8,7 @@ function(tovrex_host_library name)
   string(TOUPPER ${name} upper)
   target_compile_definitions(${name} PRIVATE ${upper}_BUILD)
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/host)
+  target_link_libraries(${name} PRIVATE tovrex_common)
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL i686)
     # The i686 .def lists the decorated names (Name@8); --kill-at exports them plain.
     target_link_options(${name} PRIVATE -Wl,--kill-at)

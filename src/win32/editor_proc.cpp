@@ -5,6 +5,7 @@
 #include "editor/editor_window.h"
 #include "editor/oven_drag.h"
 #include "entry/exports.h"
+#include "no_throw.h"
 #include "entry/module.h"
 #include "win32/editor_bitmaps.h"
 #include "win32/graph_messages.h"
@@ -36,21 +37,23 @@ void OnDestroy(HWND window) {
 // other message, handled or not.
 extern "C" INT_PTR CALLBACK AcqGCInletEditorWndProc(HWND window, UINT message, WPARAM wParam,
                                                     LPARAM lParam) {
-  Win32Dialog editor(window);
-  Win32Host host;
-  switch (message) {
-    case WM_INITDIALOG: OnInitDialog(window); return 1;
-    case WM_COMMAND: OnEditorCommand(editor, host, LOWORD(wParam), HIWORD(wParam)); break;
-    case WM_PAINT: PaintEditorGraph(window); break;
-    case WM_DRAWITEM:
-      DrawEditorButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      break;
-    case WM_MOUSEMOVE: OnEditorMouseMove(editor, window, lParam); break;
-    case WM_LBUTTONDOWN: OnEditorButtonDown(window, lParam); break;
-    case WM_LBUTTONUP: OnEditorButtonUp(editor, host, window, lParam); break;
-    case WM_CLOSE: CloseEditorWindow(editor, host); break;
-    case WM_DESTROY: OnDestroy(window); break;
-    default: break;
-  }
-  return 0;
+  return NoThrow(INT_PTR{0}, [&]() -> INT_PTR {
+    Win32Dialog editor(window);
+    Win32Host host;
+    switch (message) {
+      case WM_INITDIALOG: OnInitDialog(window); return 1;
+      case WM_COMMAND: OnEditorCommand(editor, host, LOWORD(wParam), HIWORD(wParam)); break;
+      case WM_PAINT: PaintEditorGraph(window); break;
+      case WM_DRAWITEM:
+        DrawEditorButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        break;
+      case WM_MOUSEMOVE: OnEditorMouseMove(editor, window, lParam); break;
+      case WM_LBUTTONDOWN: OnEditorButtonDown(window, lParam); break;
+      case WM_LBUTTONUP: OnEditorButtonUp(editor, host, window, lParam); break;
+      case WM_CLOSE: CloseEditorWindow(editor, host); break;
+      case WM_DESTROY: OnDestroy(window); break;
+      default: break;
+    }
+    return 0;
+  });
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "entry/exports.h"
+#include "no_throw.h"
 #include "entry/module.h"
 #include "ulvo/ulvo_control.h"
 #include "ulvo/ulvo_drag.h"
@@ -33,21 +34,23 @@ void OnDestroy(HWND window) {
 // other message; a close box answered with 0 becomes Cancel in the dialog manager.
 extern "C" INT_PTR CALLBACK AcqULVOControlWndProc(HWND window, UINT message, WPARAM wParam,
                                                   LPARAM lParam) {
-  Win32Dialog dialog(window);
-  Win32Host host;
-  switch (message) {
-    case WM_INITDIALOG: OnInitDialog(window); return 1;
-    case WM_COMMAND: OnUlvoCommand(dialog, host, LOWORD(wParam), HIWORD(wParam)); break;
-    case WM_PAINT: PaintUlvoDialogGraph(window); break;
-    case WM_DRAWITEM:
-      DrawUlvoDialogButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      break;
-    case WM_MOUSEMOVE: OnUlvoDialogMouseMove(window, lParam); break;
-    case WM_LBUTTONDOWN: OnUlvoDialogButtonDown(window, lParam); break;
-    case WM_LBUTTONUP: OnUlvoDialogButtonUp(dialog, host, window, lParam); break;
-    case WM_CLOSE: CloseUlvoControl(dialog, host); break;
-    case WM_DESTROY: OnDestroy(window); break;
-    default: break;
-  }
-  return 0;
+  return NoThrow(INT_PTR{0}, [&]() -> INT_PTR {
+    Win32Dialog dialog(window);
+    Win32Host host;
+    switch (message) {
+      case WM_INITDIALOG: OnInitDialog(window); return 1;
+      case WM_COMMAND: OnUlvoCommand(dialog, host, LOWORD(wParam), HIWORD(wParam)); break;
+      case WM_PAINT: PaintUlvoDialogGraph(window); break;
+      case WM_DRAWITEM:
+        DrawUlvoDialogButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        break;
+      case WM_MOUSEMOVE: OnUlvoDialogMouseMove(window, lParam); break;
+      case WM_LBUTTONDOWN: OnUlvoDialogButtonDown(window, lParam); break;
+      case WM_LBUTTONUP: OnUlvoDialogButtonUp(dialog, host, window, lParam); break;
+      case WM_CLOSE: CloseUlvoControl(dialog, host); break;
+      case WM_DESTROY: OnDestroy(window); break;
+      default: break;
+    }
+    return 0;
+  });
 }

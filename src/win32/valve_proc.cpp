@@ -3,6 +3,7 @@
 
 #include "editor/valve_timetable.h"
 #include "entry/exports.h"
+#include "no_throw.h"
 #include "win32/win32_dialog.h"
 #include "win32/win32_host.h"
 
@@ -10,12 +11,14 @@
 // every other message.
 extern "C" INT_PTR CALLBACK AcqGCInletEventWndProc(HWND window, UINT message, WPARAM wParam,
                                                    LPARAM) {
-  Win32Dialog dialog(window);
-  Win32Host host;
-  switch (message) {
-    case WM_INITDIALOG: ShowValveTimes(dialog, host); return 1;
-    case WM_COMMAND: OnValveCommand(dialog, host, LOWORD(wParam)); break;
-    default: break;
-  }
-  return 0;
+  return NoThrow(INT_PTR{0}, [&]() -> INT_PTR {
+    Win32Dialog dialog(window);
+    Win32Host host;
+    switch (message) {
+      case WM_INITDIALOG: ShowValveTimes(dialog, host); return 1;
+      case WM_COMMAND: OnValveCommand(dialog, host, LOWORD(wParam)); break;
+      default: break;
+    }
+    return 0;
+  });
 }

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 
+#include "no_throw.h"
 #include "trail_file.h"
 
 namespace {
@@ -33,7 +34,7 @@ std::string ComputerName() {
 }  // namespace
 
 AUDIT_API int WINAPI LogEvent(int a, int b, int c, const char* text, int d) {
-  try {
+  return NoThrow(int{kOutOfMemory}, [&] {
     // Threads of one process take turns here; processes take turns on the file.
     static std::mutex lock;
     const std::lock_guard<std::mutex> hold(lock);
@@ -46,7 +47,5 @@ AUDIT_API int WINAPI LogEvent(int a, int b, int c, const char* text, int d) {
                              d,
                              text ? std::string(text, strnlen(text, audit::kMaxTextBytes)) : ""};
     return audit::AppendEntry(audit::TrailPath(), event);
-  } catch (...) {
-    return kOutOfMemory;
-  }
+  });
 }

@@ -8,6 +8,7 @@
 
 #include "chartaxis/core/axes_layout.h"
 #include "chartaxis/core/axes_table.h"
+#include "no_throw.h"
 
 namespace {
 
@@ -52,14 +53,12 @@ std::string_view Label(const char* text) {
 
 template <class Body>
 int32_t WithAxes(HAXES axes, Body&& body) noexcept {
-  try {
+  return NoThrow(int32_t{0}, [&] {
     Library& lib = Lib();
     std::lock_guard<std::mutex> guard(lib.lock);
     AxesState* state = lib.table.Find(ToId(axes));
     return state ? body(*state) : 0;
-  } catch (...) {
-    return 0;
-  }
+  });
 }
 
 void Draw(HDC dc, const chartaxis::AxesDrawing& drawing) {
@@ -85,25 +84,25 @@ void Draw(HDC dc, const chartaxis::AxesDrawing& drawing) {
 
 CHARTAXIS_API HAXES WINAPI AxsCreate(int32_t horizontal, int32_t vertical, int32_t ticks,
                                      int32_t numbers) {
-  try {
+  return NoThrow(HAXES{}, [&] {
     Library& lib = Lib();
     std::lock_guard<std::mutex> guard(lib.lock);
     return ToHandle(lib.table.Create(horizontal != 0, vertical != 0, ticks != 0, numbers != 0));
-  } catch (...) {
-    return nullptr;
-  }
+  });
 }
 
 CHARTAXIS_API int32_t WINAPI AxsGetBorder(HDC dc, RECT* margins, const char* horizontalLabel,
                                           const char* verticalLabel, int32_t /*reserved*/) {
   if (!margins) return 0;
   *margins = RECT{};
-  const DcTextMeasure measure(dc);
-  if (measure.Height() <= 0) return 0;
-  const chartaxis::Box box =
-      chartaxis::MeasureMargins(measure, Label(horizontalLabel), Label(verticalLabel));
-  *margins = RECT{box.left, box.top, box.right, box.bottom};
-  return measure.Height();
+  return NoThrow(int32_t{0}, [&] {
+    const DcTextMeasure measure(dc);
+    if (measure.Height() <= 0) return 0;
+    const chartaxis::Box box =
+        chartaxis::MeasureMargins(measure, Label(horizontalLabel), Label(verticalLabel));
+    *margins = RECT{box.left, box.top, box.right, box.bottom};
+    return measure.Height();
+  });
 }
 
 CHARTAXIS_API int32_t WINAPI AxsPositionAxis(HAXES axes, int32_t /*reserved1*/,

@@ -56,7 +56,7 @@ int RunFileDialog(FileDialogKind kind, HINSTANCE instance, HWND owner, FileReque
 
 int GuardedFileDialog(FileDialogKind kind, HINSTANCE instance, HWND owner, FileRequest* request) {
   if (request == nullptr) return 0;
-  return hostutil::NoThrow(0, [&] { return RunFileDialog(kind, instance, owner, *request); });
+  return NoThrow(0, [&] { return RunFileDialog(kind, instance, owner, *request); });
 }
 
 }  // namespace

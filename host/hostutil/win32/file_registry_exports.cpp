@@ -6,8 +6,6 @@
 #include "no_throw.h"
 #include "hostutil/core/path_parts.h"
 
-using hostutil::NoThrow;
-
 HOSTUTIL_API int WINAPI GetGlobalFile(const char* listName, const char* entryName,
                                       GlobalFileEntry* entry, GlobalFileEntry* /*sameEntry*/) {
   if (entry == nullptr) return 0;

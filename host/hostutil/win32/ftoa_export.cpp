@@ -2,8 +2,11 @@
 #include "hostutil.h"
 
 #include "hostutil/core/number_format.h"
+#include "no_throw.h"
 
 HOSTUTIL_API char* WINAPI ftoa(double value, char* buffer, int decimals) {
-  hostutil::FormatFixed(value, decimals, buffer, kFtoaBufferSize);
-  return buffer;
+  return NoThrow(buffer, [&] {
+    hostutil::FormatFixed(value, decimals, buffer, kFtoaBufferSize);
+    return buffer;
+  });
 }

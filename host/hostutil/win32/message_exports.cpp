@@ -37,7 +37,7 @@ HOSTUTIL_API int __cdecl MsgReport(int code, ...) {
   }
   va_end(arguments);
 
-  return hostutil::NoThrow(0, [&] {
+  return NoThrow(0, [&] {
     const auto message = hostutil::BuildHostMessage(code, first, second);
     if (!message) return 0;
     return MessageBoxA(GetActiveWindow(), message->text.c_str(), message->caption.c_str(),

@@ -7,8 +7,6 @@
 #include "hostutil/core/bounded_copy.h"
 #include "hostutil/core/window_pos_text.h"
 
-using hostutil::NoThrow;
-
 namespace {
 
 // The normal (restored) rectangle of a minimised window in screen coordinates: its

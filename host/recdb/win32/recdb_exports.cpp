@@ -6,6 +6,7 @@
 #include <string>
 
 #include "hostutil.h"
+#include "no_throw.h"
 #include "hostutil/core/path_parts.h"
 #include "recdb/core/record_database.h"
 #include "win32_file_system.h"
@@ -30,15 +31,13 @@ std::string RegisteredFile() {
   return hostutil::JoinPath(hostutil::ReadPathParts(entry));
 }
 
-// Keeps exceptions (an allocation failure) from unwinding into the host.
+// One call at a time, behind the barrier that keeps exceptions out of the host.
 template <class Body>
 int Guarded(Body&& body) noexcept {
-  try {
+  return NoThrow(int{recdb::kInternalError}, [&] {
     const std::lock_guard<std::mutex> hold(SessionLock());
     return body();
-  } catch (...) {
-    return recdb::kInternalError;
-  }
+  });
 }
 
 }  // namespace
