@@ -99,9 +99,17 @@ TEST_F(MethodStorageTest, AModifiedMethodSavedOnCloseOpensAgainFromTheDatabase) 
 
 TEST_F(MethodStorageTest, AnotherInstrumentsDatabaseIsNamedAndTheDefaultsAreUsed) {
   ASSERT_TRUE(e2e::WriteMethodDatabase(home, StoredRecord("AS800")));
-  answerer.Press(IDOK);
+  answerer.Then([&](HWND box) {
+    // The host calls again while the message is up: no second editor may be made.
+    e2e::LoadPlugin().acqGCInlet(owner.Get());
+    e2e::DialogAnswerer::Click(box, IDOK);
+  });
   HWND editor = Open();
   ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(FindWindowExA(nullptr, FindWindowExA(nullptr, nullptr, "TOVREXWClass", nullptr),
+                          "TOVREXWClass", nullptr),
+            nullptr)
+      << "one editor window";
   ASSERT_EQ(answerer.Seen().size(), 1u);
   EXPECT_EQ(answerer.Seen()[0].caption, "TOVREX");
   EXPECT_EQ(answerer.Seen()[0].text,
