@@ -28,5 +28,7 @@ void ApplyUlvoMenuOption(DialogPort& editor, HostPort& host) {
 void LoadMinOvenTemp(HostPort& host) {
   const std::string option =
       host.GetIniString(kOptionSection, "TOVREXMinTemp", "0", kOptionBufferSize);
-  editorValues.minOvenTemp = SaturateToFloat(ReadDecimalNumber(option));
+  const float minimum = SaturateToFloat(ReadDecimalNumber(option));
+  const bool sane = minimum >= kLowestMinOvenTemp && minimum <= kHighestMinOvenTemp;
+  editorValues.minOvenTemp = sane ? minimum : 0.0f;
 }

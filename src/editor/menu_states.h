@@ -26,5 +26,12 @@ int UpdateMenuStates(DialogPort& editor);
 // redraws the menu bar.
 void ApplyUlvoMenuOption(DialogPort& editor, HostPort& host);
 
-// Reads "TOVREXMinTemp" (default 0) into minOvenTemp at single precision.
+// The bounds a minimum oven temperature must lie in to count: no oven goes below
+// absolute zero, and a minimum above the highest temperature the oven takes would refuse
+// every temperature, so that the editor could never be closed.
+inline constexpr float kLowestMinOvenTemp = -273.0f;
+inline constexpr float kHighestMinOvenTemp = 450.0f;
+
+// Reads "TOVREXMinTemp" (default 0) into minOvenTemp at single precision. A value
+// outside the bounds above (a typing slip in host.ini) is ignored: no minimum, 0.
 void LoadMinOvenTemp(HostPort& host);

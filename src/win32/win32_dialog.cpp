@@ -1,6 +1,7 @@
 // DialogPort over a real dialog window: each call is one USER call, no decisions.
 #include "win32/win32_dialog.h"
 
+#include <algorithm>
 #include <string>
 
 #include "entry/exports.h"
@@ -74,7 +75,27 @@ bool Win32Dialog::IsMinimised() { return IsIconic(window_) != 0; }
 
 bool Win32Dialog::IsShown() { return IsWindowVisible(window_) != 0; }
 
+// A stored place can lie off every screen (a monitor since removed, host.ini edited by
+// hand): the window then goes to the nearest monitor's work area, where it can be reached.
 void Win32Dialog::MoveTo(int left, int top) {
+  RECT now{};
+  GetWindowRect(window_, &now);
+  const LONG width = now.right - now.left;
+  const LONG height = now.bottom - now.top;
+  constexpr LONG kFar = 1 << 28;  // beyond any screen, and far from overflowing
+  left = std::clamp<LONG>(left, -kFar, kFar);
+  top = std::clamp<LONG>(top, -kFar, kFar);
+  // The caption strip is what a user drags a window by: it must be on some screen.
+  const RECT caption{left, top, left + width, top + GetSystemMetrics(SM_CYCAPTION)};
+  if (!MonitorFromRect(&caption, MONITOR_DEFAULTTONULL)) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromRect(&caption, MONITOR_DEFAULTTONEAREST), &monitor)) {
+      const RECT& work = monitor.rcWork;
+      left = std::max(work.left, std::min<LONG>(left, work.right - width));
+      top = std::max(work.top, std::min<LONG>(top, work.bottom - height));
+    }
+  }
   SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 

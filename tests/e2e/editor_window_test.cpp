@@ -110,19 +110,17 @@ TEST_F(EditorWindowTest, FileExitClosesLikeTheCloseBox) {
   EXPECT_FALSE(home.ReadIni("GCDisplay", "Parent").empty());
 }
 
-TEST_F(EditorWindowTest, ClosingStoresThePositionWithTheOwnersOffset) {
-  HWND editor = Open();
-  ASSERT_NE(editor, nullptr);
-  SetWindowPos(editor, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  const RECT at = WindowRect(editor);
-  const RECT ownerAt = WindowRect(owner.Get());
-  SendMessageA(editor, WM_CLOSE, 0, 0);
-  WindowPos stored{};
-  ASSERT_NE(GetIniWindPos("GCDisplay", "Parent", 0, &stored), 0);
-  EXPECT_EQ(stored.left, at.left + ownerAt.left);
-  EXPECT_EQ(stored.right, at.right + ownerAt.left);
-  EXPECT_EQ(stored.top, at.top + ownerAt.top);
-  EXPECT_EQ(stored.bottom, at.bottom + ownerAt.top);
+TEST_F(EditorWindowTest, AnEditorClosedAndOpenedAgainIsWhereItWas) {
+  for (int cycle = 0; cycle < 3; ++cycle) {  // its owner is not at the screen's corner
+    SCOPED_TRACE(cycle);
+    HWND editor = Open();
+    ASSERT_NE(editor, nullptr);
+    if (cycle == 0) SetWindowPos(editor, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(WindowRect(editor).left, 200);
+    EXPECT_EQ(WindowRect(editor).top, 150);
+    SendMessageA(editor, WM_CLOSE, 0, 0);
+    ASSERT_FALSE(IsWindow(editor));
+  }
 }
 
 TEST_F(EditorWindowTest, AMinimisedEditorStoresNoPosition) {
@@ -151,7 +149,17 @@ TEST_F(EditorWindowTest, StoredPositionIsRestoredUnlessACornerIsNegative) {
   EXPECT_EQ(WindowRect(editor).right - WindowRect(editor).left, width) << "size is kept";
   DestroyWindow(editor);
 
-  pos.left = -5;
+  pos = WindowPos{0, 1, 90000, 2000000000, 90500, 2000000400};  // off every screen
+  SetIniWindPos("GCDisplay", "Parent", &pos, 1);
+  editor = Open();
+  ASSERT_NE(editor, nullptr);
+  const RECT back = WindowRect(editor);
+  EXPECT_LE(back.right, GetSystemMetrics(SM_CXSCREEN)) << "brought back onto the screen";
+  EXPECT_LE(back.bottom, GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_GE(back.left, 0);
+  DestroyWindow(editor);
+
+  pos = WindowPos{0, 1, -5, 30, 500, 400};
   SetIniWindPos("GCDisplay", "Parent", &pos, 1);
   editor = Open();
   ASSERT_NE(editor, nullptr);

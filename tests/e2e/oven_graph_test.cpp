@@ -220,10 +220,12 @@ class UlvoChannelTest : public OvenGraphTest {
 };
 
 TEST_F(UlvoChannelTest, ARefusedValueIsNamedAndOkKeepsTheCorrectedRamp) {
+  RECT firstPlace{};
   InChannel(
       IDM_ULVO_LEFT,
       [&] {
         EXPECT_EQ(DialogText(IDC_ULVO_GROUP), "ULVO Flow Ramp");
+        GetWindowRect(dialog, &firstPlace);
         SetDlgItemTextA(dialog, IDC_ULVO_ROW2_VALUE, "150");
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ULVO_ROW2_VALUE));
@@ -239,7 +241,13 @@ TEST_F(UlvoChannelTest, ARefusedValueIsNamedAndOkKeepsTheCorrectedRamp) {
   EXPECT_NE(home.ReadIni("ULVODisplay", "Parent"), "");
   EXPECT_EQ(home.ReadIni("GCDisplay", "Parent"), "") << "the editor's place is its own";
 
-  InChannel(IDM_ULVO_LEFT, [&] { EXPECT_EQ(DialogText(IDC_ULVO_ROW2_VALUE), "12.0"); });
+  InChannel(IDM_ULVO_LEFT, [&] {
+    EXPECT_EQ(DialogText(IDC_ULVO_ROW2_VALUE), "12.0");
+    RECT place{};
+    GetWindowRect(dialog, &place);
+    EXPECT_EQ(place.left, firstPlace.left) << "opened again where it was";
+    EXPECT_EQ(place.top, firstPlace.top);
+  });
 }
 
 TEST_F(UlvoChannelTest, ADragMovesTheRowsOnReleaseLeaksNothingAndCancelUndoesIt) {

@@ -72,9 +72,12 @@ TEST_F(MenuStatesTest, MinimumOvenTemperatureIsReadAtSinglePrecision) {
       {"12.3", 12.3f},
       {"warm", 0.0f},
       {"-40", -40.0f},
-      {"1e39", 3.40282347e38f},  // beyond single precision: saturated, not
-                                 // undefined
-      {"450.25junk", 450.25f},
+      {"450", 450.0f},
+      {"-273", -273.0f},
+      {"450.25junk", 0.0f},  // above every temperature the oven takes: ignored
+      {"-273.5", 0.0f},
+      {"99999999999999999999", 0.0f},
+      {"1e39", 0.0f},  // beyond single precision: saturated, then ignored
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value ? c.value : "(missing)");

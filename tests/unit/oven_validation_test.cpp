@@ -207,12 +207,6 @@ TEST_F(OvenValidationTest, ZonesAndPhaseTimesAreCheckedInOrderAndStoredAsTheyPas
   EXPECT_EQ(inletMethod.standbyTime, 0.0) << "not reached";
 }
 
-TEST_F(OvenValidationTest, AMinimumAbove450RefusesEveryTemperature) {
-  editorValues.minOvenTemp = 460.0f;
-  editor.text[IDC_ROW1_TEMP] = "450";
-  ExpectRefused(IDC_ROW1_TEMP, "Temperature \n\nAllowed Range is 460 to 450");
-}
-
 TEST_F(OvenValidationTest, AMessageOnScreenDoesNotStartASecondValidation) {
   editor.text[IDC_ROW1_TEMP] = "999";
   int nested = -1;

@@ -26,6 +26,26 @@ bool RestoredRect(HWND window, RECT& rect) {
   return true;
 }
 
+// A window's rectangle as positions are reported: its place on the screen less its
+// owner's reported corner (a window without an owner: its place on the screen). The host
+// stores a window's place as its reported rectangle plus its owner's reported corner and
+// restores it as a screen position; reported this way, that is the window's own place on
+// the screen, so a window closed and opened again appears where it was, however deep
+// its chain of owners. A minimised window counts with its restored rectangle.
+bool ReportedRect(HWND window, RECT& rect, int depth) {
+  const bool minimised = IsIconic(window) != FALSE;
+  if (!(minimised ? RestoredRect(window, rect) : GetWindowRect(window, &rect) != FALSE)) {
+    return false;
+  }
+  constexpr int kDeepestOwner = 16;  // owner chains are short; a cycle must still end
+  HWND owner = GetWindow(window, GW_OWNER);
+  RECT ownerRect{};
+  if (owner && depth < kDeepestOwner && ReportedRect(owner, ownerRect, depth + 1)) {
+    OffsetRect(&rect, -ownerRect.left, -ownerRect.top);
+  }
+  return true;
+}
+
 }  // namespace
 
 HOSTUTIL_API int WINAPI GetIniString(const char* section, const char* key, const char* defaultText,
@@ -65,7 +85,7 @@ HOSTUTIL_API int WINAPI ObtainWindPos(HWND window, WindowPos* pos) {
   if (window == nullptr || !IsWindow(window)) return 0;
   RECT rect{};
   const bool minimised = IsIconic(window) != FALSE;
-  if (!(minimised ? RestoredRect(window, rect) : GetWindowRect(window, &rect) != FALSE)) return 0;
+  if (!ReportedRect(window, rect, 0)) return 0;
   pos->showState = minimised ? 2 : IsZoomed(window) ? 3 : 1;
   pos->left = rect.left;
   pos->top = rect.top;
