@@ -9,13 +9,26 @@ TOVREX_XVFB_PID=
 wine_env_start() {
   export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   if [ -z "${DISPLAY:-}" ] || [ "${2:-}" = force-xvfb ]; then
-    local n=90
-    while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and writes its number to the file we give it.
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
     TOVREX_XVFB_PID=$!
-    export DISPLAY=:$n
     local i
-    for i in $(seq 1 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+    for i in $(seq 1 100); do
+      [ -s "$number_file" ] && break
+      kill -0 "$TOVREX_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    local number
+    number=$(head -n 1 "$number_file" | tr -dc 0-9)
+    rm -f "$number_file"
+    if [ -z "$number" ]; then
+      echo "wine-env: cannot start a virtual display (Xvfb -displayfd gave no display)" >&2
+      wine_env_stop
+      return 1
+    fi
+    export DISPLAY=:$number
   fi
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then

@@ -1,4 +1,5 @@
 // The first-run contents of host.ini.
+#include "hostutil/core/path_parts.h"
 #include "gchost/core/first_run.h"
 
 #include "gchost/core/host_options.h"
@@ -9,7 +10,7 @@ std::vector<IniSetting> FirstRunSettings(std::string_view home) {
   return {
       {"TOVREX", "ULVOControl", "1"},
       {"TOVREX", "TOVREXMinTemp", "0"},
-      {"SystemList", "GC_DB", JoinPath(home, kMethodDbName)},
+      {"SystemList", "GC_DB", hostutil::FileInFolder(home, kMethodDbName)},
   };
 }
 

@@ -74,21 +74,6 @@ std::string InfoText(const HostOptions& options, std::string_view product,
   return "gchost (" + std::string(product) + ") " + std::string(version) + "\n";
 }
 
-std::string FolderOf(std::string_view path) {
-  const size_t separator = path.find_last_of("\\/");
-  if (separator == std::string_view::npos) return ".";
-  // Keep the separator of a root ("C:\", "\") so that it still names the root.
-  const bool root = separator == 0 || (separator == 2 && path[1] == ':');
-  return std::string(path.substr(0, root ? separator + 1 : separator));
-}
-
-std::string JoinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
-  path += name;
-  return path;
-}
-
 std::string HostHomeFolder(const char* environmentValue, std::string_view exeFolder) {
   if (environmentValue && *environmentValue) return environmentValue;
   return std::string(exeFolder);

@@ -50,12 +50,6 @@ HostOptions ParseHostOptions(std::span<const std::string> args);
 std::string InfoText(const HostOptions& options, std::string_view product,
                      std::string_view version);
 
-// The folder of a file path (up to its last backslash or slash); "." when it has none.
-std::string FolderOf(std::string_view path);
-
-// folder + "\" + name, with no second separator when the folder already ends in one.
-std::string JoinPath(std::string_view folder, std::string_view name);
-
 // The host's home: the value of GCHOST_HOME when it is set and not empty, otherwise the
 // folder of the executable. `environmentValue` is null when the variable is not set.
 std::string HostHomeFolder(const char* environmentValue, std::string_view exeFolder);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "hostutil/core/path_parts.h"
 #include "gchost/core/host_options.h"
 #include "gchost/win32/host_home.h"
 #include "gchost/win32/main_window.h"
@@ -21,7 +22,7 @@ namespace {
 std::string ExeFolder() {
   char path[MAX_PATH] = "";
   GetModuleFileNameA(nullptr, path, sizeof path);
-  return gchost::FolderOf(path);
+  return hostutil::FolderOf(path);
 }
 
 int RunHost(const gchost::HostOptions& options) {

@@ -1,4 +1,5 @@
 // Resolving, creating and first-run filling of the host's home folder.
+#include "hostutil/core/path_parts.h"
 #include "gchost/win32/host_home.h"
 
 #include <windows.h>
@@ -56,7 +57,7 @@ std::string FullPath(const std::string& path) {
 }  // namespace
 
 bool WriteFirstRunFiles(const std::string& home, std::string& error) {
-  const std::string ini = JoinPath(home, kHostIniName);
+  const std::string ini = hostutil::FileInFolder(home, kHostIniName);
   for (const IniSetting& setting : FirstRunSettings(home)) {
     if (!WritePrivateProfileStringA(setting.section.c_str(), setting.key.c_str(),
                                     setting.value.c_str(), ini.c_str())) {
@@ -75,7 +76,7 @@ bool PrepareHostHome(const std::string& exeFolder, std::string& home, std::strin
     return false;
   }
   SetEnvironmentValue(kHomeVariable, home);
-  const std::string ini = JoinPath(home, kHostIniName);
+  const std::string ini = hostutil::FileInFolder(home, kHostIniName);
   if (GetFileAttributesA(ini.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
   return WriteFirstRunFiles(home, error);
 }

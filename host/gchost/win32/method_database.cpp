@@ -1,5 +1,6 @@
 // Writing the first method database through the record-database library, exactly as the
 // editor's own save does, so the file is one the library and the editor will accept.
+#include "hostutil/core/path_parts.h"
 #include "gchost/win32/method_database.h"
 
 #include <windows.h>
@@ -30,7 +31,7 @@ MethodDbRecord DefaultMethodRecord() {
 }  // namespace
 
 bool WriteDefaultMethodDatabase(const std::string& home, std::string& error) {
-  const std::string path = JoinPath(home, kMethodDbName);
+  const std::string path = hostutil::FileInFolder(home, kMethodDbName);
   if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
   MethodDbRecord record = DefaultMethodRecord();
   // The library works on the file the registry names: the first-run settings have just

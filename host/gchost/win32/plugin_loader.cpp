@@ -1,4 +1,5 @@
 // LoadLibrary by full path and GetProcAddress by ordinal.
+#include "hostutil/core/path_parts.h"
 #include "gchost/win32/plugin_loader.h"
 
 #include "gchost/win32/report.h"
@@ -7,7 +8,7 @@ namespace gchost {
 
 HostExit LoadPlugin(const std::string& folder, Plugin& plugin, std::string& error) {
   // The full path: a host loads its own copy, never one found on the search path.
-  const std::string path = JoinPath(folder, kPluginFileName);
+  const std::string path = hostutil::FileInFolder(folder, kPluginFileName);
   plugin.module = OwnedModule(LoadLibraryA(path.c_str()));
   if (!plugin.module) {
     error = "cannot load the plug-in " + path + " (" + SystemErrorText(GetLastError()) + ")";
