@@ -162,9 +162,12 @@ TEST_F(OvenGraphTest, PaintingAndDraggingLeaveNoGdiObjectBehind) {
 }
 
 // The channel dialog is modal: a test's steps run from a timer inside its message loop,
-// started when the dialog is first activated.
+// started when the dialog is first activated, once the dialog manager has shown it
+// (which it does when the dialog's queue first runs empty).
+HWND dialogWaitedFor;
 std::function<void()> dialogSteps;
 void CALLBACK RunDialogSteps(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!IsWindowVisible(dialogWaitedFor)) return;
   KillTimer(nullptr, timer);
   dialogSteps();
 }
@@ -194,7 +197,7 @@ class UlvoChannelTest : public OvenGraphTest {
       PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     };
     answerer.Then([this](HWND window) {
-      dialog = window;
+      dialog = dialogWaitedFor = window;
       SetTimer(nullptr, 0, 1, RunDialogSteps);
     });
     for (int i = 0; i < messages; ++i) answerer.Press(IDOK);
