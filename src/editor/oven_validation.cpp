@@ -9,14 +9,15 @@
 #include "editor/oven_form.h"
 #include "editor/ramp_rows.h"
 #include "method/inlet_method.h"
+#include "method/method_limits.h"
 #include "resource_ids.h"
 
 namespace {
 
-constexpr double kMaxTemp = 450.0;
-constexpr double kMaxTime = 800.0;
-constexpr double kMinRate = 0.1;
-constexpr double kMaxRate = 49.9;
+constexpr double kMaxTemp = kOvenMaxTemp;
+constexpr double kMaxTime = kOvenTimeRange.high;
+constexpr double kMinRate = kOvenRateRange.low;
+constexpr double kMaxRate = kOvenRateRange.high;
 
 // Reporting a refusal moves the focus, which makes the field it left ask for another
 // validation; one message at a time is what the user must see.
@@ -42,7 +43,9 @@ int RowsToValidate() { return editorValues.ovenStepsInUse > 1 ? editorValues.ove
 bool CheckAndStoreWhole(DialogPort& editor, HostPort& host, int id, const char* label,
                         double& field) {
   const int32_t v = ReadWholeField(editor, id);
-  if (v < 0 || v > kMaxTemp) return Refuse(editor, host, id, label, 0.0, kMaxTemp, kTempDecimals);
+  if (v < kZoneTempRange.low || v > kZoneTempRange.high) {
+    return Refuse(editor, host, id, label, kZoneTempRange.low, kZoneTempRange.high, kTempDecimals);
+  }
   field = v;
   return true;
 }
@@ -50,8 +53,8 @@ bool CheckAndStoreWhole(DialogPort& editor, HostPort& host, int id, const char* 
 bool CheckAndStoreTime(DialogPort& editor, HostPort& host, int id, const char* label,
                        double& field) {
   const double v = ReadDecimalField(editor, id);
-  if (!(v >= 0.0 && v <= kMaxTime)) {
-    return Refuse(editor, host, id, label, 0.0, kMaxTime, kTimeDecimals);
+  if (!InRange(v, kOvenTimeRange)) {
+    return Refuse(editor, host, id, label, kOvenTimeRange.low, kMaxTime, kTimeDecimals);
   }
   field = v;
   return true;
@@ -71,11 +74,11 @@ bool ValidateRows(DialogPort& editor, HostPort& host) {
 
 bool ValidateZonesAndTimes(DialogPort& editor, HostPort& host) {
   InletMethod& m = inletMethod;
-  return CheckAndStoreWhole(editor, host, IDC_ZONE1_TEMP, "Zone 1 Temperature ", m.zone1Temp) &&
-         CheckAndStoreWhole(editor, host, IDC_ZONE2_TEMP, "Zone 2 Temperature ", m.zone2Temp) &&
-         CheckAndStoreWhole(editor, host, IDC_ZONE3_TEMP, "Zone 3 Temperature ", m.zone3Temp) &&
-         CheckAndStoreTime(editor, host, IDC_STANDBY_TIME, "Standby Time ", m.standbyTime) &&
-         CheckAndStoreTime(editor, host, IDC_TIME5, "Time 5 ", m.time5);
+  return CheckAndStoreWhole(editor, host, IDC_ZONE1_TEMP, kZoneTempNames[0], m.zone1Temp) &&
+         CheckAndStoreWhole(editor, host, IDC_ZONE2_TEMP, kZoneTempNames[1], m.zone2Temp) &&
+         CheckAndStoreWhole(editor, host, IDC_ZONE3_TEMP, kZoneTempNames[2], m.zone3Temp) &&
+         CheckAndStoreTime(editor, host, IDC_STANDBY_TIME, kStandbyTimeName, m.standbyTime) &&
+         CheckAndStoreTime(editor, host, IDC_TIME5, kTime5Name, m.time5);
 }
 
 // Enter in a field leaves its text selected, ready to be typed over; a row's check box
@@ -96,16 +99,16 @@ bool CheckOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int ti
   // The minimum comes from the INI file at single precision and is compared so.
   const float minTemp = GetMinOvenTemp();
   if (static_cast<float>(temp) < minTemp || temp > kMaxTemp) {
-    return Refuse(editor, host, tempId, "Temperature ", minTemp, kMaxTemp, kTempDecimals);
+    return Refuse(editor, host, tempId, kOvenTempName, minTemp, kMaxTemp, kTempDecimals);
   }
   const double time = ReadDecimalField(editor, timeId);
-  if (!(time >= 0.0 && time <= kMaxTime)) {
-    return Refuse(editor, host, timeId, "Time ", 0.0, kMaxTime, kTimeDecimals);
+  if (!InRange(time, kOvenTimeRange)) {
+    return Refuse(editor, host, timeId, kOvenTimeName, kOvenTimeRange.low, kMaxTime, kTimeDecimals);
   }
   if (rateId == 0) return true;
   const double rate = ReadDecimalField(editor, rateId);
-  if (!(rate >= kMinRate && rate <= kMaxRate)) {
-    return Refuse(editor, host, rateId, "Rate " + std::to_string(k - 1) + " ", kMinRate, kMaxRate,
+  if (!InRange(rate, kOvenRateRange)) {
+    return Refuse(editor, host, rateId, kRateName + std::to_string(k - 1) + " ", kMinRate, kMaxRate,
                   kRateDecimals);
   }
   return true;

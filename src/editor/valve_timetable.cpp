@@ -3,11 +3,10 @@
 
 #include "editor/form_fields.h"
 #include "method/inlet_method.h"
+#include "method/method_limits.h"
 #include "resource_ids.h"
 
 namespace {
-
-constexpr double kMaxValveTime = 100.0;
 
 struct ValveField {
   int id;
@@ -17,9 +16,9 @@ struct ValveField {
 
 // The order the times are checked in, which is not their order on screen.
 constexpr ValveField kValveFields[] = {
-    {IDC_VALVE_PURGE, "Purge", &InletMethod::purgeTime},
-    {IDC_VALVE_COOL, "Secondary Cool", &InletMethod::secondaryCoolTime},
-    {IDC_VALVE_SPLIT, "Split Time", &InletMethod::splitTime},
+    {IDC_VALVE_PURGE, kPurgeName, &InletMethod::purgeTime},
+    {IDC_VALVE_COOL, kSecondaryCoolName, &InletMethod::secondaryCoolTime},
+    {IDC_VALVE_SPLIT, kSplitName, &InletMethod::splitTime},
 };
 
 }  // namespace
@@ -34,7 +33,7 @@ int ShowValveTimes(DialogPort& dialog, HostPort& host) {
 bool ReadValveTimes(DialogPort& dialog, HostPort& host) {
   for (const ValveField& field : kValveFields) {
     const double time = ReadDecimalField(dialog, field.id);
-    if (!(time >= 0.0 && time <= kMaxValveTime)) {
+    if (!InRange(time, kValveTimeRange)) {
       dialog.Beep();
       host.ReportOutOfRange(field.name);
       FocusField(dialog, field.id);

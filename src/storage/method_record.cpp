@@ -183,8 +183,7 @@ void WriteChannel(RecordWriter& out, std::size_t at, const UlvoChannel& ch) {
 void ReadChannel(const RecordReader& in, std::size_t at, UlvoChannel& ch) {
   UlvoRamp& flow = ch.ramp[0];
   UlvoRamp& pressure = ch.ramp[1];
-  const int32_t mode = in.Int32(at + kChMode);
-  ch.mode = (mode == kUlvoFlow || mode == kUlvoPressure) ? mode : kUlvoManual;
+  ch.mode = in.Int32(at + kChMode);
   flow.standbyEnabled = in.Int32(at + kChStandbyEnabled);
   pressure.standbyEnabled = in.Int32(at + kChStandbyEnabled + 4);
   flow.standbyValue = in.Double(at + kChStandbyValue);
@@ -244,6 +243,13 @@ std::string StoredInstrumentName(const MethodDbRecord& record) {
 }
 
 void DecodeMethodRecord(const MethodDbRecord& record, InletMethod& m) {
+  DecodeStoredFields(record, m);
+  for (UlvoChannel& ch : m.ulvo) {
+    if (ch.mode != kUlvoFlow && ch.mode != kUlvoPressure) ch.mode = kUlvoManual;
+  }
+}
+
+void DecodeStoredFields(const MethodDbRecord& record, InletMethod& m) {
   const RecordReader in(record.bytes);
   m.standbyEnabled = in.Int32(kStandbyEnabled);
   m.standbyTime = in.Double(kStandbyTime);

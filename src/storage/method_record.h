@@ -34,3 +34,8 @@ std::string StoredInstrumentName(const MethodDbRecord& record);
 // written by another program can carry, reads as Manual: the editor indexes the ramps
 // by mode.
 void DecodeMethodRecord(const MethodDbRecord& record, InletMethod& method);
+
+// The same, but every field exactly as stored, an unknown channel mode included: for
+// tools that show, check or carry a record as it is. Encoding the result gives back
+// every stored field bit for bit. Nothing may index the ramps by such a method's modes.
+void DecodeStoredFields(const MethodDbRecord& record, InletMethod& method);

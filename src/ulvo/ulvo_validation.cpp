@@ -6,6 +6,7 @@
 #include "editor/form_fields.h"
 #include "editor/ramp_rows.h"
 #include "method/inlet_method.h"
+#include "method/method_limits.h"
 #include "method/number_text.h"
 #include "resource_ids.h"
 #include "ulvo/ulvo_axes.h"
@@ -14,18 +15,11 @@
 
 namespace {
 
-constexpr double kMaxTime = 800.0;
+constexpr double kMaxTime = kUlvoTimeRange.high;
 
-// What the channel's mode allows: its levels (rows, sample and standby) and its rates.
-struct ModeRanges {
-  const char* levelName;
-  double minLevel, maxLevel;
-  double maxRate;
-};
-constexpr ModeRanges kFlowRanges{"Flow", 0.1, 99.9, 10.0};
-constexpr ModeRanges kPressureRanges{"Pressure", 3.0, 250.0, 250.0};
-
-const ModeRanges& Ranges() { return EditedUlvoMode() == kUlvoFlow ? kFlowRanges : kPressureRanges; }
+const UlvoModeLimits& Ranges() {
+  return EditedUlvoMode() == kUlvoFlow ? kFlowLimits : kPressureLimits;
+}
 
 // Reporting a refusal moves the focus, which makes the field it left ask for another
 // validation; one message at a time is what the user must see.
@@ -61,10 +55,10 @@ bool ValidateRows(DialogPort& dialog, HostPort& host) {
 // compared so, and stored as that value widened.
 bool CheckAndStoreLevel(DialogPort& dialog, HostPort& host, int id, const char* label,
                         double& field) {
-  const ModeRanges& r = Ranges();
+  const UlvoModeLimits& r = Ranges();
   const float v = SaturateToFloat(ReadDecimalField(dialog, id));
-  if (!(v >= static_cast<float>(r.minLevel) && v <= static_cast<float>(r.maxLevel))) {
-    return Refuse(dialog, id, RangeText(host, label, r.minLevel, r.maxLevel));
+  if (!InSingleRange(v, r.level)) {
+    return Refuse(dialog, id, RangeText(host, label, r.level.low, r.level.high));
   }
   field = static_cast<double>(v);
   return true;
@@ -84,23 +78,23 @@ void SelectFocusedText(DialogPort& dialog) {
 }  // namespace
 
 bool CheckUlvoStep(DialogPort& dialog, HostPort& host, int k, int valueId, int timeId, int rateId) {
-  const ModeRanges& r = Ranges();
+  const UlvoModeLimits& r = Ranges();
   const double value = ReadDecimalField(dialog, valueId);
-  if (!(value >= r.minLevel && value <= r.maxLevel)) {
-    return Refuse(dialog, valueId, RangeText(host, r.levelName, r.minLevel, r.maxLevel));
+  if (!InRange(value, r.level)) {
+    return Refuse(dialog, valueId, RangeText(host, r.levelName, r.level.low, r.level.high));
   }
   const double time = ReadDecimalField(dialog, timeId);
-  if (!(time >= 0.0 && time <= kMaxTime)) {
-    return Refuse(dialog, timeId, RangeText(host, "Time ", 0.0, kMaxTime));
+  if (!InRange(time, kUlvoTimeRange)) {
+    return Refuse(dialog, timeId, RangeText(host, kUlvoTimeName, kUlvoTimeRange.low, kMaxTime));
   }
   if (rateId == 0) return true;
   const double rate = ReadDecimalField(dialog, rateId);
-  const std::string rateName = "Rate " + std::to_string(k - 1);
-  if (!(rate >= 0.0 && rate <= r.maxRate)) {
-    return Refuse(dialog, rateId, RangeText(host, rateName + " ", 0.0, r.maxRate));
+  const std::string rateName = kRateName + std::to_string(k - 1);
+  if (!InRange(rate, r.rate)) {
+    return Refuse(dialog, rateId, RangeText(host, rateName + " ", r.rate.low, r.rate.high));
   }
   // "Infinity", shown for a ramp of no duration, reads as 0 and lands here too.
-  if (rate == 0.0) return Refuse(dialog, rateId, rateName + " cannot be zero");
+  if (rate == 0.0) return Refuse(dialog, rateId, rateName + kRateZeroText);
   return true;
 }
 
@@ -126,8 +120,8 @@ bool ValidateUlvoForm(DialogPort& dialog, HostPort& host) {
   UlvoRamp& ramp = EditedUlvoRamp();
   const bool ok =
       ValidateRows(dialog, host) &&
-      CheckAndStoreLevel(dialog, host, IDC_ULVO_SAMPLE, "Sample value ", ramp.sampleValue) &&
-      CheckAndStoreLevel(dialog, host, IDC_ULVO_STANDBY, "Standby value ", ramp.standbyValue);
+      CheckAndStoreLevel(dialog, host, IDC_ULVO_SAMPLE, kSampleValueName, ramp.sampleValue) &&
+      CheckAndStoreLevel(dialog, host, IDC_ULVO_STANDBY, kStandbyValueName, ramp.standbyValue);
   validationInProgress = 0;
   if (ok) SelectFocusedText(dialog);
   return ok;
