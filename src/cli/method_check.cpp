@@ -1,0 +1,129 @@
+// `check`: a stored method against the ranges and order the editor's validators keep.
+#include "cli/method_report.h"
+
+#include "cli/method_fields.h"
+#include "cli/ramp_view.h"
+#include "editor/form_fields.h"
+#include "hostutil/core/number_format.h"
+#include "method/method_limits.h"
+#include "method/number_text.h"
+#include "ulvo/ulvo_form.h"
+
+namespace method_tool {
+
+namespace {
+
+// The message's field name without the blank it keeps before the line break.
+std::string Trimmed(const std::string& name) {
+  return name.ends_with(' ') ? name.substr(0, name.size() - 1) : name;
+}
+
+std::string Bound(double value, int decimals) {
+  char text[64];
+  hostutil::FormatFixed(value, decimals, text, sizeof text);
+  return text;
+}
+
+class Findings {
+ public:
+  // "place: Name value unit, allowed low to high", the bounds as the message shows them.
+  void Range(const std::string& place, const std::string& name, const std::string& value,
+             const char* unit, ValueRange range, int decimals) {
+    lines.push_back(place + ": " + Trimmed(name) + " " + value + " " + unit + ", allowed " +
+                    Bound(range.low, decimals) + " to " + Bound(range.high, decimals));
+  }
+  void Number(const std::string& place, const std::string& name, double value, const char* unit,
+              ValueRange range, int decimals) {
+    if (!InRange(value, range)) Range(place, name, ExactText(value), unit, range, decimals);
+  }
+  std::vector<std::string> lines;
+};
+
+// The ramp into row k + 1 (0-based k >= 1) of `ramp`, named "Rate k" as the form's field.
+// A zero rate lies inside the ULVO ranges and has a message of its own there.
+void CheckRate(Findings& out, const std::string& place, const RampView& ramp, int k,
+               ValueRange range, bool zeroRefused) {
+  const RampRow& from = ramp.rows[k - 1];
+  const RampRow& to = ramp.rows[k];
+  const std::string name = kRateName + std::to_string(k);
+  if (to.start < from.start + from.hold) {
+    out.lines.push_back(place + ": starts at " + ExactText(to.start) + " min, before row " +
+                        std::to_string(k) + "'s time ends at " + ExactText(from.start + from.hold) +
+                        " min");
+    return;
+  }
+  const double rate = RateAsRead(ramp, k - 1);
+  if (!InRange(rate, range)) {
+    out.Range(place, name, RateText(ramp, k - 1), ramp.rateUnit, range, ramp.rateDecimals);
+  } else if (zeroRefused && rate == 0.0) {
+    out.lines.push_back(place + ": " + name + kRateZeroText);
+  }
+}
+
+void CheckOven(Findings& out, const InletMethod& m, float minOvenTemp) {
+  const RampView oven = OvenRampView(m);
+  const ValueRange tempRange{minOvenTemp, kOvenMaxTemp};
+  for (int k = 0; k < oven.inUse; ++k) {
+    const std::string place = "Oven row " + std::to_string(k + 1);
+    const RampRow& row = oven.rows[k];
+    out.Number(place, kOvenTempName, row.level, "°C", tempRange, kTempDecimals);
+    out.Number(place, kOvenTimeName, row.hold, "min", kOvenTimeRange, kTimeDecimals);
+    if (k > 0) CheckRate(out, place, oven, k, kOvenRateRange, false);
+  }
+  const double zones[3] = {m.zone1Temp, m.zone2Temp, m.zone3Temp};
+  for (int z = 0; z < 3; ++z) {
+    out.Number("Zones", kZoneTempNames[z], zones[z], "°C", kZoneTempRange, kTempDecimals);
+  }
+  out.Number("Oven", kStandbyTimeName, m.standbyTime, "min", kOvenTimeRange, kTimeDecimals);
+  out.Number("Oven", kTime5Name, m.time5, "min", kOvenTimeRange, kTimeDecimals);
+}
+
+void CheckValves(Findings& out, const InletMethod& m) {
+  // The order the timetable checks them in.
+  out.Number("Valve timetable", kPurgeName, m.purgeTime, "min", kValveTimeRange, kTimeDecimals);
+  out.Number("Valve timetable", kSecondaryCoolName, m.secondaryCoolTime, "min", kValveTimeRange,
+             kTimeDecimals);
+  out.Number("Valve timetable", kSplitName, m.splitTime, "min", kValveTimeRange, kTimeDecimals);
+}
+
+void CheckUlvo(Findings& out, const InletMethod& m, int c) {
+  const UlvoChannel& channel = m.ulvo[c];
+  const int r = UlvoRampInUse(channel);
+  const std::string side = c == 0 ? "left" : "right";
+  if (r < 0) {
+    if (channel.mode != kUlvoManual) {
+      out.lines.push_back("ULVO " + side + " channel: mode " + std::to_string(channel.mode) +
+                          " is not Manual, Flow or Pressure; the editor opens it as Manual");
+    }
+    return;
+  }
+  const UlvoModeLimits& limits = r == 0 ? kFlowLimits : kPressureLimits;
+  const RampView view = UlvoRampView(m, c, r);
+  for (int k = 0; k < view.inUse; ++k) {
+    const std::string place = view.name + " row " + std::to_string(k + 1);
+    const RampRow& row = view.rows[k];
+    out.Number(place, limits.levelName, row.level, view.levelUnit, limits.level, kUlvoDecimals);
+    out.Number(place, kUlvoTimeName, row.hold, "min", kUlvoTimeRange, kUlvoDecimals);
+    if (k > 0) CheckRate(out, place, view, k, limits.rate, true);
+  }
+  const UlvoRamp& ramp = channel.ramp[r];
+  const std::pair<const char*, double> levels[2] = {{kSampleValueName, ramp.sampleValue},
+                                                    {kStandbyValueName, ramp.standbyValue}};
+  for (const auto& [name, value] : levels) {
+    if (!InSingleRange(SaturateToFloat(value), limits.level)) {
+      out.Range(view.name, name, ExactText(value), view.levelUnit, limits.level, kUlvoDecimals);
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> CheckLines(const InletMethod& m, float minOvenTemp) {
+  Findings out;
+  CheckOven(out, m, minOvenTemp);
+  CheckValves(out, m);
+  for (int c = 0; c < 2; ++c) CheckUlvo(out, m, c);
+  return out.lines;
+}
+
+}  // namespace method_tool

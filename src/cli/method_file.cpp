@@ -1,0 +1,119 @@
+// Method databases and bare method records on disk.
+#include "cli/method_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "recdb/core/database_file.h"
+#include "recdb/recdb_codes.h"
+
+namespace method_tool {
+
+namespace {
+
+static_assert(recdb::kMethodRecordSize == kMethodRecordSize);
+
+constexpr uint8_t kDatabaseMagic[4] = {'R', 'D', 'B', '3'};
+
+bool TakeRecord(std::span<const uint8_t> bytes, LoadedMethod& method) {
+  std::copy(bytes.begin(), bytes.end(), method.record.bytes.begin());
+  if (StoredInstrumentName(method.record) != kInstrumentName) return false;
+  method.method = InletMethod{};
+  DecodeStoredFields(method.record, method.method);
+  return true;
+}
+
+}  // namespace
+
+bool ParseMethodFile(std::span<const uint8_t> bytes, LoadedMethod& method, std::string& error) {
+  const bool looksLikeDatabase =
+      bytes.size() >= sizeof kDatabaseMagic &&
+      std::equal(std::begin(kDatabaseMagic), std::end(kDatabaseMagic), bytes.begin());
+  if (!looksLikeDatabase) {
+    if (bytes.size() == kMethodRecordSize && TakeRecord(bytes, method)) {
+      method.form = "method record";
+      return true;
+    }
+    error = "neither a method database nor a TOVREX method record";
+    return false;
+  }
+  recdb::DatabaseImage image;
+  switch (recdb::ParseDatabase(bytes, recdb::kMethodDatabase, recdb::kMethodRecordSize, image)) {
+    case recdb::kOk: break;
+    case recdb::kCorrupt: error = "a record database whose checksums do not match"; return false;
+    default: error = "a record database, but not a method database of this format"; return false;
+  }
+  if (image.count == 0) {
+    error = "a method database that holds no method";
+    return false;
+  }
+  if (!TakeRecord(image.Record(kMethodRecordNumber), method)) {
+    error = "a method database whose record 1 is a method of another instrument (" +
+            StoredInstrumentName(method.record) + ")";
+    return false;
+  }
+  method.form = "method database, record 1";
+  return true;
+}
+
+bool LoadMethodFile(const std::string& path, LoadedMethod& method, std::string& error) {
+  std::vector<uint8_t> bytes;
+  if (!ReadWholeFile(path, recdb::MaxFileSize(recdb::kMethodRecordSize), bytes, error)) {
+    return false;
+  }
+  if (ParseMethodFile(bytes, method, error)) return true;
+  error = path + ": " + error;
+  return false;
+}
+
+std::vector<uint8_t> MethodDatabaseBytes(const MethodDbRecord& record) {
+  recdb::DatabaseImage image;
+  image.database = recdb::kMethodDatabase;
+  image.recordSize = recdb::kMethodRecordSize;
+  image.count = 1;
+  image.records.assign(record.bytes.begin(), record.bytes.end());
+  return recdb::SerializeDatabase(image);
+}
+
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& bytes,
+                   std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = path + ": cannot open the file";
+    return false;
+  }
+  bytes.clear();
+  char chunk[1 << 16];
+  while (in) {
+    in.read(chunk, sizeof chunk);
+    bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+    if (bytes.size() > maxBytes) {
+      error = path + ": too large for a method file";
+      return false;
+    }
+  }
+  if (in.bad()) {
+    error = path + ": cannot read the file";
+    return false;
+  }
+  return true;
+}
+
+bool WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out) {
+      out.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
+      out.close();
+      if (out) return true;
+    }
+  }
+  std::remove(path.c_str());
+  error = path + ": cannot write the file";
+  return false;
+}
+
+}  // namespace method_tool

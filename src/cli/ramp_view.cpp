@@ -1,0 +1,68 @@
+// Ramps as the editor's forms show them.
+#include "cli/ramp_view.h"
+
+#include "editor/form_fields.h"
+#include "hostutil/core/number_format.h"
+#include "method/number_text.h"
+#include "ulvo/ulvo_form.h"
+
+namespace method_tool {
+
+namespace {
+
+// Rows in use go up to the last enabled one, whatever lies below it; row 1 at least.
+int CountRowsInUse(const std::vector<RampRow>& rows) {
+  for (int k = static_cast<int>(rows.size()); k > 1; --k) {
+    if (rows[k - 1].enabled) return k;
+  }
+  return 1;
+}
+
+}  // namespace
+
+RampView OvenRampView(const InletMethod& m) {
+  RampView view{"Oven", "Temp", "°C", "°C/min", kRateDecimals, {}, 1};
+  for (const OvenStep& s : m.ovenStep) view.rows.push_back({s.start, s.temp, s.hold, s.enabled});
+  view.inUse = CountRowsInUse(view.rows);
+  return view;
+}
+
+RampView UlvoRampView(const InletMethod& m, int channel, int ramp) {
+  const std::string name = std::string("ULVO ") + (channel == 0 ? "left " : "right ");
+  RampView view =
+      ramp == 0 ? RampView{name + "flow", "Flow", "ml/min", "ml/min²", kUlvoDecimals, {}, 1}
+                : RampView{name + "pressure", "Pressure", "kPa", "kPa/min", kUlvoDecimals, {}, 1};
+  for (const UlvoStep& s : m.ulvo[channel].ramp[ramp].step) {
+    view.rows.push_back({s.start, s.value, s.hold, s.enabled});
+  }
+  view.inUse = CountRowsInUse(view.rows);
+  return view;
+}
+
+int UlvoRampInUse(const UlvoChannel& channel) {
+  if (channel.mode == kUlvoFlow) return 0;
+  if (channel.mode == kUlvoPressure) return 1;
+  return -1;
+}
+
+std::string RateText(const RampView& ramp, int k) {
+  const RampRow& from = ramp.rows[k];
+  const RampRow& to = ramp.rows[k + 1];
+  const double span = to.start - (from.start + from.hold);
+  if (span == 0.0) return "Infinity";
+  const double rate = (to.level - from.level) / span;
+  char text[64];
+  hostutil::FormatFixed(rate < 0.0 ? -rate : rate, ramp.rateDecimals, text, sizeof text);
+  return text;
+}
+
+double RateAsRead(const RampView& ramp, int k) {
+  return ReadDecimalNumber(RateText(ramp, k).substr(0, kFieldReadLength));
+}
+
+double EndTime(const RampView& ramp) {
+  const RampRow& last = ramp.rows[ramp.inUse - 1];
+  return last.start + last.hold;
+}
+
+}  // namespace method_tool
