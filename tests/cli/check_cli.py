@@ -1,0 +1,94 @@
+#!/usr/bin/env python3
+"""tovrex-method run as a user runs it: help and exit codes, one line for a file that is
+not a method, the JSON round trip through files, diff and check of a changed method,
+and a plot that parses as XML with one path per ramp in use.
+
+    check_cli.py [--emulator WINE] TOOL FIXTURE.json SCRATCH_DIR
+
+Exit status 0 when every check holds; otherwise 1, with one line per fault.
+"""
+import argparse
+import json
+import os
+import subprocess
+import sys
+import xml.etree.ElementTree as ET
+
+SVG = "{http://www.w3.org/2000/svg}"
+
+
+def main():
+    p = argparse.ArgumentParser()
+    p.add_argument("--emulator")
+    p.add_argument("tool")
+    p.add_argument("fixture")
+    p.add_argument("scratch")
+    a = p.parse_args()
+    os.makedirs(a.scratch, exist_ok=True)
+    f = lambda name: os.path.join(a.scratch, name)
+    faults = []
+
+    def run(*args, code, out=None, err_lines=None):
+        done = subprocess.run(([a.emulator] if a.emulator else []) + [a.tool, *args],
+                              capture_output=True, text=True, encoding="utf-8", timeout=120)
+        what = " ".join(args)
+        if done.returncode != code:
+            faults.append(f"{what}: exit {done.returncode}, not {code}: {done.stderr.strip()}")
+        if out is not None and out not in done.stdout:
+            faults.append(f"{what}: {out!r} not in {done.stdout!r}")
+        if err_lines is not None and len(done.stderr.splitlines()) != err_lines:
+            faults.append(f"{what}: {err_lines} error line(s) wanted, got {done.stderr!r}")
+        return done.stdout
+
+    for verb in ["show", "diff", "check", "export", "import", "plot"]:
+        run(verb, "--help", code=0, out=f"usage: tovrex-method {verb}")
+    run(code=2)
+    run("frob", code=2, err_lines=1)
+    run("show", code=2, err_lines=1)
+    with open(f("junk"), "wb") as junk:
+        junk.write(b"x" * 2456)
+    for bad in ["junk", "missing"]:
+        run("show", f(bad), code=2, err_lines=1)
+        run("import", f(bad), f("never.db"), code=2, err_lines=1)
+
+    run("import", a.fixture, f("a.db"), code=0)
+    run("import", a.fixture, f("a.rec"), "--record", code=0)
+    exported = run("export", f("a.db"), code=0)
+    with open(f("x.json"), "w", encoding="utf-8") as x:
+        x.write(exported)
+    run("import", f("x.json"), f("b.db"), code=0)
+    if open(f("a.db"), "rb").read() != open(f("b.db"), "rb").read():
+        faults.append("export then import did not give the same database")
+    run("diff", f("a.db"), f("a.rec"), code=0)
+    run("check", f("a.db"), code=0)
+    run("show", f("a.rec"), code=0, out="ULVO right channel: Pressure, pressure ramp in use")
+
+    method = json.loads(exported)
+    method["zones"]["zone2Temp"] = "451"
+    with open(f("c.json"), "w", encoding="utf-8") as c:
+        json.dump(method, c)
+    run("import", f("c.json"), f("c.db"), code=0)
+    run("diff", f("a.db"), f("c.db"), code=1, out="Zone 2 temperature: 0 °C → 451 °C\n")
+    run("check", f("c.db"), code=1, out="Zones: Zone 2 Temperature 451 °C, allowed 0 to 450\n")
+
+    run("plot", f("a.db"), f("a.svg"), code=0)
+    try:
+        root = ET.parse(f("a.svg")).getroot()
+        ramps = [p for p in root.iter(SVG + "path") if p.get("class") == "ramp"]
+        texts = [t.text for t in root.iter(SVG + "text")]
+        if len(ramps) != 3 or not all(p.get("d", "").startswith("M") for p in ramps):
+            faults.append(f"plot: {len(ramps)} ramp paths, not the oven and two ULVO ramps")
+        for label in ["Time (min)", "Oven (°C)", "ULVO left flow (ml/min)", "ULVO right pressure (kPa)"]:
+            if label not in texts:
+                faults.append(f"plot: no label {label!r}")
+    except ET.ParseError as e:
+        faults.append(f"plot: not XML: {e}")
+
+    for fault in faults:
+        print(fault)
+    print(f"tovrex-method: {'ok' if not faults else f'{len(faults)} fault(s)'}")
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

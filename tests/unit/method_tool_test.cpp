@@ -1,0 +1,277 @@
+// tovrex-method: the JSON form's round trip and what it refuses, diff, and check on the
+// editor's boundary values.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "cli/method_fields.h"
+#include "cli/method_file.h"
+#include "cli/method_json.h"
+#include "cli/method_report.h"
+#include "recdb/core/database_file.h"
+
+namespace {
+
+using namespace method_tool;
+using Edit = void (*)(InletMethod&);
+
+InletMethod Defaults() {
+  SetMethodDefaults();
+  return inletMethod;
+}
+
+MethodDbRecord Encoded(const InletMethod& m) {
+  MethodDbRecord record;
+  EncodeMethodRecord(m, record);
+  return record;
+}
+
+// Through a database file, out as JSON and back in: the record comes back bit for bit.
+TEST(MethodJson, ExportImportRoundTripIsBitForBit) {
+  struct Case {
+    const char* name;
+    Edit edit;
+    const char* exported;  // a line the JSON must hold
+  };
+  const Case cases[] = {
+      {"defaults", [](InletMethod&) {}, "\"zone1Temp\": \"150\""},
+      {"NaNs",
+       [](InletMethod& m) {
+         m.standbyTime = std::bit_cast<double>(0x7FF8000000000000u);
+         m.time5 = std::bit_cast<double>(0xFFF4000000000001u);
+       },
+       "\"time5\": \"NaN:0xfff4000000000001\""},
+      {"infinities, -0",
+       [](InletMethod& m) {
+         m.zone1Temp = INFINITY;
+         m.zone2Temp = -INFINITY;
+         m.zone3Temp = -0.0;
+       },
+       "\"zone2Temp\": \"-Infinity\""},
+      {"huge, tiny",
+       [](InletMethod& m) {
+         m.ovenStep[3].hold = DBL_MAX;
+         m.purgeTime = 5e-324;
+         m.ulvo[1].ramp[1].step[4].value = -1e300;
+       },
+       "\"hold\": \"1.7976931348623157e+308\""},
+      {"odd modes, flags",
+       [](InletMethod& m) {
+         m.ulvo[0].mode = 7;
+         m.ulvo[1].mode = INT32_MIN;
+         m.dumpValve = -5;
+       },
+       "\"mode\": -2147483648"},
+      {"single-precision sample",
+       [](InletMethod& m) { m.ulvo[0].ramp[0].sampleValue = static_cast<double>(99.9f); },
+       "\"sampleValue\": \"99.9000015258789\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    InletMethod m = Defaults();
+    c.edit(m);
+    const MethodDbRecord record = Encoded(m);
+    LoadedMethod loaded;
+    std::string error;
+    ASSERT_TRUE(ParseMethodFile(MethodDatabaseBytes(record), loaded, error)) << error;
+    const std::string json = ExportJson(loaded.method);
+    EXPECT_NE(json.find(c.exported), std::string::npos) << json;
+    InletMethod imported{};
+    ASSERT_TRUE(ImportJson(json, imported, error)) << error;
+    EXPECT_EQ(Encoded(imported).bytes, record.bytes);
+  }
+}
+
+TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
+  const std::string good = ExportJson(Defaults());
+  const std::string deep = std::string(20, '[') + std::string(20, ']');
+  struct Case {
+    std::string from, to, error;
+  };
+  const Case cases[] = {
+      {"tovrex-method 1", "tovrex-method 2", "not a method in the JSON form \"tovrex-method 1\""},
+      {"\"zone2Temp\": \"0\",", "", "missing field /zones/zone2Temp"},
+      {"\"zone2Temp\": \"0\"", "\"zone2Temp\": \"0x1\"",
+       "/zones/zone2Temp: \"0x1\" is not a number text"},
+      {"\"zone2Temp\": \"0\"", "\"zone2Temp\": \"inf\"",
+       "/zones/zone2Temp: \"inf\" is not a number text"},
+      {"\"zone2Temp\": \"0\"", "\"zone2Temp\": \"NaN:0x7ff0000000000000\"",
+       "/zones/zone2Temp: \"NaN:0x7ff0000000000000\" is not a number text"},
+      {"\"dumpValve\": 0", "\"dumpValve\": 2147483648",
+       "/dumpValve: 2147483648 is not a 32-bit whole number"},
+      {"\"dumpValve\": 0", "\"dumpValve\": 1.5", "/dumpValve: 1.5 is not a 32-bit whole number"},
+      {"\"dumpValve\": 0", "\"dumpValve\": 0, \"dumpvalve\": 0", "unknown field /dumpvalve"},
+      {"\"dumpValve\": 0", "\"dumpValve\": 0, \"x\": " + deep, "not JSON text of a method"},
+      {"\"dumpValve\": 0,", "\"dumpValve\": 0", "not JSON text of a method"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.to);
+    std::string text = good;
+    ASSERT_NE(text.find(c.from), std::string::npos);
+    text.replace(text.find(c.from), c.from.size(), c.to);
+    InletMethod m{};
+    m.zone1Temp = 123.0;
+    std::string error;
+    EXPECT_FALSE(ImportJson(text, m, error));
+    EXPECT_EQ(error, c.error);
+    EXPECT_EQ(m.zone1Temp, 123.0);
+  }
+  // A plain JSON number, typed by hand, is taken as the number it is.
+  std::string typed = good;
+  typed.replace(typed.find("\"zone2Temp\": \"0\""), 16, "\"zone2Temp\": 42.5");
+  InletMethod m{};
+  std::string error;
+  ASSERT_TRUE(ImportJson(typed, m, error)) << error;
+  EXPECT_EQ(m.zone2Temp, 42.5);
+}
+
+TEST(MethodFile, RefusesWhatIsNeitherADatabaseNorARecord) {
+  const MethodDbRecord record = Encoded(Defaults());
+  std::vector<uint8_t> database = MethodDatabaseBytes(record);
+  std::vector<uint8_t> foreign(record.bytes.begin(), record.bytes.end());
+  foreign[0] = 'X';
+  std::vector<uint8_t> badCrc = database;
+  badCrc[100] ^= 1;
+  const std::vector<uint8_t> truncated(database.begin(), database.end() - 1);
+  recdb::DatabaseImage empty{recdb::kMethodDatabase, recdb::kMethodRecordSize, 0, {}};
+  const std::pair<std::vector<uint8_t>, const char*> cases[] = {
+      {{}, "neither a method database nor a TOVREX method record"},
+      {foreign, "neither a method database nor a TOVREX method record"},
+      {badCrc, "a record database whose checksums do not match"},
+      {truncated, "a record database, but not a method database of this format"},
+      {recdb::SerializeDatabase(empty), "a method database that holds no method"},
+  };
+  for (const auto& [bytes, want] : cases) {
+    SCOPED_TRACE(want);
+    LoadedMethod loaded;
+    std::string error;
+    EXPECT_FALSE(ParseMethodFile(bytes, loaded, error));
+    EXPECT_EQ(error, want);
+  }
+  LoadedMethod loaded;
+  std::string error;
+  EXPECT_TRUE(ParseMethodFile(record.bytes, loaded, error));
+  EXPECT_EQ(loaded.form, "method record");
+}
+
+TEST(MethodDiff, OneLinePerChangedFieldWithUnits) {
+  struct Case {
+    Edit edit;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {[](InletMethod&) {}, {}},
+      {[](InletMethod& m) { m.ovenStep[1].temp = 160; },
+       {"Oven row 2 temperature: 150 °C → 160 °C"}},
+      {[](InletMethod& m) { m.standbyEnabled = 1; }, {"Standby time in use: no → yes"}},
+      {[](InletMethod& m) { m.time5 = -0.0; }, {"Time 5: 0 min → -0 min"}},
+      {[](InletMethod& m) { m.zone3Temp = 42.5; }, {"Zone 3 temperature: 0 °C → 42.5 °C"}},
+      {[](InletMethod& m) { m.dumpValve = 3; }, {"Dump valve: off → 3 (on)"}},
+      {[](InletMethod& m) { m.splitTime = 1; }, {"Split time: 0 min → 1 min"}},
+      {[](InletMethod& m) { m.valveEvent[3].finish = 7.25; },
+       {"Valve event 4 finish: 0 min → 7.25 min"}},
+      {[](InletMethod& m) { m.ulvo[1].mode = 2; }, {"ULVO right mode: Manual → Pressure"}},
+      {[](InletMethod& m) { m.ulvo[0].ramp[1].step[4].value = 31; },
+       {"ULVO left pressure row 5 value: 30 kPa → 31 kPa"}},
+      {[](InletMethod& m) { m.ulvo[1].ramp[0].sampleValue = NAN; },
+       {"ULVO right flow sample value: 1 ml/min → NaN ml/min"}},
+      {[](InletMethod& m) {
+         m.ulvo[0].mode = 5;
+         m.ulvo[1].ramp[0].step[0].enabled = 0;
+       },
+       {"ULVO left mode: Manual → 5 (unknown)", "ULVO right flow row 1 in use: yes → no"}},
+  };
+  for (const Case& c : cases) {
+    InletMethod after = Defaults();
+    c.edit(after);
+    EXPECT_EQ(DiffLines(Defaults(), after), c.lines);
+  }
+}
+
+// The default method with the left channel on its flow ramp and the right on its
+// pressure ramp, checked with a minimum oven temperature of 30.
+TEST(MethodCheck, EditorBoundaryValues) {
+  struct Case {
+    Edit edit;
+    const char* line;  // nullptr: the method passes
+  };
+  const Case cases[] = {
+      {[](InletMethod&) {}, nullptr},
+      {[](InletMethod& m) { m.ovenStep[0].temp = 30; }, nullptr},
+      {[](InletMethod& m) { m.ovenStep[0].temp = 29.5; },
+       "Oven row 1: Temperature 29.5 °C, allowed 30 to 450"},
+      {[](InletMethod& m) { m.ovenStep[1].temp = 450; }, nullptr},
+      {[](InletMethod& m) { m.ovenStep[1].temp = 450.5; },
+       "Oven row 2: Temperature 450.5 °C, allowed 30 to 450"},
+      {[](InletMethod& m) { m.ovenStep[1].hold = 800; }, nullptr},
+      {[](InletMethod& m) { m.ovenStep[1].hold = 800.01; },
+       "Oven row 2: Time 800.01 min, allowed 0.00 to 800.00"},
+      {[](InletMethod& m) { m.ovenStep[3].temp = 999; }, nullptr},  // row 4 is not in use
+      {[](InletMethod& m) { m.ovenStep[1].start = 2 + 50 / 49.9; }, nullptr},
+      {[](InletMethod& m) { m.ovenStep[1].start = 3; },
+       "Oven row 2: Rate 1 50.0 °C/min, allowed 0.1 to 49.9"},
+      {[](InletMethod& m) { m.ovenStep[1].start = 502; }, nullptr},
+      {[](InletMethod& m) { m.ovenStep[1].start = 1252; },
+       "Oven row 2: Rate 1 0.0 °C/min, allowed 0.1 to 49.9"},
+      {[](InletMethod& m) { m.ovenStep[1].start = 2; },
+       "Oven row 2: Rate 1 Infinity °C/min, allowed 0.1 to 49.9"},
+      {[](InletMethod& m) { m.ovenStep[1].start = 1.5; },
+       "Oven row 2: starts at 1.5 min, before row 1's time ends at 2 min"},
+      {[](InletMethod& m) { m.zone2Temp = 450; }, nullptr},
+      {[](InletMethod& m) { m.zone2Temp = -1; },
+       "Zones: Zone 2 Temperature -1 °C, allowed 0 to 450"},
+      {[](InletMethod& m) { m.standbyTime = NAN; },
+       "Oven: Standby Time NaN min, allowed 0.00 to 800.00"},
+      {[](InletMethod& m) { m.time5 = 800.5; }, "Oven: Time 5 800.5 min, allowed 0.00 to 800.00"},
+      {[](InletMethod& m) { m.purgeTime = 100; }, nullptr},
+      {[](InletMethod& m) { m.secondaryCoolTime = -0.01; },
+       "Valve timetable: Secondary Cool -0.01 min, allowed 0.00 to 100.00"},
+      {[](InletMethod& m) { m.splitTime = INFINITY; },
+       "Valve timetable: Split Time Infinity min, allowed 0.00 to 100.00"},
+      {[](InletMethod& m) {
+         m.ulvo[0].ramp[0].step[1].value = 99.9;
+         m.ulvo[0].ramp[0].step[1].start = 12;
+       },
+       nullptr},
+      {[](InletMethod& m) { m.ulvo[0].ramp[0].step[0].value = 0.09; },
+       "ULVO left flow row 1: Flow 0.09 ml/min, allowed 0.1 to 99.9"},
+      {[](InletMethod& m) { m.ulvo[0].ramp[0].sampleValue = static_cast<double>(99.9f); }, nullptr},
+      {[](InletMethod& m) { m.ulvo[0].ramp[0].standbyValue = 99.91; },
+       "ULVO left flow: Standby value 99.91 ml/min, allowed 0.1 to 99.9"},
+      {[](InletMethod& m) { m.ulvo[0].ramp[0].step[1].start = 2.5; }, nullptr},
+      {[](InletMethod& m) { m.ulvo[0].ramp[0].step[1].start = 2.4; },
+       "ULVO left flow row 2: Rate 1 12.5 ml/min², allowed 0.0 to 10.0"},
+      {[](InletMethod& m) { m.ulvo[0].ramp[0].step[1].start = 2; },
+       "ULVO left flow row 2: Rate 1 cannot be zero"},
+      {[](InletMethod& m) { m.ulvo[1].ramp[1].step[1].hold = 800.5; },
+       "ULVO right pressure row 2: Time 800.5 min, allowed 0.0 to 800.0"},
+      {[](InletMethod& m) { m.ulvo[1].ramp[1].sampleValue = 2.9; },
+       "ULVO right pressure: Sample value 2.9 kPa, allowed 3.0 to 250.0"},
+      {[](InletMethod& m) { m.ulvo[1].ramp[1].step[0].value = 250; }, nullptr},
+      {[](InletMethod& m) { m.ulvo[1].ramp[1].step[1].value = 250.1; },
+       "ULVO right pressure row 2: Pressure 250.1 kPa, allowed 3.0 to 250.0"},
+      {[](InletMethod& m) { m.ulvo[1].ramp[0].step[0].value = 500; }, nullptr},  // not in use
+      {[](InletMethod& m) {
+         m.ulvo[0].mode = kUlvoManual;
+         m.ulvo[0].ramp[0].step[0].value = 500;
+       },
+       nullptr},
+      {[](InletMethod& m) { m.ulvo[1].mode = 3; },
+       "ULVO right channel: mode 3 is not Manual, Flow or Pressure; the editor opens it as Manual"},
+  };
+  for (const Case& c : cases) {
+    InletMethod m = Defaults();
+    m.ulvo[0].mode = kUlvoFlow;
+    m.ulvo[1].mode = kUlvoPressure;
+    c.edit(m);
+    const std::vector<std::string> want =
+        c.line ? std::vector<std::string>{c.line} : std::vector<std::string>{};
+    EXPECT_EQ(CheckLines(m, 30.0f), want);
+  }
+}
+
+}  // namespace
