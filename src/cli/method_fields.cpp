@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -119,20 +120,19 @@ bool ParseExactText(std::string_view text, double& value) {
                            : std::numeric_limits<double>::infinity();
     return true;
   }
+  const char* end = text.data() + text.size();
   if (text.starts_with(kNanPrefix)) {
-    const std::string_view hex = text.substr(kNanPrefix.size());
     uint64_t bits = 0;
-    const auto result = std::from_chars(hex.data(), hex.data() + hex.size(), bits, 16);
-    if (hex.size() != 16 || result.ptr != hex.data() + hex.size()) return false;
-    value = std::bit_cast<double>(bits);
-    return value != value;
+    const auto hex = std::from_chars(text.data() + kNanPrefix.size(), end, bits, 16);
+    const double nan = std::bit_cast<double>(bits);
+    if (hex.ec != std::errc() || hex.ptr != end || nan == nan) return false;
+    value = nan;
+    return true;
   }
-  // Only plain decimal numbers: from_chars would also take "inf" and "nan".
-  if (text.empty() || !(text[0] == '-' || (text[0] >= '0' && text[0] <= '9'))) return false;
+  // Finite numbers only here: from_chars would also take "inf" and "nan".
   double parsed = 0.0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
-  if (parsed != parsed || parsed - parsed != 0.0) return false;
+  const auto result = std::from_chars(text.data(), end, parsed);
+  if (result.ec != std::errc() || result.ptr != end || !std::isfinite(parsed)) return false;
   value = parsed;
   return true;
 }

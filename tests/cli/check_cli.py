@@ -28,7 +28,7 @@ def main():
     f = lambda name: os.path.join(a.scratch, name)
     faults = []
 
-    def run(*args, code, out=None, err_lines=None):
+    def run(*args, code, out=None, err_lines=None, err=None):
         done = subprocess.run(([a.emulator] if a.emulator else []) + [a.tool, *args],
                               capture_output=True, text=True, encoding="utf-8", timeout=120)
         what = " ".join(args)
@@ -36,6 +36,8 @@ def main():
             faults.append(f"{what}: exit {done.returncode}, not {code}: {done.stderr.strip()}")
         if out is not None and out not in done.stdout:
             faults.append(f"{what}: {out!r} not in {done.stdout!r}")
+        if err is not None and err not in done.stderr:
+            faults.append(f"{what}: {err!r} not in {done.stderr!r}")
         if err_lines is not None and len(done.stderr.splitlines()) != err_lines:
             faults.append(f"{what}: {err_lines} error line(s) wanted, got {done.stderr!r}")
         return done.stdout
@@ -47,9 +49,12 @@ def main():
     run("show", code=2, err_lines=1)
     with open(f("junk"), "wb") as junk:
         junk.write(b"x" * 2456)
+    with open(f("huge.json"), "wb") as huge:
+        huge.write(b" " * ((1 << 20) + 1))
     for bad in ["junk", "missing"]:
         run("show", f(bad), code=2, err_lines=1)
-        run("import", f(bad), f("never.db"), code=2, err_lines=1)
+        run("import", f(bad), f("never.db"), code=2, err_lines=1, err=f(bad) + ": ")
+    run("import", f("huge.json"), f("never.db"), code=2, err="too large")
 
     run("import", a.fixture, f("a.db"), code=0)
     run("import", a.fixture, f("a.rec"), "--record", code=0)
@@ -61,6 +66,9 @@ def main():
         faults.append("export then import did not give the same database")
     run("diff", f("a.db"), f("a.rec"), code=0)
     run("check", f("a.db"), code=0)
+    run("check", f("a.db"), "--min-oven-temp", "160", code=1,
+        out="Oven row 1: Temperature 100 °C, allowed 160 to 450\n")
+    run("check", f("a.db"), "--min-oven-temp", code=2, err_lines=1)
     run("show", f("a.rec"), code=0, out="ULVO right channel: Pressure, pressure ramp in use")
 
     method = json.loads(exported)
@@ -78,6 +86,14 @@ def main():
         texts = [t.text for t in root.iter(SVG + "text")]
         if len(ramps) != 3 or not all(p.get("d", "").startswith("M") for p in ramps):
             faults.append(f"plot: {len(ramps)} ramp paths, not the oven and two ULVO ramps")
+        # Each panel's ramp stays inside the box of its own axes.
+        for panel in root.iter(SVG + "g"):
+            axis = panel.find(SVG + "line")
+            top, bottom = float(axis.get("y1")), float(axis.get("y2"))
+            d = panel.find(SVG + "path").get("d").replace("M", "").replace("L", "").split()
+            if not all(90 <= float(x) <= 740 and top <= float(y) <= bottom
+                       for x, y in zip(d[::2], d[1::2])):
+                faults.append(f"plot: a ramp leaves its panel ({top}..{bottom}): {d}")
         for label in ["Time (min)", "Oven (°C)", "ULVO left flow (ml/min)", "ULVO right pressure (kPa)"]:
             if label not in texts:
                 faults.append(f"plot: no label {label!r}")

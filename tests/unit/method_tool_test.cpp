@@ -11,6 +11,7 @@
 #include "cli/method_fields.h"
 #include "cli/method_file.h"
 #include "cli/method_json.h"
+#include "cli/method_plot.h"
 #include "cli/method_report.h"
 #include "recdb/core/database_file.h"
 
@@ -103,7 +104,11 @@ TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
        "/zones/zone2Temp: \"NaN:0x7ff0000000000000\" is not a number text"},
       {"\"dumpValve\": 0", "\"dumpValve\": 2147483648",
        "/dumpValve: 2147483648 is not a 32-bit whole number"},
+      {"\"dumpValve\": 0", "\"dumpValve\": -2147483649",
+       "/dumpValve: -2147483649 is not a 32-bit whole number"},
       {"\"dumpValve\": 0", "\"dumpValve\": 1.5", "/dumpValve: 1.5 is not a 32-bit whole number"},
+      {"\"zone2Temp\": \"0\"", "\"zone2Temp\": \"NaN:0x7ff8000000000001z\"",
+       "/zones/zone2Temp: \"NaN:0x7ff8000000000001z\" is not a number text"},
       {"\"dumpValve\": 0", "\"dumpValve\": 0, \"dumpvalve\": 0", "unknown field /dumpvalve"},
       {"\"dumpValve\": 0", "\"dumpValve\": 0, \"x\": " + deep, "not JSON text of a method"},
       {"\"dumpValve\": 0,", "\"dumpValve\": 0", "not JSON text of a method"},
@@ -132,8 +137,9 @@ TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
 TEST(MethodFile, RefusesWhatIsNeitherADatabaseNorARecord) {
   const MethodDbRecord record = Encoded(Defaults());
   std::vector<uint8_t> database = MethodDatabaseBytes(record);
-  std::vector<uint8_t> foreign(record.bytes.begin(), record.bytes.end());
-  foreign[0] = 'X';
+  MethodDbRecord other = record;  // "XOVREX"
+  other.bytes[0] = 'X';
+  const std::vector<uint8_t> foreign(other.bytes.begin(), other.bytes.end());
   std::vector<uint8_t> badCrc = database;
   badCrc[100] ^= 1;
   const std::vector<uint8_t> truncated(database.begin(), database.end() - 1);
@@ -141,6 +147,8 @@ TEST(MethodFile, RefusesWhatIsNeitherADatabaseNorARecord) {
   const std::pair<std::vector<uint8_t>, const char*> cases[] = {
       {{}, "neither a method database nor a TOVREX method record"},
       {foreign, "neither a method database nor a TOVREX method record"},
+      {MethodDatabaseBytes(other),
+       "a method database whose record 1 is a method of another instrument (XOVREX)"},
       {badCrc, "a record database whose checksums do not match"},
       {truncated, "a record database, but not a method database of this format"},
       {recdb::SerializeDatabase(empty), "a method database that holds no method"},
@@ -190,6 +198,44 @@ TEST(MethodDiff, OneLinePerChangedFieldWithUnits) {
     c.edit(after);
     EXPECT_EQ(DiffLines(Defaults(), after), c.lines);
   }
+}
+
+TEST(MethodShow, RowsRatesAndRampsInTheEditorsTerms) {
+  struct Case {
+    Edit edit;
+    const char* text;  // lines the output must hold
+  };
+  const Edit none = [](InletMethod&) {};
+  const Case cases[] = {
+      {none, "  1    yes     0            100        2           6.2\n"},
+      {none,
+       "  4    no      18           250        10\n  Run time: 12 min, to the end of row 2\n"},
+      {none, "  4      0            0\nULVO left channel: Manual, no ramp in use\n  Flow ramp\n"},
+      {none, "  Pressure ramp\n    Standby value: 3 kPa, in use: yes\n"},
+      {[](InletMethod& m) { m.ovenStep[1].start = 2; },
+       "  1    yes     0            100        2           Infinity\n"},
+      {[](InletMethod& m) { m.ovenStep[2].enabled = 1; },
+       "  Run time: 16 min, to the end of row 3\n"},
+      {[](InletMethod& m) { m.dumpValve = 1; }, "Zone 3: 0 °C\nDump valve: on\n"},
+      {[](InletMethod& m) { m.ulvo[1].mode = 2; },
+       "ULVO right channel: Pressure, pressure ramp in use\n"},
+      {[](InletMethod& m) { m.ulvo[1].mode = 2; },
+       "    5    no      22           30              2\n    Run time: 12 min\n"},
+  };
+  for (const Case& c : cases) {
+    InletMethod m = Defaults();
+    c.edit(m);
+    const std::string text = ShowText(m);
+    EXPECT_NE(text.find(c.text), std::string::npos) << c.text << "\n---\n" << text;
+  }
+}
+
+// Time 0 to 12 min across 650 pixels from x 90; 0 to 150 °C across 180 pixels up from y 220.
+TEST(MethodPlot, DefaultOvenProgrammeInOnePanel) {
+  const std::string svg = PlotSvg(Defaults(), "a<b");
+  EXPECT_NE(svg.find("d=\"M90.0 100.0 L198.3 100.0 L631.7 40.0 L740.0 40.0\""), std::string::npos);
+  EXPECT_NE(svg.find("height=\"270\""), std::string::npos);
+  EXPECT_NE(svg.find(">a&lt;b</text>"), std::string::npos);
 }
 
 // The default method with the left channel on its flow ramp and the right on its
