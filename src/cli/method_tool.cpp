@@ -153,7 +153,7 @@ bool ParseArgs(const Verb& verb, const std::vector<std::string>& args, Args& par
         return false;
       }
       parsed.minOvenTemp = SaturateToFloat(value);
-    } else if (arg.starts_with("--") && arg != "--") {
+    } else if (arg.starts_with("--")) {
       error = name + ": unknown option " + arg;
       return false;
     } else {

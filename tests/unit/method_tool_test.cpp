@@ -230,12 +230,22 @@ TEST(MethodShow, RowsRatesAndRampsInTheEditorsTerms) {
   }
 }
 
-// Time 0 to 12 min across 650 pixels from x 90; 0 to 150 °C across 180 pixels up from y 220.
-TEST(MethodPlot, DefaultOvenProgrammeInOnePanel) {
-  const std::string svg = PlotSvg(Defaults(), "a<b");
-  EXPECT_NE(svg.find("d=\"M90.0 100.0 L198.3 100.0 L631.7 40.0 L740.0 40.0\""), std::string::npos);
-  EXPECT_NE(svg.find("height=\"270\""), std::string::npos);
-  EXPECT_NE(svg.find(">a&lt;b</text>"), std::string::npos);
+// Time 0 to 12 min across 650 pixels from x 90; the levels, with 0, across 180 pixels up
+// from y 220.
+TEST(MethodPlot, OvenProgrammeInOnePanel) {
+  const std::pair<Edit, const char*> cases[] = {
+      {[](InletMethod&) {}, "d=\"M90.0 100.0 L198.3 100.0 L631.7 40.0 L740.0 40.0\""},
+      {[](InletMethod& m) { m.ovenStep[0].temp = -50; },
+       "d=\"M90.0 220.0 L198.3 220.0 L631.7 40.0 L740.0 40.0\""},
+  };
+  for (const auto& [edit, path] : cases) {
+    InletMethod m = Defaults();
+    edit(m);
+    const std::string svg = PlotSvg(m, "a<b");
+    EXPECT_NE(svg.find(path), std::string::npos) << svg;
+    EXPECT_NE(svg.find("height=\"270\""), std::string::npos);
+    EXPECT_NE(svg.find(">a&lt;b</text>"), std::string::npos);
+  }
 }
 
 // The default method with the left channel on its flow ramp and the right on its
