@@ -1,6 +1,8 @@
 // `show`: the stored method in the editor's terms.
 #include "cli/method_report.h"
 
+#include <algorithm>
+
 #include "cli/method_fields.h"
 #include "cli/ramp_view.h"
 
