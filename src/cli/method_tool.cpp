@@ -1,14 +1,13 @@
 // The verbs of tovrex-method, their help and their exit codes.
 #include "cli/method_tool.h"
 
-#include <exception>
-
 #include "cli/method_fields.h"
 #include "cli/method_file.h"
 #include "cli/method_json.h"
 #include "cli/method_plot.h"
 #include "cli/method_report.h"
 #include "method/number_text.h"
+#include "no_throw.h"
 
 namespace method_tool {
 
@@ -197,14 +196,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 }  // namespace
 
 int RunMethodTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  // The last barrier: a failure nobody foresaw (memory, say) ends in one line and 2.
-  try {
-    return Run(args, out, err);
-  } catch (const std::exception& e) {
-    return Fail(err, e.what());
-  } catch (...) {
-    return Fail(err, "unexpected failure");
-  }
+  // The one barrier the exports use too: a failure nobody foresaw (memory, say) ends in
+  // one line and exit status 2.
+  const int code = NoThrow(-1, [&] { return Run(args, out, err); });
+  return code >= 0 ? code : Fail(err, "stopped by an unexpected failure");
 }
 
 }  // namespace method_tool
