@@ -55,6 +55,8 @@ def main():
         run("show", f(bad), code=2, err_lines=1)
         run("import", f(bad), f("never.db"), code=2, err_lines=1, err=f(bad) + ": ")
     run("import", f("huge.json"), f("never.db"), code=2, err="too large")
+    run("import", a.fixture, f("no/such/folder.db"), code=2, err="cannot write")
+    run("show", a.scratch, code=2, err_lines=1)
 
     run("import", a.fixture, f("a.db"), code=0)
     run("import", a.fixture, f("a.rec"), "--record", code=0)

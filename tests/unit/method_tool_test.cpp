@@ -64,7 +64,7 @@ TEST(MethodJson, ExportImportRoundTripIsBitForBit) {
        [](InletMethod& m) {
          m.ulvo[0].mode = 7;
          m.ulvo[1].mode = INT32_MIN;
-         m.dumpValve = -5;
+         m.dumpValve = INT32_MAX;
        },
        "\"mode\": -2147483648"},
       {"single-precision sample",
@@ -107,6 +107,8 @@ TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
       {"\"dumpValve\": 0", "\"dumpValve\": -2147483649",
        "/dumpValve: -2147483649 is not a 32-bit whole number"},
       {"\"dumpValve\": 0", "\"dumpValve\": 1.5", "/dumpValve: 1.5 is not a 32-bit whole number"},
+      {"\"zone2Temp\": \"0\"", "\"zone2Temp\": null",
+       "/zones/zone2Temp: null is not a number text"},
       {"\"zone2Temp\": \"0\"", "\"zone2Temp\": \"NaN:0x7ff8000000000001z\"",
        "/zones/zone2Temp: \"NaN:0x7ff8000000000001z\" is not a number text"},
       {"\"dumpValve\": 0", "\"dumpValve\": 0, \"dumpvalve\": 0", "unknown field /dumpvalve"},
@@ -212,6 +214,8 @@ TEST(MethodShow, RowsRatesAndRampsInTheEditorsTerms) {
        "  4    no      18           250        10\n  Run time: 12 min, to the end of row 2\n"},
       {none, "  4      0            0\nULVO left channel: Manual, no ramp in use\n  Flow ramp\n"},
       {none, "  Pressure ramp\n    Standby value: 3 kPa, in use: yes\n"},
+      {none,
+       "  Secondary cool: 0 min\n  Event  Start (min)  Finish (min)\n  1      0            0\n"},
       {[](InletMethod& m) { m.ovenStep[1].start = 2; },
        "  1    yes     0            100        2           Infinity\n"},
       {[](InletMethod& m) { m.ovenStep[2].enabled = 1; },
