@@ -1,18 +1,14 @@
 // The record-database and audit stand-ins as a host loads them: by their plain export
 // names, on real files in the host's home.
 #include <process.h>
-#include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include "audit/core/audit_chain.h"
-#include "harness/host_home.h"
+#include "harness/harness.h"
 #include "recdb/recdb_codes.h"
 #include "sha256.h"
 
