@@ -43,6 +43,7 @@ TEST(ParseHostOptions, RefusesWhatItDoesNotKnowAndSaysWhat) {
       {{"--bogus", "--screenshot", "x.png"}, "--bogus", true},
       {{"--screenshot", "x.png", "--dialog", "20x"}, "--dialog", true},
       {{"--screenshot", "x.png", "--ulvo-modes", "1,3"}, "--ulvo-modes", true},
+      {{"--screenshot", "x.png", "--ulvo-modes", "3,0"}, "--ulvo-modes", true},
       {{"--screenshot", "x.png", "--ulvo-modes", "12"}, "--ulvo-modes", true},
       {{"--dialog", "205"}, "--screenshot", false},
   };

@@ -111,6 +111,7 @@ TEST_F(MenuStatesTest, ModesAreShownChosenAndStoredOnlyByOk) {
     inletMethod.ulvo[1].mode = c.right;
     const UlvoRamp flow = inletMethod.ulvo[0].ramp[0];
     ShowUlvoModes(dialog);
+    ASSERT_EQ(dialog.listItems.size(), 2u);
     EXPECT_EQ(dialog.listItems[IDC_ULVO_LEFT_MODE], texts);
     EXPECT_EQ(dialog.listItems[IDC_ULVO_RIGHT_MODE], texts);
     EXPECT_EQ(dialog.SelectedListItem(IDC_ULVO_LEFT_MODE), c.shownLeft);

@@ -76,6 +76,7 @@ TEST(Saturate, ClampsToTheTargetRangeAndMapsNanToZero) {
   EXPECT_EQ(SaturateToInt32(std::nan("")), 0);
   EXPECT_EQ(SaturateToInt32(-2.9), -2);  // toward zero
   EXPECT_EQ(SaturateToInt32(2147483646.5), 2147483646);
+  EXPECT_EQ(SaturateToInt32(2147483647.5), std::numeric_limits<int32_t>::max());
 }
 
 }  // namespace

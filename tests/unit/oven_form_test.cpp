@@ -52,6 +52,7 @@ TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisable
     EXPECT_FALSE(editor.enabled[id]);
   }
   EXPECT_EQ(editorValues.ovenStepsInUse, 2);
+  EXPECT_EQ(editor.enabled.size(), 13u) << "the phase times, the rows and their rates only";
 }
 
 TEST_F(OvenFormTest, RatesAreMagnitudesAndAZeroIntervalIsInfinity) {
@@ -204,7 +205,9 @@ TEST_F(UlvoFormTest, TheDefaultFlowRampShowsItsRatesEvenForRowsNotInUse) {
 }
 
 TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecessor) {
-  Open(1, kUlvoPressure);
+  inletMethod.ulvo[0].ramp[1].standbyValue = 3.1;  // bytes a step beyond the edited ramp's
+  const InletMethod before = inletMethod;
+  Open(0, kUlvoFlow);
   Click(IDC_ULVO_ROW4_CHECK);  // behind an unused step 3: unchecked again
   EXPECT_FALSE(editor.checked[IDC_ULVO_ROW4_CHECK]);
   EXPECT_EQ(EditedUlvoRamp().step[3].enabled, 0);
@@ -214,6 +217,7 @@ TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecesso
   EditedUlvoRamp().step[2].start = 12.0;
   Click(IDC_ULVO_ROW3_CHECK);
   EXPECT_EQ(EditedUlvoRamp().step[2].start, 14.0);
+  EXPECT_EQ(EditedUlvoRamp().step[2].enabled, 1);
   EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW3_VALUE]);
   EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW2_RATE]);
   Click(IDC_ULVO_ROW4_CHECK);
@@ -234,7 +238,9 @@ TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecesso
   EXPECT_EQ(ramp.step[0].enabled, 1);
   EXPECT_EQ(ramp.standbyEnabled, 1);
   EXPECT_EQ(ramp.sampleEnabled, 1);
-  EXPECT_EQ(inletMethod.ulvo[0].ramp[1].step[1].enabled, 1) << "only the edited ramp changes";
+  EXPECT_EQ(std::memcmp(&inletMethod.ulvo[0].ramp[1], &before.ulvo[0].ramp[1], sizeof(UlvoRamp)), 0)
+      << "only the edited ramp changes";
+  EXPECT_EQ(std::memcmp(&inletMethod.ulvo[1], &before.ulvo[1], sizeof(UlvoChannel)), 0);
 
   for (auto& step : EditedUlvoRamp().step) step.enabled = 0;
   ShowUlvoChannel(editor, host);  // a stored ramp with no step enabled

@@ -233,7 +233,7 @@ TEST_F(OvenValidationTest, SuccessRefitsTheAxes) {
   editorValues.ovenAxesChanged = 0;
   ASSERT_TRUE(ValidateOvenForm(editor, host));
   EXPECT_EQ(inletMethod.tempAxisMax, 200.0);
-  EXPECT_EQ(inletMethod.timeAxisMax, 14.0);  // row 2 starts at 10
+  EXPECT_EQ(inletMethod.timeAxisMax, 16.0);  // row 2 starts at 2 + 100/10 and holds 4
   EXPECT_EQ(editorValues.ovenAxesChanged, 1);
 }
 

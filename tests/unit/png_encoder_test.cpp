@@ -13,11 +13,17 @@
 #include <gtest/gtest.h>
 
 #include "gchost/core/binary_file.h"
+#include "gchost/core/dib_pixels.h"
 #include "gchost/core/png_encoder.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+
+TEST(RgbFromBgrx, ReordersEachPixelAndDropsItsFourthByte) {
+  EXPECT_EQ(gchost::RgbFromBgrx(Bytes{1, 2, 3, 4, 5, 6, 7, 8}), (Bytes{3, 2, 1, 7, 6, 5}));
+  EXPECT_TRUE(gchost::RgbFromBgrx(Bytes{1, 2, 3}).empty());
+}
 
 TEST(EncodePngRgb, RefusesSizesThatDoNotMatchItsPixels) {
   struct Case {
