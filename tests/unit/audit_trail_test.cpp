@@ -40,17 +40,6 @@ std::string Join(const std::vector<std::string>& lines) {
   return std::accumulate(lines.begin(), lines.end(), std::string());
 }
 
-TEST(AuditEntry, IsOneLineWithTheTextEscaped) {
-  const std::string line = EntryAfter("", "written.\r\nFilename : C:\\M1.DB\t\x01");
-  EXPECT_EQ(line.find('\n'), line.size() - 1);
-  const std::string want =
-      "A1\t1\t2024-05-01T12:34:56.007Z\talice\tLAB-PC\t1\t3\t0\t0\t"
-      "written.\\r\\nFilename : C:\\\\M1.DB\\t\\x01\t" +
-      std::string(64, '0') + "\t";
-  EXPECT_EQ(line.substr(0, want.size()), want);
-  EXPECT_EQ(line.size(), want.size() + 64 + 1) << "the hash and the line feed follow";
-}
-
 TEST(AuditEntry, TheNextEntryChainsToTheLastWholeOne) {
   // A crash cut the third entry short; the next one chains to the second, on a line of
   // its own, and the check names the cut one.

@@ -68,15 +68,11 @@ TEST_F(MenuStatesTest, MinimumOvenTemperatureIsReadAtSinglePrecision) {
     float expected;
   };
   const Case cases[] = {
-      {nullptr, 0.0f},
-      {"12.3", 12.3f},
-      {"warm", 0.0f},
-      {"-40", -40.0f},
-      {"450", 450.0f},
-      {"-273", -273.0f},
+      {nullptr, 0.0f},      {"12.3", 12.3f},
+      {"warm", 0.0f},       {"-40", -40.0f},
+      {"450", 450.0f},      {"-273", -273.0f},
       {"450.25junk", 0.0f},  // above every temperature the oven takes: ignored
-      {"-273.5", 0.0f},
-      {"99999999999999999999", 0.0f},
+      {"-273.5", 0.0f},     {"99999999999999999999", 0.0f},
       {"1e39", 0.0f},  // beyond single precision: saturated, then ignored
   };
   for (const Case& c : cases) {
