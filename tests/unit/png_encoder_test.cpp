@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -26,22 +27,12 @@ TEST(RgbFromBgrx, ReordersEachPixelAndDropsItsFourthByte) {
 }
 
 TEST(EncodePngRgb, RefusesSizesThatDoNotMatchItsPixels) {
-  struct Case {
-    const char* name;
-    uint32_t width;
-    uint32_t height;
-    size_t bytes;
-  };
-  const Case cases[] = {
-      {"no width", 0, 4, 0},
-      {"no height", 4, 0, 0},
-      {"one byte short", 2, 2, 11},
-      {"one byte over", 2, 2, 13},
-      {"wider than PNG allows", 0x80000000u, 1, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_TRUE(gchost::EncodePngRgb(c.width, c.height, Bytes(c.bytes)).empty());
+  // No width, no height, a byte short, a byte over, wider than PNG allows.
+  const std::tuple<uint32_t, uint32_t, size_t> cases[] = {
+      {0, 4, 0}, {4, 0, 0}, {2, 2, 11}, {2, 2, 13}, {0x80000000u, 1, 0}};
+  for (const auto& [width, height, bytes] : cases) {
+    EXPECT_TRUE(gchost::EncodePngRgb(width, height, Bytes(bytes)).empty())
+        << width << "x" << height;
   }
 }
 
