@@ -82,10 +82,13 @@ TEST_F(MenuStatesTest, ModesAreShownChosenAndStoredOnlyByOk) {
   // the command, the modes stored.
   using Pair = std::array<int32_t, 2>;
   const std::tuple<Pair, Pair, Pair, int, Pair> cases[] = {
-      {{0, 0}, {0, 0}, {0, 0}, CMD_ENTER, {0, 0}},   {{0, 0}, {0, 0}, {1, 2}, CMD_ENTER, {1, 2}},
-      {{1, 2}, {1, 2}, {2, 1}, CMD_ENTER, {2, 1}},   {{1, 2}, {1, 2}, {0, 0}, CMD_ESCAPE, {1, 2}},
+      {{0, 0}, {0, 0}, {0, 0}, CMD_ENTER, {0, 0}},
+      {{0, 0}, {0, 0}, {1, 2}, CMD_ENTER, {1, 2}},
+      {{1, 2}, {1, 2}, {2, 1}, CMD_ENTER, {2, 1}},
+      {{1, 2}, {1, 2}, {0, 0}, CMD_ESCAPE, {1, 2}},
       {{3, -1}, {0, 0}, {0, 1}, CMD_ENTER, {0, 1}},  // read as the record reads them: Manual
       {{2, 1}, {2, 1}, {-1, -1}, CMD_ENTER, {2, 1}},
+      {{2, 1}, {2, 1}, {3, 3}, CMD_ENTER, {2, 1}},  // past the last entry: nothing stored
   };
   for (const auto& [before, shown, chosen, command, stored] : cases) {
     SCOPED_TRACE(testing::Message() << before[0] << before[1] << chosen[0] << chosen[1]);

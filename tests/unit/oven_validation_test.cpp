@@ -78,6 +78,7 @@ TEST_F(OvenValidationTest, EveryFieldHasItsInclusiveRangeAndMessage) {
       {IDC_ROW2_TEMP, "29", &temp, 2},
       {IDC_ROW2_TEMP, "100.7", nullptr, 2},
       {IDC_ROW2_TEMP, "abc", &temp, 2},
+      {IDC_ROW1_TIME, "0", nullptr, 2},
       {IDC_ROW1_TIME, "800", nullptr, 2},
       {IDC_ROW1_TIME, "800.01", &time, 2},
       {IDC_ROW1_TIME, "-0.5", &time, 2},
