@@ -147,6 +147,8 @@ TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
       {"step 0 before the run's start", Unchanged, 0, 1, -0.1, 120, 0, 0, 120, 120},
       {"step 0 stored before the run, held there", Step0BeforeTheRun, 0, 1, -0.5, 120, -1, 0, 120,
        120},
+      {"step 0 stored before the run, held at its start", Step0BeforeTheRun, 0, 1, 0.0, 120, -1, 1,
+       120, 120},
       {"step 0 just after the run's start", Unchanged, 0, 1, 0.5, 120, 0, 0.5, 120, 120},
       {"step 0 beyond the next start", Unchanged, 0, 1, 11.0, 120, 0, 10, 120, 120},
       {"hold end before its own start", Unchanged, 1, 1, 9.0, 120, 10, 0, 120, 120},
