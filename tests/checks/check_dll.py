@@ -329,38 +329,30 @@ def main():
     sys.stdout.reconfigure(errors="backslashreplace")  # CTest may run us in a C locale
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     sub = parser.add_subparsers(dest="check", required=True)
-    p = sub.add_parser("exports")
-    p.add_argument("--arch", required=True, choices=["i686", "x86_64"])
-    p.set_defaults(func=check_exports)
-    p = sub.add_parser("imports")
-    p.add_argument("--from", dest="source", required=True)
-    p.add_argument("--require", action="append", default=[])
-    p.set_defaults(func=check_imports)
-    p = sub.add_parser("version")
-    for option in ["--product", "--version", "--description"]:
-        p.add_argument(option, required=True)
-    p.set_defaults(func=check_version)
-    p = sub.add_parser("console")
-    p.add_argument("--emulator", required=True)
-    p.set_defaults(func=check_console)
-    for name, func, choices in [("dialog", check_dialog, sorted(expected.DIALOGS)),
-                                ("bitmap", check_bitmap, sorted(expected.BITMAPS)),
-                                ("menu", check_menu, None), ("icon", check_icon, None)]:
+    checks = {"exports": (check_exports, ["--arch"]), "imports": (check_imports, ["--from"]),
+              "version": (check_version, ["--product", "--version", "--description"]),
+              "console": (check_console, ["--emulator"]), "dialog": (check_dialog, ["name"]),
+              "bitmap": (check_bitmap, ["name"]), "menu": (check_menu, []),
+              "icon": (check_icon, [])}
+    for name, (func, options) in checks.items():
         p = sub.add_parser(name)
-        if choices:
-            p.add_argument("name", choices=choices)
-        p.set_defaults(func=func)
-    for p in sub.choices.values():
+        for option in options:
+            if option == "name":
+                p.add_argument("name")
+            else:
+                p.add_argument(option, dest=option[2:].replace("from", "source"), required=True)
+        if name == "imports":
+            p.add_argument("--require", action="append", default=[])
         p.add_argument("dll")
+        p.set_defaults(func=func)
     args = parser.parse_args()
-
     if not os.path.isfile(args.dll):
         print(f"FAIL: {args.dll} does not exist (build it first)")
         return 1
     try:
         faults, summary = args.func(args)
-    except (CheckFailed, struct.error) as e:
-        faults, summary = [f"{args.dll} cannot be read: {e}"], ""
+    except (CheckFailed, struct.error, KeyError) as e:
+        faults, summary = [f"{args.dll} cannot be checked: {e}"], ""
     for fault in faults:
         print(f"FAIL: {fault}")
     if faults:

@@ -78,101 +78,78 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
   const std::string place = "AxsPositionAxis 7 0 0 0 0 255 170 40 20 10 30 0 1 13";
   const std::string time = "AxsSetAxisRange 7 0 12 0 0", plot = "Fill 40 18 250 143";
   const std::string ovenRange = "AxsSetAxisRange 7 25.5 337.5 25.5 1";
-  const std::string ovenAxes =
-      "AxsDisplayDefaultAxes 105 7 [Mins] 0 [    \xB0"
-      "C] 0";
+  const std::string degrees =
+      "[    \xB0"
+      "C]";  // 0xB0: the degree sign in code page 1252
+  const std::string ovenAxes = "AxsDisplayDefaultAxes 105 7 [Mins] 0 " + degrees + " 0";
   const std::string kpa = "AxsGetBorder 105 [Mins] [   kPa] 0";
   struct Case {
     const char* name;
     Graph graph;
-    int32_t dragging, axesChanged, positionResult;
-    bool bitmapsMissing;
+    std::array<int32_t, 4> flags;  // dragging, axes changed, axes placed, bitmaps missing
     std::vector<std::string> inOrder, absent;
   } cases[] = {
       {"a paint",
        kOven,
-       0,
-       1,
-       1,
-       false,
+       {0, 1, 1, 0},
        {"AnchoredCanvas 151", legend, "ReleaseCanvas 151", "EndPaint", "BeginPaint", "Canvas 105",
-        erase, "AxsCreate 1 1 1 1",
-        "AxsGetBorder 105 [Mins] [    \xB0"
-        "C] 0",
-        place, time, ovenRange, ovenAxes, "AxsDelete 7", plot, "ReleaseCanvas 105", "EndPaint"},
+        erase, "AxsCreate 1 1 1 1", "AxsGetBorder 105 [Mins] " + degrees + " 0", place, time,
+        ovenRange, ovenAxes, "AxsDelete 7", plot, "ReleaseCanvas 105", "EndPaint"},
        {}},
       {"a drag's paint",
        kOven,
-       1,
-       1,
-       1,
-       false,
+       {1, 1, 1, 0},
        {"Canvas 105", place, ovenRange, plot},
        {"AnchoredCanvas 151", erase, "AxsDisplayDefaultAxes"}},
-      {"unchanged axes", kOven, 0, 0, 1, false, {legend, "Canvas 105", ovenAxes, plot}, {erase}},
+      {"unchanged axes", kOven, {0, 0, 1, 0}, {legend, "Canvas 105", ovenAxes, plot}, {erase}},
       {"unplaced axes",
        kOven,
-       0,
-       0,
-       0,
-       false,
+       {0, 0, 0, 0},
        {place, "AxsDelete 7", plot},
        {"AxsSetAxisRange", "AxsDisplayDefaultAxes"}},
       {"a missing legend beeps",
        kOven,
-       0,
-       0,
-       1,
-       true,
+       {0, 0, 1, 1},
        {"AnchoredCanvas 151", "Beep", "EndPaint", "Canvas 105"},
        {}},
       {"flow",
        kFlow,
-       0,
-       1,
-       1,
-       false,
+       {0, 1, 1, 0},
        {erase, "AxsGetBorder 105 [Mins] [ml//Min] 0", place, time, "AxsSetAxisRange 7 0 99.9 0 1",
         "AxsDisplayDefaultAxes 105 7 [Mins] 0 [ml/Min] 0", plot},
        {"AnchoredCanvas 151"}},
       {"pressure",
        kPressure,
-       0,
-       1,
-       1,
-       false,
+       {0, 1, 1, 0},
        {erase, kpa, "AxsSetAxisRange 7 0 250 0 1",
         "AxsDisplayDefaultAxes 105 7 [Mins] 0 [   kPa] 0", plot},
        {}},
       {"a pressure drag",
        kPressure,
-       1,
-       1,
-       1,
-       false,
+       {1, 1, 1, 0},
        {kpa, "AxsSetAxisRange 7 0 250 0 1", plot},
-       {erase, "AxsDisplayDefaultAxes"}},
-  };
+       {erase, "AxsDisplayDefaultAxes"}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SetUp();
     window.log.clear();
     editorValues.minOvenTemp = 25.5f;
     inletMethod.tempAxisMax = 337.5;
-    axes.positionResult = c.positionResult;
-    window.bitmapsMissing = c.bitmapsMissing;
+    const auto [dragging, changed, placed, missing] = c.flags;
+    axes.positionResult = placed;
+    window.bitmapsMissing = missing;
     int32_t& axesChanged =
         c.graph == kOven ? editorValues.ovenAxesChanged : ulvoValues.ulvoAxesChanged;
     int32_t& editChanged =
         c.graph == kOven ? editorValues.ovenEditChanged : ulvoValues.ulvoEditChanged;
-    axesChanged = c.axesChanged;
+    axesChanged = changed;
     editChanged = 1;
     if (c.graph == kOven) {
-      ovenGraph.ovenDragging = c.dragging;
+      ovenGraph.ovenDragging = dragging;
       Paint();
     } else {
       ulvoValues.ulvoRamp = c.graph == kFlow ? 0 : 1;
-      ulvoGraph.ulvoDragging = c.dragging;
+      ulvoGraph.ulvoDragging = dragging;
       editorValues.ulvoStepsInUse = 2;
       ASSERT_EQ(PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME), 1);
     }
@@ -186,7 +163,7 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
         return made.rfind(call, 0) == 0;
       })) << call;
     }
-    EXPECT_EQ(axesChanged, c.dragging && c.axesChanged) << "the erase waits for the drag's end";
+    EXPECT_EQ(axesChanged, dragging && changed) << "the erase waits for the drag's end";
     EXPECT_EQ(editChanged, 0);
     const PixelRect& plotRect = c.graph == kOven ? ovenGraph.ovenPlotRect : ulvoGraph.ulvoPlotRect;
     EXPECT_EQ(Corners(plotRect), (std::vector<int32_t>{40, 18, 250, 143}));
