@@ -10,11 +10,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "harness/host_home.h"
-#include "harness/method_database.h"
-#include "harness/owner_window.h"
+#include "harness/harness.h"
 #include "harness/pixels.h"
-#include "harness/plugin.h"
 #include "resource_ids.h"
 
 namespace {
@@ -46,7 +43,7 @@ void Print(const char* what, size_t count, const Summary& s) {
 }
 
 HWND OpenEditor(HWND owner) {
-  e2e::LoadPlugin().acqGCInlet(owner);
+  e2e::AcqGCInlet()(owner);
   e2e::PumpMessages();
   return e2e::EditorWindow();
 }
@@ -91,7 +88,7 @@ int main(int argc, char** argv) {
   const int openings = 30;
 
   e2e::HostHome home;
-  if (!e2e::InstallDefaultMethodDatabase(home) || !e2e::LoadPlugin().acqGCInlet) {
+  if (!e2e::WriteMethodDatabase(home, e2e::DefaultMethodRecord()) || !e2e::AcqGCInlet()) {
     std::fprintf(stderr, "cannot set up the host home or load tovrex.dll\n");
     return 1;
   }

@@ -1,14 +1,13 @@
 #!/usr/bin/env python3
-"""Checks of the built binaries: the plug-in's export table, its imports from the host's
-libraries and its resources, read back with the MinGW binutils; the version block of
-every file that ships, read with pefile; and gchost.exe's --version and --help, which
-must print to a pipe and end. The host finds the plug-in's entry points by name and
-ordinal and its templates, menu, icon and bitmaps by name, so a wrong name here breaks
-the plug-in in the field although every unit test passes.
+"""Checks of the built binaries, read with pefile: the plug-in's export table, its imports
+from the host's libraries, its resources, the version block of every file that ships, and
+gchost.exe's --version and --help, which must print to a pipe and end. The host finds the
+plug-in's entry points by name and ordinal and its templates, menu, icon and bitmaps by
+name, so a wrong name here breaks the plug-in in the field although every unit test passes.
 
-    check_dll.py exports --objdump OBJDUMP --arch i686|x86_64 DLL
-    check_dll.py imports --objdump OBJDUMP DLL --from hostutil.dll --require NAME ...
-    check_dll.py dialog|menu|icon|bitmap --windres WINDRES DLL [NAME]
+    check_dll.py exports --arch i686|x86_64 DLL
+    check_dll.py imports DLL --from hostutil.dll --require NAME ...
+    check_dll.py dialog NAME DLL | menu DLL | icon DLL | bitmap NAME DLL
     check_dll.py version --product NAME --version X.Y.Z --description TEXT FILE
     check_dll.py console --emulator WINE gchost.exe
 
@@ -17,13 +16,13 @@ Exit status 0 when the check holds; otherwise 1, with one line per fault.
 
 import argparse
 import os
-import re
+import struct
 import subprocess
 import sys
-import tempfile
+
+import pefile
 
 import expected_resources as expected
-import res_format as rf
 
 EXPORTS = [  # ordinal, undecorated name, bytes of arguments
     (1, "AcqULVOConfigWndProc", 16),
@@ -32,299 +31,255 @@ EXPORTS = [  # ordinal, undecorated name, bytes of arguments
     (4, "AcqGCInletEditorWndProc", 16),
     (5, "AcqGCInletEventWndProc", 16),
 ]
-
-# The stand-ins of the host's libraries; everything the plug-in takes from them must be
-# imported by plain name, as the real host's libraries export it.
+# Everything the plug-in takes from the host's libraries must be imported by plain name,
+# as the real host's libraries export it.
 HOST_DLLS = ["hostutil.dll", "recdb.dll", "audit.dll", "chartaxis.dll"]
+RT_BITMAP, RT_ICON, RT_MENU, RT_DIALOG, RT_GROUP_ICON = 2, 3, 4, 5, 14
 
 
 class CheckFailed(Exception):
     pass
 
 
-def run(cmd):
+def load(path):
     try:
-        done = subprocess.run(cmd, capture_output=True, text=True, errors="replace")
-    except OSError as e:
-        raise CheckFailed(f"cannot run {cmd[0]}: {e}")
-    if done.returncode != 0:
-        raise CheckFailed(f"{' '.join(cmd)} failed ({done.returncode}): {done.stderr.strip()}")
-    return done.stdout
-
-
-# ---- Exports and imports ---------------------------------------------------------------
-
-
-def parse_exports(objdump_text):
-    """(ordinal base, number of address-table entries, {name: ordinal}) from objdump -p."""
-    base = re.search(r"Ordinal Base\s+(\d+)", objdump_text)
-    if not base:
-        raise CheckFailed("objdump shows no export table")
-    base = int(base.group(1))
-    section = objdump_text.split("Export Address Table -- Ordinal Base", 1)[1]
-    address_entries = len(re.findall(r"^\s*\[\s*\d+\]\s+\+base\[", section.split(
-        "[Ordinal/Name Pointer] Table", 1)[0], re.M))
-    names = {}
-    table = section.split("[Ordinal/Name Pointer] Table", 1)
-    if len(table) == 2:
-        for line in table[1].splitlines()[1:]:
-            if not line.strip():
-                break
-            # Older objdumps print the index into the address table, newer ones add the
-            # biased ordinal as "+base[n]"; read either.
-            m = re.match(r"\s*\[\s*(\d+)\]\s+(?:\+base\[\s*(\d+)\]\s+)?(\S+)", line)
-            if m:
-                ordinal = int(m.group(2)) if m.group(2) else int(m.group(1)) + base
-                names[m.group(3)] = ordinal
-    return base, address_entries, names
+        return pefile.PE(path)
+    except pefile.PEFormatError as e:
+        raise CheckFailed(f"{path} is not a PE file: {e}")
 
 
 def check_exports(args):
-    text = run([args.objdump, "-p", args.dll])
-    _, entries, names = parse_exports(text)
+    pe = load(args.dll)
+    table = getattr(pe, "DIRECTORY_ENTRY_EXPORT", None)
+    if table is None:
+        return ["no export table"], ""
+    names = {s.name.decode(): s.ordinal for s in table.symbols if s.name}
     decorated = args.arch == "i686"
     want = {(f"_{n}@{b}" if decorated else n): o for o, n, b in EXPORTS}
-    faults = []
-    for name, ordinal in sorted(want.items(), key=lambda kv: kv[1]):
-        if name not in names:
-            faults.append(f"export {name} (ordinal {ordinal}) is missing")
-        elif names[name] != ordinal:
-            faults.append(f"export {name} has ordinal {names[name]}, expected {ordinal}")
-    for name in sorted(set(names) - set(want)):
-        faults.append(f"unexpected export {name} (ordinal {names[name]})")
-    if entries != len(want):
-        faults.append(f"export address table has {entries} entries, expected {len(want)} "
-                      "(an entry without a name is exported by ordinal only)")
+    faults = [f"export {name} has ordinal {names.get(name)}, expected {ordinal}"
+              for name, ordinal in want.items() if names.get(name) != ordinal]
+    faults += [f"unexpected export {name}" for name in sorted(set(names) - set(want))]
+    if table.struct.NumberOfFunctions != len(want):
+        faults.append(f"export address table has {table.struct.NumberOfFunctions} entries, "
+                      f"expected {len(want)} (an entry without a name is exported by ordinal)")
     return faults, f"{len(want)} exports with their ordinals"
 
 
-def parse_imports(objdump_text):
-    """{dll name (lower case): [member name, or None for an import by ordinal]}."""
-    imports, current, in_members = {}, None, False
-    for line in objdump_text.splitlines():
-        m = re.match(r"\s*DLL Name:\s*(\S+)", line)
-        if m:
-            current, in_members = imports.setdefault(m.group(1).lower(), []), False
-        elif current is not None and line.lstrip().startswith("vma:"):
-            in_members = True
-        elif in_members and not line.strip():
-            current, in_members = None, False  # a blank line ends the member list
-        elif in_members:
-            # "vma  hint  name"; an import by ordinal has no name.
-            m = re.match(r"\s*[0-9a-fA-F]+\s+\d+\s+([^\s<]\S*)", line)
-            current.append(m.group(1) if m else None)
-    return imports
-
-
 def check_imports(args):
-    imports = parse_imports(run([args.objdump, "-p", args.dll]))
-    faults = []
+    imports = {d.dll.decode().lower(): [i.name and i.name.decode() for i in d.imports]
+               for d in getattr(load(args.dll), "DIRECTORY_ENTRY_IMPORT", [])}
     source = args.source.lower()
     if source not in imports:
-        return [f"nothing is imported from {args.source} (imports: "
-                f"{', '.join(sorted(imports)) or 'none'})"], ""
-    for name in args.require:
-        if name not in imports[source]:
-            faults.append(f"{name} is not imported from {args.source}; it imports "
-                          f"{', '.join(n or '<ordinal>' for n in imports[source])}")
+        return [f"nothing is imported from {args.source}"], ""
+    faults = [f"{name} is not imported from {args.source}"
+              for name in args.require if name not in imports[source]]
     for dll in HOST_DLLS:
         for name in imports.get(dll, []):
-            if name is None:
-                faults.append(f"an import from {dll} is by ordinal, not by name")
-            elif "@" in name or name.startswith("_"):
-                faults.append(f"{dll} import {name} is decorated; the host exports plain "
-                              f"names (expected {name.lstrip('_').split('@')[0]})")
+            if name is None or "@" in name or name.startswith("_"):
+                faults.append(f"{dll} import {name or '(by ordinal)'} is not a plain name")
     return faults, f"{len(imports[source])} plain-name imports from {args.source}"
 
 
-# ---- Resources -------------------------------------------------------------------------
+def resource(args, rtype, name):
+    """The data of the resource of this type and name (names compare as Windows compares
+    them: case-insensitively), or None."""
+    pe = load(args.dll)
+    for kind in getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None).entries:
+        if kind.id != rtype:
+            continue
+        for entry in kind.directory.entries:
+            got = str(entry.name).upper() if entry.name else entry.id
+            if got == (name.upper() if isinstance(name, str) else name):
+                data = entry.directory.entries[0].data.struct
+                return pe.get_data(data.OffsetToData, data.Size)
+    return None
 
 
-def load_resources(args):
-    with tempfile.TemporaryDirectory() as tmp:
-        res = os.path.join(tmp, "dll.res")
-        run([args.windres, "-J", "coff", "-i", args.dll, "-O", "res", "-o", res])
-        with open(res, "rb") as f:
-            data = f.read()
-    try:
-        return rf.read_res(data)
-    except rf.FormatError as e:
-        raise CheckFailed(f"resource section cannot be read: {e}")
+class Reader:
+    """A cursor over a little-endian resource."""
+
+    def __init__(self, data):
+        self.data, self.pos = data, 0
+
+    def take(self, fmt):
+        values = struct.unpack_from("<" + fmt, self.data, self.pos)
+        self.pos += struct.calcsize(fmt)
+        return values if len(values) > 1 else values[0]
+
+    def text(self):
+        end = self.pos
+        while self.data[end:end + 2] != b"\0\0":
+            if end >= len(self.data):
+                raise CheckFailed("a text runs past the end of its resource")
+            end += 2
+        value, self.pos = self.data[self.pos:end].decode("utf-16-le"), end + 2
+        return value
+
+    def name_or_ordinal(self):
+        first = self.take("H")
+        if first == 0xFFFF:
+            return self.take("H")
+        self.pos -= 2
+        return self.text()
 
 
-BS_KINDS = {0: "pushbutton", 1: "defpushbutton", 3: "autocheckbox", 7: "groupbox",
-            0xB: "ownerdraw"}
-SS_KINDS = {0: "ltext", 1: "ctext", 2: "rtext", 9: "whiteframe", 0xE: "bitmap"}
-CBS_KINDS = {1: "simple combobox", 2: "dropdown", 3: "dropdownlist"}
-
-WS_CHILD, WS_VISIBLE, WS_TABSTOP, WS_BORDER = 0x40000000, 0x10000000, 0x10000, 0x800000
-ES_CENTER_OR_RIGHT, SS_SUNKEN, CBS_SORT = 0x3, 0x1000, 0x100
+CLASS_ORDINALS = {0x80: "button", 0x81: "edit", 0x82: "static", 0x85: "combobox"}
+KINDS = {("button", 0): "pushbutton", ("button", 1): "defpushbutton",
+         ("button", 3): "autocheckbox", ("button", 7): "groupbox", ("button", 11): "ownerdraw",
+         ("static", 0): "ltext", ("static", 9): "whiteframe", ("static", 14): "bitmap",
+         ("combobox", 3): "dropdownlist", ("edit", 0): "edit"}
+WS_CHILD_VISIBLE, WS_TABSTOP, WS_BORDER, SS_SUNKEN, CBS_SORT = 0x50000000, 0x10000, 0x800000, \
+    0x1000, 0x100
 TAB_STOPS = {"autocheckbox", "edit", "pushbutton", "defpushbutton", "dropdownlist"}
 
 
-def control_kind(ctl):
-    if ctl.kind == "button":
-        return BS_KINDS.get(ctl.style & 0xF, f"button type {ctl.style & 0xF:#x}")
-    if ctl.kind == "static":
-        return SS_KINDS.get(ctl.style & 0x1F, f"static type {ctl.style & 0x1F:#x}")
-    if ctl.kind == "combobox":
-        return CBS_KINDS.get(ctl.style & 0x3, "combobox")
-    return ctl.kind
+def read_dialog(data):
+    """A plain DLGTEMPLATE (with DS_SETFONT): its header and (id, kind, text, style,
+    rect) of every control in template order, which is the tab order."""
+    r = Reader(data)
+    style, _, count = r.take("IIH")
+    d = {"style": style, "rect": r.take("hhhh"), "menu": r.name_or_ordinal(),
+         "class": r.name_or_ordinal(), "caption": r.text()}
+    d["font"] = (r.take("H"), r.text())
+    d["controls"] = []
+    for _ in range(count):
+        r.pos = (r.pos + 3) // 4 * 4
+        style, _ = r.take("II")
+        rect, ctl_id = r.take("hhhh"), r.take("h")
+        cls = r.name_or_ordinal()
+        cls = CLASS_ORDINALS.get(cls, cls) if isinstance(cls, int) else cls.lower()
+        text = r.name_or_ordinal()
+        extra = r.take("H")  # creation data
+        r.pos += extra
+        mask = 0xF if cls == "button" else 0x1F if cls == "static" else 3 if cls == "combobox" else 0
+        kind = KINDS.get((cls, style & mask), f"{cls} type {style & mask:#x}")
+        d["controls"].append((ctl_id, kind, text, style, rect))
+    return d
 
 
-def control_style_faults(ctl, kind):
-    where = f"control {ctl.id} ({kind})"
+def style_faults(ctl_id, kind, style):
     faults = []
-    if ctl.style & (WS_CHILD | WS_VISIBLE) != WS_CHILD | WS_VISIBLE:
-        faults.append(f"{where} is not a visible child window")
-    if kind in TAB_STOPS and not ctl.style & WS_TABSTOP:
-        faults.append(f"{where} lacks WS_TABSTOP")
-    if kind == "edit":
-        if not ctl.style & WS_BORDER:
-            faults.append(f"{where} lacks WS_BORDER")
-        if ctl.style & ES_CENTER_OR_RIGHT:
-            faults.append(f"{where} is not left-aligned")
-    if kind == "whiteframe" and not ctl.style & SS_SUNKEN:
-        faults.append(f"{where} lacks SS_SUNKEN")
-    if kind == "dropdownlist" and ctl.style & CBS_SORT:
-        faults.append(f"{where} sorts its entries (CBS_SORT)")
-    return faults
+    if style & WS_CHILD_VISIBLE != WS_CHILD_VISIBLE:
+        faults.append("is not a visible child window")
+    if kind in TAB_STOPS and not style & WS_TABSTOP:
+        faults.append("lacks WS_TABSTOP")
+    if kind == "edit" and (not style & WS_BORDER or style & 3):
+        faults.append("is not a left-aligned edit with a border")
+    if kind == "whiteframe" and not style & SS_SUNKEN:
+        faults.append("lacks SS_SUNKEN")
+    if kind == "dropdownlist" and style & CBS_SORT:
+        faults.append("sorts its entries (CBS_SORT)")
+    return [f"control {ctl_id} ({kind}) {f}" for f in faults]
 
 
 def check_dialog(args):
     want = expected.DIALOGS[args.name]
-    res = rf.find(load_resources(args), rf.RT_DIALOG, args.name)
-    if res is None:
+    data = resource(args, RT_DIALOG, args.name)
+    if data is None:
         return [f"no dialog template named {args.name}"], ""
-    try:
-        d = rf.read_dialog(res.data)
-    except rf.FormatError as e:
-        return [f"dialog {args.name} cannot be decoded: {e}"], ""
+    d = read_dialog(data)
     faults = []
-    if d.style & want["style"] != want["style"]:
-        faults.append(f"style {d.style:#010x} lacks {want['style'] & ~d.style:#010x}")
-    if "rect" in want and d.rect != want["rect"]:
-        faults.append(f"position and size {d.rect}, expected {want['rect']}")
-    if "size" in want and d.rect[2:] != want["size"]:
-        faults.append(f"size {d.rect[2:]}, expected {want['size']}")
-    if (d.font_size, d.font_name) != want["font"]:
-        faults.append(f"font {d.font_name!r} {d.font_size}, expected {want['font'][1]!r} "
-                      f"{want['font'][0]}")
-    # Window class names are matched without regard to case, and windres stores the
-    # class upper-cased, so compare the way the dialog manager will.
-    if str(d.window_class).upper() != want["class"].upper():
-        faults.append(f"class {d.window_class!r}, expected {want['class']!r}")
-    if d.menu != "":
-        faults.append(f"the template names menu {d.menu!r}; the menu comes from the class")
-    if d.caption != want["caption"]:
-        faults.append(f"caption {d.caption!r}, expected {want['caption']!r}")
-
-    wanted = want["controls"]
-    if len(d.controls) != len(wanted):
-        faults.append(f"{len(d.controls)} controls, expected {len(wanted)}")
-    got_ids = [c.id for c in d.controls]
-    want_ids = [w[0] for w in wanted]
+    if d["style"] & want["style"] != want["style"]:
+        faults.append(f"style {d['style']:#010x} lacks {want['style'] & ~d['style']:#010x}")
+    rect = d["rect"] if "rect" in want else d["rect"][2:]
+    if rect != want.get("rect", want.get("size")):
+        faults.append(f"position and size {d['rect']}, expected {want.get('rect', want.get('size'))}")
+    # Class names are matched regardless of case, and windres stores them upper-cased.
+    got = (d["font"], str(d["class"]).upper(), d["menu"], d["caption"])
+    wanted = (want["font"], want["class"].upper(), "", want["caption"])
+    if got != wanted:
+        faults.append(f"font, class, menu and caption {got}, expected {wanted}")
+    got_ids, want_ids = [c[0] for c in d["controls"]], [w[0] for w in want["controls"]]
     if got_ids != want_ids:
-        at = next(i for i in range(len(got_ids) + 1)
-                  if i >= min(len(got_ids), len(want_ids)) or got_ids[i] != want_ids[i])
-        faults.append(f"control order (tab order) differs from position {at}: "
-                      f"{got_ids[at:at + 4]}..., expected {want_ids[at:at + 4]}...")
-    for ctl, (want_id, want_kind, want_text) in zip(d.controls, wanted):
-        if ctl.id != want_id:
-            continue  # already reported as an order fault
-        kind = control_kind(ctl)
-        if kind != want_kind:
-            faults.append(f"control {ctl.id} is a {kind}, expected a {want_kind}")
-        if ctl.text != want_text:
-            faults.append(f"control {ctl.id} text {ctl.text!r}, expected {want_text!r}")
-        faults += control_style_faults(ctl, kind)
-    return faults, f"dialog {args.name} with {len(d.controls)} controls"
+        faults.append(f"controls (in tab order) {got_ids}, expected {want_ids}")
+    for (ctl_id, kind, text, style, rect), w in zip(d["controls"], want["controls"]):
+        if ctl_id != w[0]:
+            continue
+        if (kind, text) != w[1:3]:
+            faults.append(f"control {ctl_id} is {kind} {text!r}, expected {w[1]} {w[2]!r}")
+        if len(w) > 3 and rect != w[3]:
+            faults.append(f"control {ctl_id} at {rect}, expected {w[3]}")
+        faults += style_faults(ctl_id, kind, style)
+    return faults, f"dialog {args.name} with {len(d['controls'])} controls"
+
+
+def read_menu(data):
+    """A standard menu template as [("popup", text, [items])], items ("item", id, text);
+    a separator is ("item", 0, "")."""
+    r = Reader(data)
+    version, header = r.take("HH")
+    if version != 0:
+        raise CheckFailed(f"menu template version {version}, expected a standard menu")
+    r.pos += header
+
+    def items():
+        out = []
+        while True:
+            flags = r.take("H")
+            if flags & 0x10:  # MF_POPUP
+                out.append(("popup", r.text(), items()))
+            else:
+                out.append(("item", r.take("H"), r.text()))
+            if flags & 0x80:  # MF_END
+                return out
+
+    return items()
 
 
 def check_menu(args):
-    res = rf.find(load_resources(args), rf.RT_MENU, expected.MENU_NAME)
-    if res is None:
+    data = resource(args, RT_MENU, expected.MENU_NAME)
+    if data is None:
         return [f"no menu named {expected.MENU_NAME}"], ""
-    try:
-        menu = rf.read_menu(res.data)
-    except rf.FormatError as e:
-        return [f"menu {expected.MENU_NAME} cannot be decoded: {e}"], ""
-    faults = []
-    got_bar = [(e[0], e[1]) for e in menu]
-    want_bar = [(e[0], e[1]) for e in expected.MENU]
-    if got_bar != want_bar:
-        faults.append(f"menu bar {got_bar}, expected {want_bar}")
-    for got, want in zip(menu, expected.MENU):
-        if got[:2] == want[:2] and got[2] != want[2]:
-            faults.append(f"pop-up {want[1]!r} holds {got[2]}, expected {want[2]}")
-    return faults, f"menu {expected.MENU_NAME}"
+    menu = read_menu(data)
+    return ([] if menu == expected.MENU else [f"menu {menu}, expected {expected.MENU}"],
+            f"menu {expected.MENU_NAME}")
+
+
+def bitmap_header(data):
+    """(width, height, planes, bits per pixel, compression) of a BITMAPINFOHEADER."""
+    size, width, height, planes, bits, compression = struct.unpack_from("<IiiHHI", data)
+    if size < 40:
+        raise CheckFailed(f"bitmap header of {size} bytes, expected a BITMAPINFOHEADER")
+    return width, abs(height), planes, bits, compression
 
 
 def check_icon(args):
-    resources = load_resources(args)
-    res = rf.find(resources, rf.RT_GROUP_ICON, expected.ICON_NAME)
-    if res is None:
+    group = resource(args, RT_GROUP_ICON, expected.ICON_NAME)
+    if group is None:
         return [f"no icon named {expected.ICON_NAME}"], ""
-    entries = rf.read_group_icon(res.data)
-    if len(entries) != 1:
-        return [f"icon {expected.ICON_NAME} has {len(entries)} images, expected 1"], ""
-    e = entries[0]
-    size, bits = expected.ICON_SIZE, expected.ICON_BITS
+    _, kind, count = struct.unpack_from("<HHH", group)
+    if (kind, count) != (1, 1):
+        return [f"icon {expected.ICON_NAME} has {count} images, expected 1"], ""
+    w, h, colours, _, _, bits, _, image_id = struct.unpack_from("<BBBBHHIH", group, 6)
+    size, want_bits = expected.ICON_SIZE, expected.ICON_BITS
     faults = []
-    if (e["width"], e["height"], e["bits"]) != (size, size, bits) or e["colours"] != 16:
-        faults.append(f"icon directory says {e['width']}x{e['height']}, {e['bits']} bpp, "
-                      f"{e['colours']} colours; expected {size}x{size}, {bits} bpp, 16")
-    image = rf.find(resources, rf.RT_ICON, e["id"])
-    if image is None:
-        return faults + [f"icon image {e['id']} is missing"], ""
-    w, h, _, b, _ = rf.read_bitmap_header(image.data)
+    if (w, h, colours, bits) != (size, size, 16, want_bits):
+        faults.append(f"icon directory says {w}x{h}, {colours} colours, {bits} bpp")
+    image = resource(args, RT_ICON, image_id)
     # An icon image's header counts the colour bits and the mask: twice the height.
-    if (w, h, b) != (size, 2 * size, bits):
-        faults.append(f"icon image is {w}x{h // 2} at {b} bpp, expected {size}x{size} at "
-                      f"{bits} bpp")
-    return faults, f"icon {expected.ICON_NAME} {size}x{size} {bits} bpp"
+    if image is None or [bitmap_header(image)[i] for i in (0, 1, 3)] != [size, 2 * size, want_bits]:
+        faults.append(f"icon image {image_id} is not {size}x{size} at {want_bits} bpp")
+    return faults, f"icon {expected.ICON_NAME} {size}x{size} {want_bits} bpp"
 
 
 def check_bitmap(args):
-    want_w, want_h = expected.BITMAPS[args.name]
-    res = rf.find(load_resources(args), rf.RT_BITMAP, args.name)
-    if res is None:
+    data = resource(args, RT_BITMAP, args.name)
+    if data is None:
         return [f"no bitmap named {args.name}"], ""
-    w, h, planes, bits, compression = rf.read_bitmap_header(res.data)
-    faults = []
-    if (w, abs(h)) != (want_w, want_h):
-        faults.append(f"bitmap {args.name} is {w}x{abs(h)}, expected {want_w}x{want_h}")
-    if (planes, bits) != (1, expected.BITMAP_BITS):
-        faults.append(f"bitmap {args.name} has {bits} bpp in {planes} planes, expected "
-                      f"{expected.BITMAP_BITS} bpp (16 colours)")
-    if compression != 0:
-        faults.append(f"bitmap {args.name} is compressed ({compression})")
-    return faults, f"bitmap {args.name} {want_w}x{want_h} {expected.BITMAP_BITS} bpp"
-
-
-# ---- Version information ---------------------------------------------------------------
-
-VFT_APP, VFT_DLL = 1, 2
+    want = expected.BITMAPS[args.name] + (1, expected.BITMAP_BITS, 0)
+    got = bitmap_header(data)
+    faults = [] if got == want else [f"bitmap {args.name} (width, height, planes, bpp, "
+                                     f"compression) {got}, expected {want}"]
+    return faults, f"bitmap {args.name} {want[0]}x{want[1]} {expected.BITMAP_BITS} bpp"
 
 
 def read_version(path):
-    """(fixed file info, {name: text} of the string tables) of a binary's version
-    resource; (None, {}) when it has none."""
-    import pefile  # python3-pefile; only the version checks need it
-
-    try:
-        pe = pefile.PE(path, fast_load=True)
-        pe.parse_data_directories([pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_RESOURCE"]])
-    except pefile.PEFormatError as e:
-        raise CheckFailed(f"{path} is not a PE file: {e}")
+    """(fixed file info, {name: text} of the string tables); (None, {}) without one."""
+    pe = load(path)
     tables = [t for info in (getattr(pe, "FileInfo", None) or [[]])[0]
               for t in getattr(info, "StringTable", [])]
     strings = {k.decode(): v.decode() for t in tables for k, v in t.entries.items()}
     return (getattr(pe, "VS_FIXEDFILEINFO", None) or [None])[0], strings
-
-
-def dotted(ms, ls):
-    return f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}"
 
 
 def check_version(args):
@@ -332,28 +287,27 @@ def check_version(args):
     if fixed is None:
         return ["no version resource"], ""
     name = os.path.basename(args.dll)
-    four_part = ".".join((args.version.split(".") + ["0"] * 4)[:4])
-    file_type = VFT_DLL if name.lower().endswith(".dll") else VFT_APP
+    four = tuple(int(p) for p in (args.version.split(".") + ["0"] * 4)[:4])
     faults = []
-    for what, got in [("file version", dotted(fixed.FileVersionMS, fixed.FileVersionLS)),
-                      ("product version", dotted(fixed.ProductVersionMS,
-                                                 fixed.ProductVersionLS))]:
-        if got != four_part:
-            faults.append(f"{what} {got}, expected {four_part}")
+    for what, ms, ls in [("file", fixed.FileVersionMS, fixed.FileVersionLS),
+                         ("product", fixed.ProductVersionMS, fixed.ProductVersionLS)]:
+        if (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF) != four:
+            faults.append(f"{what} version {ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}, "
+                          f"expected {args.version}")
+    file_type = 2 if name.lower().endswith(".dll") else 1  # VFT_DLL, VFT_APP
     if fixed.FileType != file_type:
         faults.append(f"file type {fixed.FileType}, expected {file_type}")
     want = {"ProductName": args.product, "ProductVersion": args.version,
             "FileVersion": args.version, "FileDescription": args.description,
             "OriginalFilename": name}
-    for key, value in want.items():
-        if strings.get(key) != value:
-            faults.append(f"{key} {strings.get(key)!r}, expected {value!r}")
+    faults += [f"{key} {strings.get(key)!r}, expected {value!r}"
+               for key, value in want.items() if strings.get(key) != value]
     return faults, f"{name} {args.product} {args.version}: {args.description}"
 
 
 def check_console(args):
-    """The program's --version and --help print to a pipe and end by themselves; the
-    version line names the product and version of the program's own version block."""
+    """--version and --help print to a pipe and end by themselves; the version line names
+    the product and version of the program's own version block."""
     _, strings = read_version(args.dll)
     want_version = f"gchost ({strings.get('ProductName')}) {strings.get('ProductVersion')}"
     faults = []
@@ -361,8 +315,7 @@ def check_console(args):
                           ("--help", lambda out: out[:1] and out[0].startswith("usage: "))]:
         try:
             done = subprocess.run([args.emulator, args.dll, option], stdin=subprocess.DEVNULL,
-                                  capture_output=True, text=True, errors="replace",
-                                  timeout=25)
+                                  capture_output=True, text=True, errors="replace", timeout=25)
         except subprocess.TimeoutExpired:
             faults.append(f"{option} did not end within 25 s (a message box?)")
             continue
@@ -372,48 +325,34 @@ def check_console(args):
     return faults, f"--version prints {want_version!r}, --help the usage"
 
 
-# ---- Command line ----------------------------------------------------------------------
-
-
 def main():
     sys.stdout.reconfigure(errors="backslashreplace")  # CTest may run us in a C locale
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     sub = parser.add_subparsers(dest="check", required=True)
-    p = sub.add_parser("exports")
-    p.add_argument("--objdump", required=True)
-    p.add_argument("--arch", required=True, choices=["i686", "x86_64"])
-    p.set_defaults(func=check_exports)
-    p = sub.add_parser("imports")
-    p.add_argument("--objdump", required=True)
-    p.add_argument("--from", dest="source", required=True)
-    p.add_argument("--require", action="append", default=[])
-    p.set_defaults(func=check_imports)
-    p = sub.add_parser("version")
-    for option in ["--product", "--version", "--description"]:
-        p.add_argument(option, required=True)
-    p.set_defaults(func=check_version)
-    p = sub.add_parser("console")
-    p.add_argument("--emulator", required=True)
-    p.set_defaults(func=check_console)
-    for name, func, choices in [("dialog", check_dialog, sorted(expected.DIALOGS)),
-                                ("bitmap", check_bitmap, sorted(expected.BITMAPS)),
-                                ("menu", check_menu, None), ("icon", check_icon, None)]:
+    checks = {"exports": (check_exports, ["--arch"]), "imports": (check_imports, ["--from"]),
+              "version": (check_version, ["--product", "--version", "--description"]),
+              "console": (check_console, ["--emulator"]), "dialog": (check_dialog, ["name"]),
+              "bitmap": (check_bitmap, ["name"]), "menu": (check_menu, []),
+              "icon": (check_icon, [])}
+    for name, (func, options) in checks.items():
         p = sub.add_parser(name)
-        p.add_argument("--windres", required=True)
-        if choices:
-            p.add_argument("name", choices=choices)
-        p.set_defaults(func=func)
-    for p in sub.choices.values():
+        for option in options:
+            if option == "name":
+                p.add_argument("name")
+            else:
+                p.add_argument(option, dest=option[2:].replace("from", "source"), required=True)
+        if name == "imports":
+            p.add_argument("--require", action="append", default=[])
         p.add_argument("dll")
+        p.set_defaults(func=func)
     args = parser.parse_args()
-
     if not os.path.isfile(args.dll):
         print(f"FAIL: {args.dll} does not exist (build it first)")
         return 1
     try:
         faults, summary = args.func(args)
-    except (CheckFailed, rf.FormatError) as e:
-        faults, summary = [str(e)], ""
+    except (CheckFailed, struct.error, KeyError) as e:
+        faults, summary = [f"{args.dll} cannot be checked: {e}"], ""
     for fault in faults:
         print(f"FAIL: {fault}")
     if faults:

@@ -1,21 +1,14 @@
 // gchost.exe run as a user or a script runs it: the screenshot run and the picture it
 // writes, the host home of a first run, and the exit codes of failed runs.
 #include <process.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "gchost/core/host_options.h"
-#include "harness/dialog_answerer.h"
-#include "harness/host_home.h"
-#include "harness/owner_window.h"
+#include "harness/harness.h"
 #include "harness/pixels.h"
-#include "harness/plugin.h"
 
 namespace {
 
@@ -108,9 +101,9 @@ TEST_F(GcHostTest, FirstScreenshotRunMakesTheHomeAndPicturesTheEditor) {
   ASSERT_GT(image.width, 0) << "cannot read " << png;
 
   e2e::DialogAnswerer answerer;
-  ASSERT_NE(e2e::LoadPlugin().acqGCInlet, nullptr);
+  ASSERT_NE(e2e::AcqGCInlet(), nullptr);
   e2e::OwnerWindow owner(100, 60);
-  e2e::LoadPlugin().acqGCInlet(owner.Get());
+  e2e::AcqGCInlet()(owner.Get());
   HWND editor = e2e::EditorWindow();
   ASSERT_NE(editor, nullptr);
   // Whether the host's editor was the active window depends on what else ran on the

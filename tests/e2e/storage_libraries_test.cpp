@@ -1,29 +1,19 @@
 // The record-database and audit stand-ins as a host loads them: by their plain export
-// names, on real files in the host's home.
+// names (imported as the plug-in imports them), on real files in the host's home.
 #include <process.h>
-#include <windows.h>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
-#include <string>
 #include <thread>
 #include <vector>
 
+#include "audit/audit.h"
 #include "audit/core/audit_chain.h"
-#include "harness/host_home.h"
-#include "recdb/recdb_codes.h"
+#include "harness/harness.h"
+#include "recdb/recdb.h"
 #include "sha256.h"
 
 namespace {
-
-template <class Fn>
-Fn Export(const char* dll, const char* name) {
-  HMODULE module = LoadLibraryA(dll);
-  return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-                : nullptr;
-}
 
 std::string ReadWhole(const std::string& path) {
   std::stringstream content;
@@ -45,11 +35,6 @@ intptr_t RunVerifier(const std::string& trail) {
 // program holds the old one open without letting it be replaced) the store fails and
 // the old file stays whole.
 TEST(RecdbDll, EachStoreReplacesTheFileWhole) {
-  const auto open = Export<int(WINAPI*)(int, int, int)>("recdb.dll", "DB3Open");
-  const auto handle =
-      Export<int(WINAPI*)(int, int, void*, int, int)>("recdb.dll", "DB3HandleRecord");
-  const auto close = Export<int(WINAPI*)(int)>("recdb.dll", "DB3Close");
-  ASSERT_TRUE(open && handle && close);
   e2e::HostHome home;
   const std::string path = home.File("m1.db");
   home.WriteIni("SystemList", "GC_DB", path.c_str());
@@ -58,10 +43,11 @@ TEST(RecdbDll, EachStoreReplacesTheFileWhole) {
     const bool store = fill >= 0;
     std::vector<uint8_t> record(recdb::kMethodRecordSize, static_cast<uint8_t>(fill));
     const int db = recdb::kMethodDatabase;
-    if (const int opened = open(db, 0, store ? recdb::kModeUpdate : recdb::kModeRead))
+    if (const int opened = DB3Open(db, 0, store ? recdb::kModeUpdate : recdb::kModeRead))
       return -opened;
-    const int result = handle(db, 1, record.data(), store ? recdb::kOpStore : recdb::kOpFetch, 1);
-    const int closed = close(db);
+    const int result =
+        DB3HandleRecord(db, 1, record.data(), store ? recdb::kOpStore : recdb::kOpFetch, 1);
+    const int closed = DB3Close(db);
     return result ? -result : closed ? -closed : record[0];
   };
   EXPECT_EQ(session(-1), -recdb::kFileNotFound);
@@ -93,15 +79,12 @@ TEST(Sha256, MatchesTheStandardVectors) {
 // Three threads log at once; the DLL must still chain each entry to the one before, and
 // auditverify's exit code says whether the trail is whole (0), broken (1) or unreadable.
 TEST(AuditDll, EntriesFromManyThreadsChainAndTheVerifierChecksThem) {
-  const auto logEvent =
-      Export<int(WINAPI*)(int, int, int, const char*, int)>("audit.dll", "LogEvent");
-  ASSERT_NE(logEvent, nullptr);
   e2e::HostHome home;
-  ASSERT_EQ(logEvent(7, 8, 9, nullptr, -1), 0);
+  ASSERT_EQ(LogEvent(7, 8, 9, nullptr, -1), 0);
   std::vector<std::thread> threads;
   for (int t = 0; t < 3; ++t) {
-    threads.emplace_back([logEvent, t] {
-      for (int i = 0; i < 20; ++i) logEvent(t, i, 0, "concurrent", 0);
+    threads.emplace_back([t] {
+      for (int i = 0; i < 20; ++i) LogEvent(t, i, 0, "concurrent", 0);
     });
   }
   for (std::thread& thread : threads) thread.join();

@@ -87,7 +87,10 @@ TEST(ChartAxisTicks, NeighbouringNumbersNeverOverlapAndStayInTheSpan) {
     EXPECT_TRUE(PlaceTicks(b[0], b[1], 0, static_cast<int>(b[2]), kHorizontal, kFont).empty())
         << b[0] << ".." << b[1] << " over " << b[2];
   }
-  EXPECT_LE(PlaceTicks(0, 1, 0, 2000000000, kVertical, kFont).size(), 512u);
+  // 0.01 apart, 5.13 would take 514.
+  for (double high : {1.0, 5.13}) {
+    EXPECT_LE(PlaceTicks(0, high, 0, 2000000000, kVertical, kFont).size(), 512u) << high;
+  }
 }
 
 TEST(ChartAxisLayout, MarginsComeFromTheFont) {
@@ -142,6 +145,21 @@ TEST(ChartAxisLayout, NothingIsDrawnInThePlotAreaOrTheBandAroundIt) {
     EXPECT_TRUE(clear(t.x, t.y, t.x + kFont.Width(t.text), t.y + kFont.Height())) << t.text;
     EXPECT_TRUE(t.y >= 0 && t.y + kFont.Height() <= 170) << t.text;
   }
+  // The plot is 39..239 x 20..135, the axes 4 pixels outside it (x 35, y 139), ticks 3 long
+  // outward: the time axis's "0" is centred below its tick, the value axis's "0" ends 2
+  // pixels left of its tick and is centred on its height, "Mins" is centred under the
+  // plot a line lower, the value label sits in the client's corner.
+  const std::pair<std::string, std::array<int, 2>> placed[] = {
+      {"0", {36, 144}}, {"0", {24, 129}}, {"Mins", {127, 157}}, {"C", {0, 0}}};
+  for (const auto& [text, at] : placed) {
+    EXPECT_TRUE(std::any_of(
+        drawing.texts.begin(), drawing.texts.end(),
+        [&](const TextAt& t) { return t.text == text && t.x == at[0] && t.y == at[1]; }))
+        << text << " at " << at[0] << "," << at[1];
+  }
+  EXPECT_TRUE(std::any_of(drawing.lines.begin(), drawing.lines.end(), [](const Segment& l) {
+    return l.x1 == 35 && l.y1 == 20 && l.x2 == 35 && l.y2 == 140;
+  })) << "the value axis, from the plot's top to the time axis";
 }
 
 TEST(ChartAxisTable, StaleHandlesAreRefusedAndTheTableIsBounded) {

@@ -2,11 +2,12 @@
 // ULVO channel dialog.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
+#include "editor/oven_form.h"
 #include "fakes/editor_fixture.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
@@ -15,103 +16,79 @@
 
 namespace {
 
-class EditorWindowTest : public EditorTest {
- protected:
-  // An empty method and values: whatever opening loads or defaults is then visible.
-  void SetUp() override {
-    inletMethod = {};
-    editorValues = {};
-  }
-  void StorePosition(int left, int top) {
-    host.positions[{"GCDisplay", "Parent"}] = WindowPos{0, 1, left, top, left + 500, top + 400};
-  }
-  size_t HostCallIndex(const std::string& call) const {
-    return std::find(host.log.begin(), host.log.end(), call) - host.log.begin();
-  }
-};
+using EditorWindowTest = EditorTest;
 
-TEST_F(EditorWindowTest, OpeningWithNoStoredMethodTakesTheDefaults) {
-  editorValues.methodUntitled = 1;
-  InitEditorWindow(editor, host);
-  EXPECT_EQ(inletMethod.ovenStep[1].temp, 150.0);
-  EXPECT_EQ(editorValues.ovenStepsInUse, 2);
-  EXPECT_EQ(editorValues.methodUntitled, 0);
-}
-
-TEST_F(EditorWindowTest, StoredPositionIsUsedOnlyWhenBothCornerValuesAreNotNegative) {
-  struct Case {
-    bool stored;
-    int left, top;
-    bool moved;
-  };
-  const Case cases[] = {
+// Opening takes the defaults when no method can be loaded, a stored position only when
+// neither corner value is negative, and the two INI options.
+TEST_F(EditorWindowTest, OpeningTakesTheDefaultsAndAStoredPositionWithNoNegativeCorner) {
+  const std::tuple<bool, int, int, bool> cases[] = {
       {false, 0, 0, false},  {true, 10, 20, true},  {true, 0, 0, true},
       {true, -5, 20, false}, {true, 10, -1, false},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.stored << " " << c.left << "," << c.top);
+  for (const auto& [stored, left, top, moved] : cases) {
+    SCOPED_TRACE(testing::Message() << stored << " " << left << "," << top);
+    inletMethod = {};
+    editorValues = {};
+    editorValues.methodUntitled = 1;
     FakeDialog window;
     FakeHost options;
-    if (c.stored) {
-      options.positions[{"GCDisplay", "Parent"}] = WindowPos{0, 1, c.left, c.top, 900, 900};
-    }
+    if (stored) options.positions[{"GCDisplay", "Parent"}] = WindowPos{0, 1, left, top, 900, 900};
+    options.ini[{"TOVREX", "TOVREXMinTemp"}] = "35";
     InitEditorWindow(window, options);
-    EXPECT_EQ(window.movedLeft, c.moved ? c.left : -1);
-    EXPECT_EQ(window.movedTop, c.moved ? c.top : -1);
+    EXPECT_EQ(GetMinOvenTemp(), 35.0f);
+    EXPECT_EQ(window.removedMenuPositions, std::vector<int>{2}) << "no ULVO option";
+    EXPECT_EQ(window.movedLeft, moved ? left : -1);
+    EXPECT_EQ(window.movedTop, moved ? top : -1);
+    EXPECT_EQ(inletMethod.ovenStep[1].temp, 150.0);
+    EXPECT_EQ(editorValues.ovenStepsInUse, 2);
+    EXPECT_EQ(editorValues.methodUntitled, 0);
   }
 }
 
-TEST_F(EditorWindowTest, OptionsAreReadAfterThePositionAndMinimumTemperatureLast) {
-  host.ini[{"TOVREX", "TOVREXMinTemp"}] = "35";
-  InitEditorWindow(editor, host);
-  const size_t position = HostCallIndex("GetIniWindPos GCDisplay Parent");
-  const size_t ulvo = HostCallIndex("GetIniString TOVREX ULVOControl");
-  const size_t minTemp = HostCallIndex("GetIniString TOVREX TOVREXMinTemp");
-  ASSERT_LT(minTemp, host.log.size());
-  EXPECT_LT(position, ulvo);
-  EXPECT_LT(ulvo, minTemp);
-  EXPECT_EQ(GetMinOvenTemp(), 35.0f);
-  EXPECT_EQ(editor.removedMenuPositions, std::vector<int>{2});
-}
-
-TEST_F(EditorWindowTest, ClosingEmptiesTheSlotThenDestroysTheWindow) {
+// Closing validates, offers to save, empties the slot and destroys the window; a refused
+// field keeps it open. Exit only posts the close, which runs when the message arrives.
+TEST_F(EditorWindowTest, ClosingEmptiesTheSlotThenDestroysTheWindowUnlessAFieldIsRefused) {
+  ShowMethod(editor, host);
   host.slots[9] = editor.self;
+  editor.text[IDC_TIME5] = "900";
+  EXPECT_EQ(CloseEditorWindow(editor, host), 0);
+  EXPECT_FALSE(editor.destroyed);
+  EXPECT_EQ(host.slots[9], editor.self);
+  editor.text[IDC_TIME5] = "0";
+  host.log.clear();
   ASSERT_EQ(CloseEditorWindow(editor, host), 1);
   EXPECT_EQ(host.slots[9], kNoWindow);
   EXPECT_TRUE(editor.destroyed);
   EXPECT_EQ(host.log.front(), "SetDialogSlot 9 0");
-}
 
-TEST_F(EditorWindowTest, DestructionStoresThePositionShiftedByTheOwnersOffset) {
-  host.windowRects[editor.self] = WindowPos{0, 1, 100, 50, 600, 450};
-  host.windowRects[editor.owner] = WindowPos{0, 1, 30, 7, 1000, 800};
-  host.slots[9] = editor.self;
-  DestroyEditorWindow(editor, host);
-  const WindowPos stored = host.positions.at({"GCDisplay", "Parent"});
-  EXPECT_EQ(stored.left, 130);
-  EXPECT_EQ(stored.right, 630);
-  EXPECT_EQ(stored.top, 57);
-  EXPECT_EQ(stored.bottom, 457);
-  EXPECT_EQ(host.slots[9], kNoWindow);
-  EXPECT_EQ(host.log.back(), "SetDialogSlot 9 0");
-}
-
-TEST_F(EditorWindowTest, AMinimisedEditorStoresNoPosition) {
-  StorePosition(5, 5);
-  editor.minimised = true;
-  host.slots[9] = editor.self;
-  DestroyEditorWindow(editor, host);
-  EXPECT_EQ(HostCallIndex("SetIniWindPos GCDisplay Parent"), host.log.size());
-  EXPECT_EQ(host.positions.at({"GCDisplay", "Parent"}).left, 5);
-  EXPECT_EQ(host.slots[9], kNoWindow);
-}
-
-TEST_F(EditorWindowTest, ExitPostsACloseLikeTheCloseBox) {
   editorValues.ovenEditChanged = 1;
   OnEditorCommand(editor, host, IDM_FILE_EXIT, 0);
   EXPECT_EQ(editor.closesPosted, 1);
   EXPECT_EQ(editorValues.ovenEditChanged, 0);
-  EXPECT_FALSE(editor.destroyed);  // the close itself runs when the message arrives
+}
+
+// Destruction stores the place shifted by the owner's (none when minimised) and empties
+// the slot; the ULVO channel dialog stores its own place under its own key.
+TEST_F(EditorWindowTest, DestructionStoresThePlaceShiftedByTheOwnersUnlessMinimised) {
+  host.windowRects[editor.self] = WindowPos{0, 1, 100, 50, 600, 450};
+  host.windowRects[editor.owner] = WindowPos{0, 1, 30, 7, 1000, 800};
+  for (bool minimised : {true, false}) {
+    SCOPED_TRACE(minimised);
+    host.positions.clear();
+    host.slots[9] = editor.self;
+    editor.minimised = minimised;
+    DestroyEditorWindow(editor, host);
+    DestroyUlvoControl(editor, host);
+    EXPECT_EQ(host.slots[9], kNoWindow);
+    ASSERT_EQ(host.positions.size(), minimised ? 0u : 2u);
+    if (minimised) continue;
+    for (const char* section : {"GCDisplay", "ULVODisplay"}) {
+      const WindowPos stored = host.positions.at({section, "Parent"});
+      EXPECT_EQ((std::array{stored.left, stored.top, stored.right, stored.bottom}),
+                (std::array{130, 57, 630, 457}))
+          << section;
+    }
+  }
 }
 
 using UlvoControlTest = EditorTest;
@@ -159,20 +136,6 @@ TEST_F(UlvoControlTest, CancelRestoresTheWholeMethodAfterAnyEditing) {
   EXPECT_EQ(editor.endedWith, std::vector<int>{1});
   EXPECT_EQ(ramp.valueAxisMax, 15.0) << "OK validates, which fits the axes again";
   EXPECT_EQ(ramp.sampleValue, 5.0);
-}
-
-TEST_F(UlvoControlTest, DestructionStoresItsOwnPositionUnlessMinimised) {
-  host.windowRects[editor.self] = WindowPos{0, 1, 100, 50, 600, 450};
-  host.windowRects[editor.owner] = WindowPos{0, 1, 30, 7, 1000, 800};
-  editor.minimised = true;
-  DestroyUlvoControl(editor, host);
-  EXPECT_TRUE(host.positions.empty());
-  editor.minimised = false;
-  DestroyUlvoControl(editor, host);
-  ASSERT_EQ(host.positions.size(), 1u) << "the editor's own position is not touched";
-  const WindowPos stored = host.positions.at({"ULVODisplay", "Parent"});
-  EXPECT_EQ(stored.left, 130);
-  EXPECT_EQ(stored.bottom, 457);
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ TEST(ParseHostOptions, HelpAndVersionOnlyPrint) {
   EXPECT_EQ(shot.dialogCommand, 209);
   EXPECT_EQ(shot.ulvoModes[0], 1);
   EXPECT_EQ(shot.ulvoModes[1], 2);
+  EXPECT_EQ(Parse({"--screenshot", "a.png", "--dialog", "1"}).dialogCommand, 1) << "the least";
 }
 
 TEST(ParseHostOptions, RefusesWhatItDoesNotKnowAndSaysWhat) {
@@ -42,7 +43,9 @@ TEST(ParseHostOptions, RefusesWhatItDoesNotKnowAndSaysWhat) {
       {{"editor.png"}, "editor.png", false},
       {{"--bogus", "--screenshot", "x.png"}, "--bogus", true},
       {{"--screenshot", "x.png", "--dialog", "20x"}, "--dialog", true},
+      {{"--screenshot", "x.png", "--dialog", "0"}, "--dialog", true},
       {{"--screenshot", "x.png", "--ulvo-modes", "1,3"}, "--ulvo-modes", true},
+      {{"--screenshot", "x.png", "--ulvo-modes", "3,0"}, "--ulvo-modes", true},
       {{"--screenshot", "x.png", "--ulvo-modes", "12"}, "--ulvo-modes", true},
       {{"--dialog", "205"}, "--screenshot", false},
   };

@@ -41,6 +41,7 @@ TEST(HostutilFtoa, RoundsAsPrintfDoesAndStaysInItsBuffer) {
     EXPECT_EQ(Format(value, decimals), expected) << value << " with " << decimals << " decimals";
   }
   // A buffer smaller than any form of the value cuts the text, terminated.
+  EXPECT_EQ(Format(12.5, 1, 5), "12.5") << "just fits with its terminator";
   EXPECT_EQ(Format(-1e300, 2, 5), "-1.0");
   EXPECT_EQ(Format(nan, 0, 3), "Na");
   EXPECT_EQ(Format(12.5, 1, 1), "");

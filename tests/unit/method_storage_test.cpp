@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "editor/editor_window.h"
 #include "fakes/fake_dialog.h"
 #include "fakes/fake_host.h"
 #include "method/inlet_method.h"
@@ -201,18 +200,6 @@ TEST_F(StorageTest, AuditTextNamesTheFileInUpperCaseWithinBounds) {
   std::memset(chosen.fileName, 'n', sizeof chosen.fileName);
   TakeChosenFile(chosen, entry);
   EXPECT_EQ(std::string(entry.fileName), std::string(255, 'n'));
-}
-
-TEST_F(StorageTest, CancelAtTheCloseQuestionKeepsTheEditor) {
-  InitEditorWindow(owner, host);
-  editorValues.methodModified = 1;
-  EXPECT_EQ(CloseEditorWindow(owner, host), 0);  // no answer scripted: Cancel
-  EXPECT_EQ(owner.questions.size(), 1u);
-  EXPECT_FALSE(owner.destroyed);
-  owner.answers = {Answer::kYes};
-  EXPECT_EQ(CloseEditorWindow(owner, host), 1);
-  EXPECT_TRUE(owner.destroyed);
-  EXPECT_EQ(host.dbRecord, Encoded(inletMethod));
 }
 
 }  // namespace

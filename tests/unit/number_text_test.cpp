@@ -11,19 +11,12 @@
 namespace {
 
 TEST(ReadWholeNumber, StopsAtTheFirstCharacterThatIsNotADigit) {
-  struct Case {
-    const char* text;
-    int32_t expected;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, int32_t> cases[] = {
       {"100.7", 100}, {"  42", 42},     {"\t-17x", -17}, {"+8", 8},   {"", 0},
       {"abc", 0},     {"- 5", 0},       {"Infinity", 0}, {"0x1A", 0}, {"12 34", 12},
       {"-0", 0},      {"\n\v\f\r9", 9}, {"1e3", 1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(ReadWholeNumber(c.text), c.expected);
-  }
+  for (const auto& [text, expected] : cases) EXPECT_EQ(ReadWholeNumber(text), expected) << text;
 }
 
 TEST(ReadWholeNumber, SaturatesBeyondThe32BitRange) {
@@ -35,20 +28,13 @@ TEST(ReadWholeNumber, SaturatesBeyondThe32BitRange) {
 }
 
 TEST(ReadDecimalNumber, TakesTheLongestLeadingDecimalNumber) {
-  struct Case {
-    const char* text;
-    double expected;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, double> cases[] = {
       {"12abc", 12.0}, {"  -0.5", -0.5},  {"+.25", 0.25},     {"3.", 3.0},  {".", 0.0},
       {"", 0.0},       {"Infinity", 0.0}, {"inf", 0.0},       {"nan", 0.0}, {"0x10", 0.0},
       {"1e2", 100.0},  {"1E+2x", 100.0},  {"2.5e-1", 0.25},   {"7e", 7.0},  {"7e+", 7.0},
       {"7e-x", 7.0},   {"-.e3", 0.0},     {"800.01", 800.01}, {"1,5", 1.0}, {" \t49.9", 49.9},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(ReadDecimalNumber(c.text), c.expected);
-  }
+  for (const auto& [text, expected] : cases) EXPECT_EQ(ReadDecimalNumber(text), expected) << text;
 }
 
 TEST(ReadDecimalNumber, OutOfRangeExponentsGiveInfinityOrZeroNeverUndefined) {
@@ -76,6 +62,7 @@ TEST(Saturate, ClampsToTheTargetRangeAndMapsNanToZero) {
   EXPECT_EQ(SaturateToInt32(std::nan("")), 0);
   EXPECT_EQ(SaturateToInt32(-2.9), -2);  // toward zero
   EXPECT_EQ(SaturateToInt32(2147483646.5), 2147483646);
+  EXPECT_EQ(SaturateToInt32(2147483647.5), std::numeric_limits<int32_t>::max());
 }
 
 }  // namespace

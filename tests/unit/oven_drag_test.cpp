@@ -120,6 +120,7 @@ void FractionalAxis() {
   EditedUlvoRamp().valueAxisMax = 99.9000015258789;  // Up in Flow mode
 }
 void Step1InStep0() { inletMethod.ovenStep[1].start = EditedUlvoRamp().step[1].start = 1.0; }
+void Step0BeforeTheRun() { inletMethod.ovenStep[0].start = EditedUlvoRamp().step[0].start = -1.0; }
 void AllTimesZero() {
   for (OvenStep& step : inletMethod.ovenStep) step.start = step.hold = 0.0;
   for (UlvoStep& step : EditedUlvoRamp().step) step.start = step.hold = 0.0;
@@ -144,12 +145,17 @@ TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
       {"last plateau beyond the axis", Unchanged, 2, 0, 21.0, 120, 20, 5, 120, 120},
       {"step 0 has no ramp-end handle", Unchanged, 0, 0, 5.0, 120, 0, 2, 100, 100},
       {"step 0 before the run's start", Unchanged, 0, 1, -0.1, 120, 0, 0, 120, 120},
+      {"step 0 stored before the run, held there", Step0BeforeTheRun, 0, 1, -0.5, 120, -1, 0, 120,
+       120},
+      {"step 0 stored before the run, held at its start", Step0BeforeTheRun, 0, 1, 0.0, 120, -1, 1,
+       120, 120},
       {"step 0 just after the run's start", Unchanged, 0, 1, 0.5, 120, 0, 0.5, 120, 120},
       {"step 0 beyond the next start", Unchanged, 0, 1, 11.0, 120, 0, 10, 120, 120},
       {"hold end before its own start", Unchanged, 1, 1, 9.0, 120, 10, 0, 120, 120},
       {"hold end free", Unchanged, 1, 1, 15.0, 120, 10, 5, 120, 120},
       {"hold end just past its own start", Unchanged, 1, 1, 10.5, 120, 10, 0.5, 120, 120},
       {"hold end over an overlapping plateau", Step1InStep0, 1, 1, 1.5, 120, 1, 0, 120, 120},
+      {"hold end past an overlapped plateau's end", Step1InStep0, 1, 1, 3.0, 120, 1, 2, 120, 120},
       {"hold end beyond the next start", Unchanged, 1, 1, 30.0, 120, 10, 10, 120, 120},
       {"last hold end before its own start", Unchanged, 2, 1, 19.0, 120, 20, 0, 120, 120},
       {"last hold end free", Unchanged, 2, 1, 23.5, 120, 20, 3.5, 120, 120},
@@ -202,34 +208,38 @@ TEST_F(OvenDragTest, TheMouseWalksThroughTheCaptureStates) {
     const char* event;
     char kind;
     int64_t x, y, captured, dragging, captures, releases, invalidations, modified;
-    double start1;  // step 1's start
+    double start1, hold1;  // step 1's
     bool rowsWritten;
   } steps[] = {
-      {"a new window forgets the old drag", 'r', 0, 0, 0, 0, 0, 0, 0, 0, 10, false},
-      {"press on a handle before any move", 'd', 215, 18, 0, 1, 0, 0, 0, 0, 10, false},
-      {"the first move only captures", 'm', 180, 18, 1, 1, 1, 0, 0, 0, 10, false},
-      {"the next one applies", 'm', 180, 18, 1, 1, 1, 0, 1, 1, 8, false},
-      {"release on the frame", 'u', 180, 18, 1, 0, 1, 0, 1, 1, 8, true},
-      {"the far corner is on the frame", 'm', 256, 172, 1, 0, 1, 0, 1, 1, 8, false},
-      {"press beside every handle", 'd', 9, 9, 1, 0, 1, 0, 1, 1, 8, false},
-      {"press on the moved handle", 'd', 180, 18, 1, 1, 1, 0, 1, 1, 8, false},
-      {"drag far left: vertical", 'm', 41, 18, 1, 1, 1, 0, 2, 1, 2, false},
-      {"off the frame (the editor's x word 0xFFFF)", 'm', 65336, 18, 0, 0, 1, 1, 2, 1, 2, false},
-      {"back on: the drag is over", 'm', 200, 18, 1, 0, 2, 1, 2, 1, 2, false},
-      {"release right of the frame", 'u', 257, 50, 1, 0, 2, 1, 2, 1, 2, false},
-      {"just above the frame", 'm', 0, -1, 0, 0, 2, 2, 2, 1, 2, false},
-      {"its top-left corner", 'm', 0, 0, 1, 0, 3, 2, 2, 1, 2, false},
+      {"a new window forgets the old drag", 'r', 0, 0, 0, 0, 0, 0, 0, 0, 10, 2, false},
+      {"press on a handle before any move", 'd', 215, 18, 0, 1, 0, 0, 0, 0, 10, 2, false},
+      {"the first move only captures", 'm', 180, 18, 1, 1, 1, 0, 0, 0, 10, 2, false},
+      {"the next one applies", 'm', 180, 18, 1, 1, 1, 0, 1, 1, 8, 2, false},
+      {"release on the frame", 'u', 180, 18, 1, 0, 1, 0, 1, 1, 8, 2, true},
+      {"the far corner is on the frame", 'm', 256, 172, 1, 0, 1, 0, 1, 1, 8, 2, false},
+      {"press beside every handle", 'd', 9, 9, 1, 0, 1, 0, 1, 1, 8, 2, false},
+      {"press on the moved handle", 'd', 180, 18, 1, 1, 1, 0, 1, 1, 8, 2, false},
+      {"drag far left: vertical", 'm', 41, 18, 1, 1, 1, 0, 2, 1, 2, 2, false},
+      {"off the frame (the editor's x word 0xFFFF)", 'm', 65336, 18, 0, 0, 1, 1, 2, 1, 2, 2, false},
+      {"back on: the drag is over", 'm', 200, 18, 1, 0, 2, 1, 2, 1, 2, 2, false},
+      {"release right of the frame", 'u', 257, 50, 1, 0, 2, 1, 2, 1, 2, 2, false},
+      {"just above the frame", 'm', 0, -1, 0, 0, 2, 2, 2, 1, 2, 2, false},
+      {"its top-left corner", 'm', 0, 0, 1, 0, 3, 2, 2, 1, 2, 2, false},
+      // The plateau's end, now at 4 minutes, 17.5 pixels a minute from 40.
+      {"press on the plateau's end", 'd', 110, 18, 1, 1, 3, 2, 2, 1, 2, 2, false},
+      {"dragged to 6 minutes: a 4-minute hold", 'm', 145, 18, 1, 1, 3, 2, 3, 1, 2, 4, false},
+      {"release", 'u', 145, 18, 1, 0, 3, 2, 3, 1, 2, 4, true},
   };
   struct Graph {
     bool ulvo;
     int64_t ox, oy;
     int32_t &captured, &dragging;
-    double& start1;
+    double &start1, &hold1;
   } graphs[] = {
       {false, kOx, kOy, ovenGraph.ovenMouseCaptured, ovenGraph.ovenDragging,
-       inletMethod.ovenStep[1].start},
+       inletMethod.ovenStep[1].start, inletMethod.ovenStep[1].hold},
       {true, 197, 51, ulvoGraph.ulvoMouseCaptured, ulvoGraph.ulvoDragging,
-       EditedUlvoRamp().step[1].start},
+       EditedUlvoRamp().step[1].start, EditedUlvoRamp().step[1].hold},
   };
   for (const Graph& g : graphs) {
     SCOPED_TRACE(g.ulvo ? "ULVO" : "oven");
@@ -247,12 +257,13 @@ TEST_F(OvenDragTest, TheMouseWalksThroughTheCaptureStates) {
       EXPECT_EQ(window.captures, s.captures);
       EXPECT_EQ(window.releases, s.releases);
       EXPECT_DOUBLE_EQ(g.start1, s.start1);
+      EXPECT_DOUBLE_EQ(g.hold1, s.hold1);
       EXPECT_EQ(window.invalidations, s.invalidations);
       EXPECT_EQ(editorValues.methodModified, g.ulvo ? 0 : s.modified);
       EXPECT_EQ(!dialog.text.empty(), s.rowsWritten);
     }
-    EXPECT_EQ(window.cursors, (std::vector<CursorShape>{CursorShape::kSize, CursorShape::kArrow,
-                                                        CursorShape::kSize, CursorShape::kArrow}));
+    using enum CursorShape;
+    EXPECT_EQ(window.cursors, (std::vector{kSize, kArrow, kSize, kArrow, kSize, kArrow}));
     // The editor's first applied move enables File > Save; the ULVO's touch no menu.
     EXPECT_EQ(dialog.menuEnabled[IDM_FILE_SAVE], !g.ulvo);
     dialog.menuEnabled.clear();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "editor/oven_form.h"
 #include "fakes/editor_fixture.h"
@@ -18,11 +19,7 @@ using OvenFormTest = EditorTest;
 TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisabled) {
   ShowMethod(editor, host);
   EnableStepFields(editor, host);
-  struct Field {
-    int id;
-    const char* text;
-  };
-  const Field fields[] = {
+  const std::pair<int, const char*> fields[] = {
       {IDC_ZONE1_TEMP, "150"},    {IDC_ZONE2_TEMP, "0"},   {IDC_ZONE3_TEMP, "0"},
       {IDC_STANDBY_TIME, "0.00"}, {IDC_TIME5, "0.00"},     {IDC_ROW1_TIME, "2.00"},
       {IDC_ROW1_TEMP, "100"},     {IDC_ROW2_TIME, "2.00"}, {IDC_ROW2_TEMP, "150"},
@@ -30,47 +27,33 @@ TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisable
       {IDC_ROW1_RATE, "6.2"},  // 50 degrees over the 8 minutes from 2 to 10
       {IDC_ROW2_RATE, "25.0"},    {IDC_ROW3_RATE, "25.0"},
   };
-  for (const Field& f : fields) {
-    SCOPED_TRACE(f.id);
-    EXPECT_EQ(editor.text[f.id], f.text);
+  for (const auto& [id, text] : fields) EXPECT_EQ(editor.text[id], text) << id;
+  EXPECT_EQ(editor.enabled.size(), 13u) << "the phase times, the rows and their rates only";
+  // Boxes ticked and fields enabled, then boxes clear and fields disabled.
+  for (int id : {IDC_TIME5_CHECK, IDC_ROW1_CHECK, IDC_ROW2_CHECK, IDC_TIME5, IDC_ROW1_TIME,
+                 IDC_ROW1_TEMP, IDC_ROW1_RATE, IDC_ROW2_TIME, IDC_ROW2_TEMP}) {
+    EXPECT_TRUE(editor.checked[id] || editor.enabled[id]) << id;
   }
-  EXPECT_FALSE(editor.checked[IDC_STANDBY_CHECK]);
-  EXPECT_TRUE(editor.checked[IDC_TIME5_CHECK]);
-  EXPECT_TRUE(editor.checked[IDC_ROW1_CHECK]);
-  EXPECT_TRUE(editor.checked[IDC_ROW2_CHECK]);
-  EXPECT_FALSE(editor.checked[IDC_ROW3_CHECK]);
-  EXPECT_FALSE(editor.checked[IDC_DUMP_VALVE]);
-  EXPECT_TRUE(editor.enabled[IDC_TIME5]);
-  EXPECT_FALSE(editor.enabled[IDC_STANDBY_TIME]);
-  for (int id : {IDC_ROW1_TIME, IDC_ROW1_TEMP, IDC_ROW1_RATE, IDC_ROW2_TIME, IDC_ROW2_TEMP}) {
-    SCOPED_TRACE(id);
-    EXPECT_TRUE(editor.enabled[id]);
-  }
-  for (int id :
-       {IDC_ROW2_RATE, IDC_ROW3_TIME, IDC_ROW3_TEMP, IDC_ROW3_RATE, IDC_ROW4_TIME, IDC_ROW4_TEMP}) {
-    SCOPED_TRACE(id);
-    EXPECT_FALSE(editor.enabled[id]);
+  for (int id : {IDC_STANDBY_CHECK, IDC_ROW3_CHECK, IDC_DUMP_VALVE, IDC_STANDBY_TIME, IDC_ROW2_RATE,
+                 IDC_ROW3_TIME, IDC_ROW3_TEMP, IDC_ROW3_RATE, IDC_ROW4_TIME, IDC_ROW4_TEMP}) {
+    EXPECT_FALSE(editor.checked[id] || editor.enabled[id]) << id;
   }
   EXPECT_EQ(editorValues.ovenStepsInUse, 2);
 }
 
 TEST_F(OvenFormTest, RatesAreMagnitudesAndAZeroIntervalIsInfinity) {
-  struct Case {
-    double temp1, hold1, start2, temp2;
-    const char* rate;
-  };
-  const Case cases[] = {
+  const std::tuple<double, double, double, double, const char*> cases[] = {
       {150, 2, 7, 100, "10.0"},      // cooling shows positive
       {100, 2, 2, 300, "Infinity"},  // the ramp takes no time
       {100, 2, 1, 110, "10.0"},      // a start before the hold ends: still positive
       {100, 0, 3, 100, "0.0"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.rate);
-    inletMethod.ovenStep[0] = {0, c.temp1, c.hold1, 1};
-    inletMethod.ovenStep[1] = {c.start2, c.temp2, 1, 1};
+  for (const auto& [temp1, hold1, start2, temp2, rate] : cases) {
+    SCOPED_TRACE(rate);
+    inletMethod.ovenStep[0] = {0, temp1, hold1, 1};
+    inletMethod.ovenStep[1] = {start2, temp2, 1, 1};
     ShowRampFields(editor, host);
-    EXPECT_EQ(editor.text[IDC_ROW1_RATE], c.rate);
+    EXPECT_EQ(editor.text[IDC_ROW1_RATE], rate);
   }
 }
 
@@ -101,34 +84,29 @@ TEST_F(OvenFormTest, TitleOfUnterminatedRegistryFieldsStaysInsideThem) {
 }
 
 TEST_F(OvenFormTest, CheckBoxesReadAsAPrefixOfRowsInUse) {
-  struct Case {
-    bool row1, row2, row3, row4;
-    std::array<int, 4> enabled;
-    int inUse;
+  // The boxes of rows 1 to 4 (the standby box as row 4's, time 5's the opposite), the
+  // rows in use and their count.
+  const std::tuple<std::array<bool, 4>, std::array<int, 4>, int> cases[] = {
+      {{true, true, false, false}, {1, 1, 0, 0}, 2},
+      {{false, false, true, true}, {1, 0, 0, 0}, 1},  // row 3 without row 2 does not count
+      {{false, true, true, false}, {1, 1, 1, 0}, 3},  // row 1 is always in use
+      {{true, true, true, true}, {1, 1, 1, 1}, 4},
   };
-  const Case cases[] = {
-      {true, true, false, false, {1, 1, 0, 0}, 2},
-      {false, false, true, true, {1, 0, 0, 0}, 1},  // row 3 without row 2 does not count
-      {false, true, true, false, {1, 1, 1, 0}, 3},  // row 1 is always in use
-      {true, true, true, true, {1, 1, 1, 1}, 4},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.inUse);
-    editor.checked[IDC_ROW1_CHECK] = c.row1;
-    editor.checked[IDC_ROW2_CHECK] = c.row2;
-    editor.checked[IDC_ROW3_CHECK] = c.row3;
-    editor.checked[IDC_ROW4_CHECK] = c.row4;
-    editor.checked[IDC_STANDBY_CHECK] = c.row4;  // the phase boxes are read as they are
-    editor.checked[IDC_TIME5_CHECK] = !c.row4;
+  for (const auto& [boxes, enabled, inUse] : cases) {
+    SCOPED_TRACE(inUse);
+    const int ids[] = {IDC_ROW1_CHECK, IDC_ROW2_CHECK, IDC_ROW3_CHECK, IDC_ROW4_CHECK};
+    for (int k = 0; k < 4; ++k) editor.checked[ids[k]] = boxes[k];
+    editor.checked[IDC_STANDBY_CHECK] = boxes[3];  // the phase boxes are read as they are
+    editor.checked[IDC_TIME5_CHECK] = !boxes[3];
     ReadStepChecks(editor);
-    EXPECT_EQ(inletMethod.standbyEnabled, c.row4 ? 1 : 0);
-    EXPECT_EQ(inletMethod.time5Enabled, c.row4 ? 0 : 1);
-    EXPECT_EQ(editorValues.ovenStepsInUse, c.inUse);
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(inletMethod.ovenStep[k].enabled, c.enabled[k]);
+    EXPECT_EQ(inletMethod.standbyEnabled, boxes[3] ? 1 : 0);
+    EXPECT_EQ(inletMethod.time5Enabled, boxes[3] ? 0 : 1);
+    EXPECT_EQ(editorValues.ovenStepsInUse, inUse);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(inletMethod.ovenStep[k].enabled, enabled[k]);
     // Showing them again corrects the boxes the rule refused.
     ShowStepChecks(editor);
     EXPECT_TRUE(editor.checked[IDC_ROW1_CHECK]);
-    EXPECT_EQ(editor.checked[IDC_ROW3_CHECK], c.enabled[2] == 1);
+    EXPECT_EQ(editor.checked[IDC_ROW3_CHECK], enabled[2] == 1);
   }
 }
 
@@ -204,7 +182,9 @@ TEST_F(UlvoFormTest, TheDefaultFlowRampShowsItsRatesEvenForRowsNotInUse) {
 }
 
 TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecessor) {
-  Open(1, kUlvoPressure);
+  inletMethod.ulvo[0].ramp[1].standbyValue = 3.1;  // bytes a step beyond the edited ramp's
+  const InletMethod before = inletMethod;
+  Open(0, kUlvoFlow);
   Click(IDC_ULVO_ROW4_CHECK);  // behind an unused step 3: unchecked again
   EXPECT_FALSE(editor.checked[IDC_ULVO_ROW4_CHECK]);
   EXPECT_EQ(EditedUlvoRamp().step[3].enabled, 0);
@@ -214,6 +194,7 @@ TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecesso
   EditedUlvoRamp().step[2].start = 12.0;
   Click(IDC_ULVO_ROW3_CHECK);
   EXPECT_EQ(EditedUlvoRamp().step[2].start, 14.0);
+  EXPECT_EQ(EditedUlvoRamp().step[2].enabled, 1);
   EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW3_VALUE]);
   EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW2_RATE]);
   Click(IDC_ULVO_ROW4_CHECK);
@@ -234,7 +215,9 @@ TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecesso
   EXPECT_EQ(ramp.step[0].enabled, 1);
   EXPECT_EQ(ramp.standbyEnabled, 1);
   EXPECT_EQ(ramp.sampleEnabled, 1);
-  EXPECT_EQ(inletMethod.ulvo[0].ramp[1].step[1].enabled, 1) << "only the edited ramp changes";
+  EXPECT_EQ(std::memcmp(&inletMethod.ulvo[0].ramp[1], &before.ulvo[0].ramp[1], sizeof(UlvoRamp)), 0)
+      << "only the edited ramp changes";
+  EXPECT_EQ(std::memcmp(&inletMethod.ulvo[1], &before.ulvo[1], sizeof(UlvoChannel)), 0);
 
   for (auto& step : EditedUlvoRamp().step) step.enabled = 0;
   ShowUlvoChannel(editor, host);  // a stored ramp with no step enabled

@@ -3,6 +3,7 @@
 // editor would type.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -52,6 +53,8 @@ class OvenGraphPaintTest : public testing::Test {
   void SetUp() override {
     editorValues = {};
     ovenGraph = {};
+    ulvoValues = {};
+    ulvoGraph = {};
     SetMethodDefaults();
     FitOvenAxes();  // 150 degrees, 12 minutes; sets ovenAxesChanged
   }
@@ -62,108 +65,126 @@ class OvenGraphPaintTest : public testing::Test {
   FakeChartAxis axes{window.log};
 };
 
+// What a paint must do, in this order, and what it must leave out. The oven's legend is a
+// paint session of its own before the frame's; the frame is erased whole (edges included)
+// before the axes are placed in the client rectangle by the margins (not boxed, ticks
+// outward, the border word), their ranges set (the oven's value axis from its minimum, the
+// ULVO's from 0) and drawn with the labels; then the plot area with the handles'
+// overhang is erased for the ramp. A drag's paint skips the legend, the erase and the
+// axes' drawing; the erase is also skipped while the axes are unchanged.
 TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndAxes) {
-  const std::string legend =
-      "BeginPaint, AnchoredCanvas 151, Bitmap 0 1 1 255 99, ReleaseCanvas 151, EndPaint, ";
-  const std::string frame = "BeginPaint, Canvas 105, ";
-  const std::string erase = "Fill 0 0 257 172, ";  // the whole frame, edges included
-  // The placement block: client rectangle, margins, not boxed, ticks outward, border word.
-  const std::string place =
-      "AxsCreate 1 1 1 1, AxsGetBorder 105 [Mins] [    \xB0"
-      "C] 0, AxsPositionAxis 7 0 0 0 0 255 170 40 20 10 30 0 1 13, ";
-  const std::string ranges = "AxsSetAxisRange 7 0 12 0 0, AxsSetAxisRange 7 25.5 337.5 25.5 1, ";
-  const std::string display =
-      "AxsDisplayDefaultAxes 105 7 [Mins] 0 [    \xB0"
-      "C] 0, ";
-  // The plot area and the handles' overhang are erased before the ramp is drawn.
-  const std::string plot = "AxsDelete 7, Fill 40 18 250 143, ReleaseCanvas 105, EndPaint";
+  enum Graph { kOven, kFlow, kPressure };
+  const std::string legend = "Bitmap 0 1 1 255 99", erase = "Fill 0 0 257 172";
+  const std::string place = "AxsPositionAxis 7 0 0 0 0 255 170 40 20 10 30 0 1 13";
+  const std::string time = "AxsSetAxisRange 7 0 12 0 0", plot = "Fill 40 18 250 143";
+  const std::string ovenRange = "AxsSetAxisRange 7 25.5 337.5 25.5 1";
+  const std::string degrees =
+      "[    \xB0"
+      "C]";  // 0xB0: the degree sign in code page 1252
+  const std::string ovenAxes = "AxsDisplayDefaultAxes 105 7 [Mins] 0 " + degrees + " 0";
+  const std::string kpa = "AxsGetBorder 105 [Mins] [   kPa] 0";
   struct Case {
     const char* name;
-    int32_t dragging, axesChanged, positionResult;
-    bool bitmapsMissing;
-    std::string log;
+    Graph graph;
+    std::array<int32_t, 4> flags;  // dragging, axes changed, axes placed, bitmaps missing
+    std::vector<std::string> inOrder, absent;
   } cases[] = {
-      {"a paint", 0, 1, 1, false, legend + frame + erase + place + ranges + display + plot},
-      {"a drag's paint", 1, 1, 1, false, frame + place + ranges + plot},
-      {"unchanged axes", 0, 0, 1, false, legend + frame + place + ranges + display + plot},
-      {"unplaced axes", 0, 0, 0, false, legend + frame + place + plot},
-      {"a missing legend beeps", 0, 0, 1, true,
-       "BeginPaint, AnchoredCanvas 151, Beep, ReleaseCanvas 151, EndPaint, " + frame + place +
-           ranges + display + plot},
-  };
+      {"a paint",
+       kOven,
+       {0, 1, 1, 0},
+       {"AnchoredCanvas 151", legend, "ReleaseCanvas 151", "EndPaint", "BeginPaint", "Canvas 105",
+        erase, "AxsCreate 1 1 1 1", "AxsGetBorder 105 [Mins] " + degrees + " 0", place, time,
+        ovenRange, ovenAxes, "AxsDelete 7", plot, "ReleaseCanvas 105", "EndPaint"},
+       {}},
+      {"a drag's paint",
+       kOven,
+       {1, 1, 1, 0},
+       {"Canvas 105", place, ovenRange, plot},
+       {"AnchoredCanvas 151", erase, "AxsDisplayDefaultAxes"}},
+      {"unchanged axes", kOven, {0, 0, 1, 0}, {legend, "Canvas 105", ovenAxes, plot}, {erase}},
+      {"unplaced axes",
+       kOven,
+       {0, 0, 0, 0},
+       {place, "AxsDelete 7", plot},
+       {"AxsSetAxisRange", "AxsDisplayDefaultAxes"}},
+      {"a missing legend beeps",
+       kOven,
+       {0, 0, 1, 1},
+       {"AnchoredCanvas 151", "Beep", "EndPaint", "Canvas 105"},
+       {}},
+      {"flow",
+       kFlow,
+       {0, 1, 1, 0},
+       {erase, "AxsGetBorder 105 [Mins] [ml//Min] 0", place, time, "AxsSetAxisRange 7 0 99.9 0 1",
+        "AxsDisplayDefaultAxes 105 7 [Mins] 0 [ml/Min] 0", plot},
+       {"AnchoredCanvas 151"}},
+      {"pressure",
+       kPressure,
+       {0, 1, 1, 0},
+       {erase, kpa, "AxsSetAxisRange 7 0 250 0 1",
+        "AxsDisplayDefaultAxes 105 7 [Mins] 0 [   kPa] 0", plot},
+       {}},
+      {"a pressure drag",
+       kPressure,
+       {1, 1, 1, 0},
+       {kpa, "AxsSetAxisRange 7 0 250 0 1", plot},
+       {erase, "AxsDisplayDefaultAxes"}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SetUp();
     window.log.clear();
-    window.drawn.clear();
     editorValues.minOvenTemp = 25.5f;
     inletMethod.tempAxisMax = 337.5;
-    ovenGraph.ovenDragging = c.dragging;
-    editorValues.ovenAxesChanged = c.axesChanged;
-    editorValues.ovenEditChanged = 1;
-    axes.positionResult = c.positionResult;
-    window.bitmapsMissing = c.bitmapsMissing;
-    Paint();
-    std::string log;
-    for (const std::string& call : window.log) log += (log.empty() ? "" : ", ") + call;
-    EXPECT_EQ(log, c.log);
-    EXPECT_EQ(editorValues.ovenAxesChanged, c.dragging) << "the erase waits for the drag's end";
-    EXPECT_EQ(editorValues.ovenEditChanged, 0);
-    EXPECT_EQ(Frame().Count(CanvasOp::kRectangle), 3u);
+    const auto [dragging, changed, placed, missing] = c.flags;
+    axes.positionResult = placed;
+    window.bitmapsMissing = missing;
+    int32_t& axesChanged =
+        c.graph == kOven ? editorValues.ovenAxesChanged : ulvoValues.ulvoAxesChanged;
+    int32_t& editChanged =
+        c.graph == kOven ? editorValues.ovenEditChanged : ulvoValues.ulvoEditChanged;
+    axesChanged = changed;
+    editChanged = 1;
+    if (c.graph == kOven) {
+      ovenGraph.ovenDragging = dragging;
+      Paint();
+    } else {
+      ulvoValues.ulvoRamp = c.graph == kFlow ? 0 : 1;
+      ulvoGraph.ulvoDragging = dragging;
+      editorValues.ulvoStepsInUse = 2;
+      ASSERT_EQ(PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME), 1);
+    }
+    auto next = window.log.begin();
+    for (const std::string& call : c.inOrder) {
+      next = std::find(next, window.log.end(), call);
+      ASSERT_NE(next, window.log.end()) << "missing or out of order: " << call;
+    }
+    for (const std::string& call : c.absent) {
+      EXPECT_TRUE(std::none_of(window.log.begin(), window.log.end(), [&](const std::string& made) {
+        return made.rfind(call, 0) == 0;
+      })) << call;
+    }
+    EXPECT_EQ(axesChanged, dragging && changed) << "the erase waits for the drag's end";
+    EXPECT_EQ(editChanged, 0);
+    const PixelRect& plotRect = c.graph == kOven ? ovenGraph.ovenPlotRect : ulvoGraph.ulvoPlotRect;
+    EXPECT_EQ(Corners(plotRect), (std::vector<int32_t>{40, 18, 250, 143}));
   }
 }
 
-// The ULVO graph paints in one session, with no legend, its value axis from 0 whatever
-// the oven's minimum, and the labels of its channel's mode. The default ramps step from
-// 10 to 15: step 0 lies 12 pixels above the bottom on the flow axis (99.9), 4 on the
-// pressure axis (250). A ramp stored with no step in use is drawn with its first step.
-TEST_F(OvenGraphPaintTest, TheUlvoGraphPaintsTheLabelsOfItsModeOnAnAxisFromZero) {
-  const std::string place = "AxsPositionAxis 7 0 0 0 0 255 170 40 20 10 30 0 1 13, ";
-  const std::string time = "AxsSetAxisRange 7 0 12 0 0, ";
-  const std::string plot = "AxsDelete 7, Fill 40 18 250 143, ReleaseCanvas 105, EndPaint";
-  const std::string erase = "BeginPaint, Canvas 105, Fill 0 0 257 172, AxsCreate 1 1 1 1, ";
-  const std::string kpa = "AxsGetBorder 105 [Mins] [   kPa] 0, " + place + time;
-  const std::string drag =
-      "BeginPaint, Canvas 105, AxsCreate 1 1 1 1, " + kpa + "AxsSetAxisRange 7 0 250 0 1, " + plot;
-  struct Case {
-    const char* name;
-    int32_t ramp, dragging, inUse;
-    size_t handles;
-    int32_t firstY;
-    std::string log;
-  } cases[] = {
-      {"flow", 0, 0, 2, 3, 130,
-       erase + "AxsGetBorder 105 [Mins] [ml//Min] 0, " + place + time +
-           "AxsSetAxisRange 7 0 99.9 0 1, AxsDisplayDefaultAxes 105 7 [Mins] 0 [ml/Min] 0, " +
-           plot},
-      {"pressure", 1, 0, 2, 3, 138,
-       erase + kpa +
-           "AxsSetAxisRange 7 0 250 0 1, AxsDisplayDefaultAxes 105 7 [Mins] 0 [   kPa] 0, " + plot},
-      {"a pressure drag", 1, 1, 2, 3, 138, drag},
-      {"no step in use", 1, 1, 0, 1, 138, drag},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+// The ULVO ramps step from 10 to 15 from 0: step 0 lies 12 pixels above the bottom on the
+// flow axis (99.9), 4 on the pressure axis (250). A ramp stored with no step in use is
+// drawn with its first step.
+TEST_F(OvenGraphPaintTest, TheUlvoRampIsDrawnOnItsModesAxisFromZero) {
+  const int32_t cases[][4] = {{0, 2, 3, 130}, {1, 2, 3, 138}, {1, 0, 1, 138}};
+  for (const auto& [ramp, inUse, handles, firstY] : cases) {
+    SCOPED_TRACE(testing::Message() << ramp << " " << inUse);
     SetUp();
-    window.log.clear();
     window.drawn.clear();
-    editorValues.minOvenTemp = 25.5f;
-    ulvoValues = {};
-    ulvoGraph = {};
-    ulvoValues.ulvoRamp = c.ramp;
-    ulvoValues.ulvoAxesChanged = ulvoValues.ulvoEditChanged = 1;
-    ulvoGraph.ulvoDragging = c.dragging;
-    editorValues.ulvoStepsInUse = c.inUse;
+    ulvoValues.ulvoRamp = ramp;
+    editorValues.ulvoStepsInUse = inUse;
     ASSERT_EQ(PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME), 1);
-    std::string log;
-    for (const std::string& call : window.log) log += (log.empty() ? "" : ", ") + call;
-    EXPECT_EQ(log, c.log);
-    EXPECT_EQ(ulvoValues.ulvoAxesChanged, c.dragging) << "the erase waits for the drag's end";
-    EXPECT_EQ(ulvoValues.ulvoEditChanged, 0);
-    EXPECT_EQ(Corners(ulvoGraph.ulvoPlotRect), (std::vector<int32_t>{40, 18, 250, 143}));
-    EXPECT_EQ(Frame().Count(CanvasOp::kRectangle), c.handles);
+    EXPECT_EQ(Frame().Count(CanvasOp::kRectangle), static_cast<size_t>(handles));
     ASSERT_FALSE(Frame().ops.empty());
-    EXPECT_EQ(Frame().ops[0].y, c.firstY);
+    EXPECT_EQ(Frame().ops[0].y, firstY);
   }
 }
 

@@ -2,7 +2,8 @@
 // ULVO channel's ramp, and how accepted values land in the method.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
+#include <tuple>
 
 #include "editor/oven_validation.h"
 #include "editor/valve_timetable.h"
@@ -59,151 +60,129 @@ class OvenValidationTest : public EditorTest {
   }
 };
 
+// Each range is inclusive; a refused field keeps the user's text. Rows not in use (3 and
+// 4 of the defaults, and the rate leading into them) are never read.
 TEST_F(OvenValidationTest, EveryFieldHasItsInclusiveRangeAndMessage) {
   const std::string temp = "Temperature \n\nAllowed Range is 30 to 450";
   const std::string time = "Time \n\nAllowed Range is 0.00 to 800.00";
   const std::string rate1 = "Rate 1 \n\nAllowed Range is 0.1 to 49.9";
+  const std::string rate3 = "Rate 3 \n\nAllowed Range is 0.1 to 49.9";
   const std::string zone2 = "Zone 2 Temperature \n\nAllowed Range is 0 to 450";
   const std::string standby = "Standby Time \n\nAllowed Range is 0.00 to 800.00";
   const std::string time5 = "Time 5 \n\nAllowed Range is 0.00 to 800.00";
-  struct Case {
-    int id;
-    const char* text;
-    const std::string* refusal;  // nullptr: accepted
+  const std::tuple<int, const char*, const std::string*, int> cases[] = {
+      // refusal, rows
+      {IDC_ROW2_TEMP, "30", nullptr, 2},
+      {IDC_ROW2_TEMP, "450", nullptr, 2},
+      {IDC_ROW2_TEMP, "451", &temp, 2},
+      {IDC_ROW2_TEMP, "29", &temp, 2},
+      {IDC_ROW2_TEMP, "100.7", nullptr, 2},
+      {IDC_ROW2_TEMP, "abc", &temp, 2},
+      {IDC_ROW1_TIME, "0", nullptr, 2},
+      {IDC_ROW1_TIME, "800", nullptr, 2},
+      {IDC_ROW1_TIME, "800.01", &time, 2},
+      {IDC_ROW1_TIME, "-0.5", &time, 2},
+      {IDC_ROW1_TIME, "000000001234", nullptr, 2},
+      {IDC_ROW1_TIME, "123456789012", &time, 2},  // only nine characters count
+      {IDC_ROW1_RATE, "0.1", nullptr, 2},
+      {IDC_ROW1_RATE, "49.9", nullptr, 2},
+      {IDC_ROW1_RATE, "0.09", &rate1, 2},
+      {IDC_ROW1_RATE, "49.95", &rate1, 2},
+      {IDC_ROW1_RATE, "0", &rate1, 2},
+      {IDC_ROW1_RATE, "Infinity", &rate1, 2},
+      {IDC_ROW3_RATE, "50", &rate3, 4},
+      {IDC_ROW3_TEMP, "9999", nullptr, 2},
+      {IDC_ROW4_TIME, "x", nullptr, 3},
+      {IDC_ROW2_RATE, "0", nullptr, 2},
+      {IDC_ZONE2_TEMP, "450.9", nullptr, 2},
+      {IDC_ZONE2_TEMP, "-1", &zone2, 2},
+      {IDC_ZONE2_TEMP, "x451", nullptr, 2},    // no leading number reads as 0
+      {IDC_STANDBY_TIME, "801", &standby, 2},  // checked though its box is clear
+      {IDC_TIME5, "1e3", &time5, 2},
   };
-  const Case cases[] = {
-      {IDC_ROW2_TEMP, "30", nullptr},
-      {IDC_ROW2_TEMP, "450", nullptr},
-      {IDC_ROW2_TEMP, "451", &temp},
-      {IDC_ROW2_TEMP, "29", &temp},
-      {IDC_ROW2_TEMP, "100.7", nullptr},
-      {IDC_ROW2_TEMP, "abc", &temp},
-      {IDC_ROW1_TIME, "800", nullptr},
-      {IDC_ROW1_TIME, "800.01", &time},
-      {IDC_ROW1_TIME, "-0.5", &time},
-      {IDC_ROW1_TIME, "000000001234", nullptr},
-      {IDC_ROW1_TIME, "123456789012", &time},  // only nine characters count
-      {IDC_ROW1_RATE, "0.1", nullptr},
-      {IDC_ROW1_RATE, "49.9", nullptr},
-      {IDC_ROW1_RATE, "0.09", &rate1},
-      {IDC_ROW1_RATE, "49.95", &rate1},
-      {IDC_ROW1_RATE, "0", &rate1},
-      {IDC_ROW1_RATE, "Infinity", &rate1},
-      {IDC_ZONE2_TEMP, "450.9", nullptr},
-      {IDC_ZONE2_TEMP, "-1", &zone2},
-      {IDC_ZONE2_TEMP, "x451", nullptr},    // no leading number reads as 0
-      {IDC_STANDBY_TIME, "801", &standby},  // checked though its box is clear
-      {IDC_TIME5, "1e3", &time5},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.id << " '" << c.text << "'");
+  for (const auto& [id, text, refusal, rows] : cases) {
+    SCOPED_TRACE(testing::Message() << id << " '" << text << "'");
     SetUp();
+    UseRows(rows);
     editorValues.minOvenTemp = 30.0f;
-    editor.text[c.id] = c.text;
-    if (c.refusal) {
-      ExpectRefused(c.id, *c.refusal);
-      EXPECT_EQ(editor.text[c.id], c.text) << "the user's text stays";
+    editor.text[id] = text;
+    if (refusal) {
+      ExpectRefused(id, *refusal);
+      EXPECT_EQ(editor.text[id], text) << "the user's text stays";
     } else {
       EXPECT_TRUE(ValidateOvenForm(editor, host));
     }
   }
 }
 
-TEST_F(OvenValidationTest, ARateMessageNamesTheRampNumber) {
+// Whole numbers are cut, the ramp fields rewritten with their decimals (the zones are
+// not), each typed rate becomes the next row's start after the previous hold, whatever
+// the starts were, and the axes are refitted.
+TEST_F(OvenValidationTest, RowsAreStoredCutTheirRatesBecomeStartsAndTheAxesAreRefitted) {
   UseRows(4);
-  editor.text[IDC_ROW3_RATE] = "50";
-  ExpectRefused(IDC_ROW3_RATE, "Rate 3 \n\nAllowed Range is 0.1 to 49.9");
-}
-
-TEST_F(OvenValidationTest, WholeNumbersAreStoredCutAndRampFieldsRewritten) {
-  editor.text[IDC_ROW1_TEMP] = "100.7";
-  editor.text[IDC_ROW1_TIME] = "3";
-  editor.text[IDC_ZONE2_TEMP] = "450.9";
-  ASSERT_TRUE(ValidateOvenForm(editor, host));
-  EXPECT_EQ(inletMethod.ovenStep[0].temp, 100.0);
-  EXPECT_EQ(editor.text[IDC_ROW1_TEMP], "100");
-  EXPECT_EQ(editor.text[IDC_ROW1_TIME], "3.00");
-  EXPECT_EQ(editor.text[IDC_ROW1_RATE], "10.0");
-  EXPECT_EQ(inletMethod.zone2Temp, 450.0);
-  EXPECT_EQ(editor.text[IDC_ZONE2_TEMP], "450.9") << "zones are not rewritten";
-}
-
-TEST_F(OvenValidationTest, RowsNotInUseAreNeverRead) {
-  SetRow(3, "9999", "-1", "junk");
-  SetRow(4, "-5", "x", "");
-  editor.text[IDC_ROW2_RATE] = "0";
-  EXPECT_TRUE(ValidateOvenForm(editor, host));
-  EXPECT_EQ(inletMethod.ovenStep[2].temp, 200.0);
-}
-
-TEST_F(OvenValidationTest, ARampRowFailureStoresNoRow) {
-  SetRow(1, "120", "3", "10");
-  editor.text[IDC_ROW2_TIME] = "900";
-  EXPECT_FALSE(ValidateOvenForm(editor, host));
-  EXPECT_EQ(inletMethod.ovenStep[0].temp, 100.0);
-  EXPECT_EQ(inletMethod.ovenStep[0].hold, 2.0);
-  EXPECT_EQ(editor.text[IDC_ROW2_TIME], "900") << "the user's text stays";
-}
-
-TEST_F(OvenValidationTest, TypedRatesBecomeStartsWhateverTheStartsWere) {
-  UseRows(4);
-  SetRow(1, "100", "2", "10");
+  SetRow(1, "100.7", "2", "10");
   SetRow(2, "50", "3", "4");  // cooling: 50 degrees at 10 per minute
   SetRow(3, "250", "1", "2.5");
   SetRow(4, "240", "10", "");
-  // Starts as a drag might have left them.
-  inletMethod.ovenStep[0].start = 1.5;
-  inletMethod.ovenStep[1].start = 40;
-  inletMethod.ovenStep[2].start = 2;
-  inletMethod.ovenStep[3].start = 90;
+  editor.text[IDC_ZONE2_TEMP] = "450.9";
+  const double dragged[] = {1.5, 40, 2, 90};  // starts as a drag might have left them
+  for (int k = 0; k < 4; ++k) inletMethod.ovenStep[k].start = dragged[k];
+  editorValues.ovenAxesChanged = 0;
   ASSERT_TRUE(ValidateOvenForm(editor, host));
-  const auto& s = inletMethod.ovenStep;
-  EXPECT_EQ(s[0].start, 1.5) << "row 1's start is never moved";
-  const double rates[] = {10, 4, 2.5};
-  for (int k = 1; k < 4; ++k) {
-    SCOPED_TRACE(k);
-    const double expected =
-        s[k - 1].start + s[k - 1].hold + std::fabs(s[k].temp - s[k - 1].temp) / rates[k - 1];
-    EXPECT_DOUBLE_EQ(s[k].start, expected);
-  }
-  EXPECT_EQ(editor.text[IDC_ROW2_RATE], "4.0");
+  // 1.5 + 2 + 50/10, 8.5 + 3 + 200/4, 61.5 + 1 + 10/2.5; row 1's start never moves.
+  const double starts[] = {1.5, 8.5, 61.5, 66.5};
+  for (int k = 0; k < 4; ++k) EXPECT_DOUBLE_EQ(inletMethod.ovenStep[k].start, starts[k]) << k;
+  EXPECT_EQ(inletMethod.ovenStep[0].temp, 100.0);
+  EXPECT_EQ(inletMethod.zone2Temp, 450.0);
+  const std::pair<int, const char*> shown[] = {{IDC_ROW1_TEMP, "100"},
+                                               {IDC_ROW1_TIME, "2.00"},
+                                               {IDC_ROW1_RATE, "10.0"},
+                                               {IDC_ROW2_RATE, "4.0"},
+                                               {IDC_ZONE2_TEMP, "450.9"}};
+  for (const auto& [id, text] : shown) EXPECT_EQ(editor.text[id], text) << id;
   EXPECT_EQ(inletMethod.tempAxisMax, 250.0);
-  EXPECT_DOUBLE_EQ(inletMethod.timeAxisMax, s[3].start + 10);
+  EXPECT_DOUBLE_EQ(inletMethod.timeAxisMax, 76.5);
+  EXPECT_EQ(editorValues.ovenAxesChanged, 1);
 }
 
-TEST_F(OvenValidationTest, ASlowerRateMovesTheLaterRowsByTheSameAmount) {
+TEST_F(OvenValidationTest, ARowPlacedLaterPushesTheNextOnlyWhenItsHoldWouldOverlapIt) {
   UseRows(3);
   inletMethod.ovenStep[1].start = 7;
   inletMethod.ovenStep[2].start = 20;
-  // Rate 1 of 1 puts row 2 at 52: its hold then runs past row 3's start of 20.
+  // Rate 1 of 1 puts row 2 at 52: its hold then runs past row 3's start of 20; row 3
+  // moves with it, then takes its own start from Rate 2: 52 + 2 + 50/5.
   editor.text[IDC_ROW1_RATE] = "1";
   editor.text[IDC_ROW2_RATE] = "5";
   ASSERT_TRUE(ValidateOvenForm(editor, host));
   EXPECT_EQ(inletMethod.ovenStep[1].start, 52.0);
-  // Row 3 moved with it, then took its own start from Rate 2.
-  EXPECT_EQ(inletMethod.ovenStep[2].start, 52.0 + 2 + 50 / 5.0);
-}
-
-TEST_F(OvenValidationTest, ARowThatStillEndsBeforeTheNextKeepsTheLaterStarts) {
-  UseRows(3);
+  EXPECT_EQ(inletMethod.ovenStep[2].start, 64.0);
+  // Stored alone at Rate 1 of 10, row 2 ends before row 3 and leaves row 3's start.
+  editor.text[IDC_ROW1_RATE] = "10";
   inletMethod.ovenStep[2].start = 100;
-  // Store row 2 alone: row 3's start must stay while row 2 ends before it.
   ASSERT_TRUE(StoreOvenStep(editor, host, 2, IDC_ROW2_TEMP, IDC_ROW2_TIME, IDC_ROW1_RATE));
   EXPECT_EQ(inletMethod.ovenStep[1].start, 7.0);
   EXPECT_EQ(inletMethod.ovenStep[2].start, 100.0);
 }
 
-TEST_F(OvenValidationTest, ZonesAndPhaseTimesAreCheckedInOrderAndStoredAsTheyPass) {
+// The rows are checked first and stored only when all pass; then the zones and phase
+// times, each stored as it passes.
+TEST_F(OvenValidationTest, ARefusalStopsTheCheckAndKeepsWhatPassedBeforeIt) {
+  SetRow(1, "120", "3", "10");
+  editor.text[IDC_ROW2_TIME] = "900";
+  EXPECT_FALSE(ValidateOvenForm(editor, host));
+  EXPECT_EQ(inletMethod.ovenStep[0].temp, 100.0);
+  EXPECT_EQ(inletMethod.ovenStep[0].hold, 2.0);
+
+  editor.text[IDC_ROW2_TIME] = "2";
   editor.text[IDC_ZONE1_TEMP] = "200";
   editor.text[IDC_ZONE2_TEMP] = "300";
   editor.text[IDC_ZONE3_TEMP] = "451";
   editor.text[IDC_STANDBY_TIME] = "5";
-  SetRow(1, "120", "3", "10");
   ExpectRefused(IDC_ZONE3_TEMP, "Zone 3 Temperature \n\nAllowed Range is 0 to 450");
+  EXPECT_EQ(inletMethod.ovenStep[0].temp, 120.0);
   EXPECT_EQ(inletMethod.zone1Temp, 200.0);
   EXPECT_EQ(inletMethod.zone2Temp, 300.0);
   EXPECT_EQ(inletMethod.zone3Temp, 0.0);
-  EXPECT_EQ(inletMethod.ovenStep[0].temp, 120.0) << "the ramp was stored before the zones";
   EXPECT_EQ(inletMethod.standbyTime, 0.0) << "not reached";
 }
 
@@ -220,49 +199,36 @@ TEST_F(OvenValidationTest, AMessageOnScreenDoesNotStartASecondValidation) {
 }
 
 TEST_F(OvenValidationTest, SuccessSelectsTheFocusedFieldButNotARowCheckBox) {
-  editor.focusedId = IDC_ZONE1_TEMP;
-  ASSERT_TRUE(ValidateOvenForm(editor, host));
-  EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(IDC_ZONE1_TEMP));
-  for (int id : {IDC_ROW1_CHECK, IDC_ROW2_CHECK, IDC_ROW3_CHECK, IDC_ROW4_CHECK}) {
+  for (int id : {IDC_ZONE1_TEMP, IDC_ROW1_CHECK, IDC_ROW2_CHECK, IDC_ROW3_CHECK, IDC_ROW4_CHECK}) {
     SCOPED_TRACE(id);
     editor.focusedId = id;
     editor.selectAllCount = 0;
     ASSERT_TRUE(ValidateOvenForm(editor, host));
-    EXPECT_EQ(editor.selectAllCount, 0);
+    EXPECT_EQ(editor.selectAllCount, id == IDC_ZONE1_TEMP ? 1 : 0);
+    if (id == IDC_ZONE1_TEMP) {
+      EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(id));
+    }
   }
-}
-
-TEST_F(OvenValidationTest, SuccessRefitsTheAxes) {
-  SetRow(2, "200.7", "4", "25");
-  editorValues.ovenAxesChanged = 0;
-  ASSERT_TRUE(ValidateOvenForm(editor, host));
-  EXPECT_EQ(inletMethod.tempAxisMax, 200.0);
-  EXPECT_EQ(inletMethod.timeAxisMax, inletMethod.ovenStep[1].start + 4);
-  EXPECT_EQ(editorValues.ovenAxesChanged, 1);
 }
 
 using ValveTimetableTest = EditorTest;
 
 // Purge, Secondary Cool, Split are checked in that order and each is stored as it
-// passes; the first refusal names its field and stops there.
+// passes; the first refusal names its field (the host's message 4) and stops there. The
+// four valve events have no fields: they keep what the method held.
 TEST_F(ValveTimetableTest, TimesAreCheckedInOrderAndStoredAsTheyPass) {
-  struct Case {
-    const char *purge, *cool, *split;
-    const char* refused;  // the name reported, nullptr: all accepted
-    double stored[3];     // purge, cool, split afterwards
+  using Times = std::array<double, 3>;  // purge, cool, split
+  const std::tuple<const char*, const char*, const char*, const char*, int, Times> cases[] = {
+      {"0", "100", "50", nullptr, 0, {0, 100, 50}},
+      {"", "12abc", "99.999", nullptr, 0, {0, 12, 99.999}},
+      {"150", "200", "x", "Purge", IDC_VALVE_PURGE, {5, 6, 7}},
+      {"-0.01", "1", "1", "Purge", IDC_VALVE_PURGE, {5, 6, 7}},
+      {"10", "200", "101", "Secondary Cool", IDC_VALVE_COOL, {10, 6, 7}},
+      {"10", "20", "100.01", "Split Time", IDC_VALVE_SPLIT, {10, 20, 7}},
+      {"10", "20", "1000000000", "Split Time", IDC_VALVE_SPLIT, {10, 20, 7}},
   };
-  const Case cases[] = {
-      {"0", "100", "50", nullptr, {0, 100, 50}},
-      {"", "12abc", "99.999", nullptr, {0, 12, 99.999}},
-      {"150", "200", "x", "Purge", {5, 6, 7}},
-      {"-0.01", "1", "1", "Purge", {5, 6, 7}},
-      {"10", "200", "101", "Secondary Cool", {10, 6, 7}},
-      {"10", "20", "100.01", "Split Time", {10, 20, 7}},
-      {"10", "20", "1000000000", "Split Time", {10, 20, 7}},
-  };
-  const int ids[3] = {IDC_VALVE_PURGE, IDC_VALVE_COOL, IDC_VALVE_SPLIT};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.purge << " " << c.cool << " " << c.split);
+  for (const auto& [purge, cool, split, refused, refusedId, stored] : cases) {
+    SCOPED_TRACE(testing::Message() << purge << " " << cool << " " << split);
     SetUp();
     editor = {};
     host = {};
@@ -270,24 +236,18 @@ TEST_F(ValveTimetableTest, TimesAreCheckedInOrderAndStoredAsTheyPass) {
     inletMethod.secondaryCoolTime = 6;
     inletMethod.splitTime = 7;
     inletMethod.valveEvent[1] = {3.5, 4.5};
-    editor.text[IDC_VALVE_PURGE] = c.purge;
-    editor.text[IDC_VALVE_COOL] = c.cool;
-    editor.text[IDC_VALVE_SPLIT] = c.split;
+    editor.text[IDC_VALVE_PURGE] = purge;
+    editor.text[IDC_VALVE_COOL] = cool;
+    editor.text[IDC_VALVE_SPLIT] = split;
     OnValveCommand(editor, host, IDC_VALVE_OK);
-    EXPECT_EQ(inletMethod.purgeTime, c.stored[0]);
-    EXPECT_EQ(inletMethod.secondaryCoolTime, c.stored[1]);
-    EXPECT_EQ(inletMethod.splitTime, c.stored[2]);
-    EXPECT_EQ(inletMethod.valveEvent[1].start, 3.5) << "events have no fields to come from";
+    EXPECT_EQ((Times{inletMethod.purgeTime, inletMethod.secondaryCoolTime, inletMethod.splitTime}),
+              stored);
+    EXPECT_EQ(inletMethod.valveEvent[1].start, 3.5);
     EXPECT_EQ(inletMethod.valveEvent[1].finish, 4.5);
-    if (!c.refused) {
-      EXPECT_EQ(editor.endedWith, std::vector<int>{1});
-      EXPECT_EQ(editor.beeps, 0);
-      continue;
-    }
-    EXPECT_TRUE(editor.endedWith.empty()) << "the dialog stays open";
-    EXPECT_EQ(editor.beeps, 1);
-    EXPECT_EQ(host.log, std::vector<std::string>{"ReportOutOfRange " + std::string(c.refused)});
-    const int refusedId = ids[c.refused[0] == 'P' ? 0 : c.refused[1] == 'e' ? 1 : 2];
+    EXPECT_EQ(editor.endedWith, refused ? std::vector<int>{} : std::vector<int>{1});
+    EXPECT_EQ(editor.beeps, refused ? 1 : 0);
+    if (!refused) continue;
+    EXPECT_EQ(host.log, std::vector<std::string>{"ReportOutOfRange " + std::string(refused)});
     EXPECT_EQ(editor.focusedId, refusedId);
     EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(refusedId));
   }
@@ -334,13 +294,8 @@ TEST_F(UlvoValidationTest, EveryFieldHasItsModesInclusiveRangeAndMessage) {
   const std::string zero = "Rate 1 cannot be zero";
   const std::string sample = "Sample value \n\nAllowed Range is 0.1 to 99.9";
   const std::string standby = "Standby value \n\nAllowed Range is 3.0 to 250.0";
-  struct Case {
-    int32_t mode;
-    int id;
-    const char* text;
-    const std::string* refusal;  // nullptr: accepted
-  };
-  const Case cases[] = {
+  const std::tuple<int32_t, int, const char*, const std::string*> cases[] = {
+      // refusal
       {kUlvoFlow, IDC_ULVO_ROW2_VALUE, "0.1", nullptr},
       {kUlvoFlow, IDC_ULVO_ROW2_VALUE, "99.9", nullptr},
       {kUlvoFlow, IDC_ULVO_ROW2_VALUE, "0.09", &flow},
@@ -364,21 +319,21 @@ TEST_F(UlvoValidationTest, EveryFieldHasItsModesInclusiveRangeAndMessage) {
       {kUlvoPressure, IDC_ULVO_ROW1_RATE, "250.01", &rate1p},
       {kUlvoPressure, IDC_ULVO_STANDBY, "2.99", &standby},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.mode << " " << c.id << " '" << c.text << "'");
+  for (const auto& [mode, id, text, refusal] : cases) {
+    SCOPED_TRACE(testing::Message() << mode << " " << id << " '" << text << "'");
     SetUp();
     editor = {};
-    Open(c.mode);
-    editor.text[c.id] = c.text;
+    Open(mode);
+    editor.text[id] = text;
     const bool ok = ValidateUlvoForm(editor, host);
-    EXPECT_EQ(ok, c.refusal == nullptr);
+    EXPECT_EQ(ok, refusal == nullptr);
     EXPECT_EQ(editor.beeps, 0);
     if (ok) continue;
     ASSERT_EQ(editor.questions.size(), 1u);
     EXPECT_EQ(editor.questions[0].caption, "ULVO");
-    EXPECT_EQ(editor.questions[0].text, *c.refusal);
-    EXPECT_EQ(editor.focusedId, c.id);
-    EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(c.id));
+    EXPECT_EQ(editor.questions[0].text, *refusal);
+    EXPECT_EQ(editor.focusedId, id);
+    EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(id));
   }
 }
 

@@ -7,35 +7,32 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "gchost/core/binary_file.h"
+#include "gchost/core/dib_pixels.h"
 #include "gchost/core/png_encoder.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
+TEST(RgbFromBgrx, ReordersEachPixelAndDropsItsFourthByte) {
+  EXPECT_EQ(gchost::RgbFromBgrx(Bytes{1, 2, 3, 4, 5, 6, 7, 8}), (Bytes{3, 2, 1, 7, 6, 5}));
+  EXPECT_TRUE(gchost::RgbFromBgrx(Bytes{1, 2, 3}).empty());
+}
+
 TEST(EncodePngRgb, RefusesSizesThatDoNotMatchItsPixels) {
-  struct Case {
-    const char* name;
-    uint32_t width;
-    uint32_t height;
-    size_t bytes;
-  };
-  const Case cases[] = {
-      {"no width", 0, 4, 0},
-      {"no height", 4, 0, 0},
-      {"one byte short", 2, 2, 11},
-      {"one byte over", 2, 2, 13},
-      {"wider than PNG allows", 0x80000000u, 1, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_TRUE(gchost::EncodePngRgb(c.width, c.height, Bytes(c.bytes)).empty());
+  // No width, no height, a byte short, a byte over, wider than PNG allows.
+  const std::tuple<uint32_t, uint32_t, size_t> cases[] = {
+      {0, 4, 0}, {4, 0, 0}, {2, 2, 11}, {2, 2, 13}, {0x80000000u, 1, 0}};
+  for (const auto& [width, height, bytes] : cases) {
+    EXPECT_TRUE(gchost::EncodePngRgb(width, height, Bytes(bytes)).empty())
+        << width << "x" << height;
   }
 }
 

@@ -36,7 +36,6 @@ class DialogAnswerer {
 
   const std::vector<SeenDialog>& Seen() const { return seen_; }
   int Unexpected() const { return unexpected_; }
-  size_t Pending() const { return actions_.size(); }
 
   // Presses a button of a dialog the way a click does.
   static void Click(HWND dialog, int buttonId);

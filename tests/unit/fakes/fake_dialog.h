@@ -1,8 +1,9 @@
 // A dialog window made of maps: what the logic wrote can be read back, what the user
-// would have typed or answered is set up by the test, and every call is logged in
-// order so that sequences can be checked.
+// would have typed or answered is set up by the test, and every call that a sequence
+// test looks at is logged in order.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <string>
@@ -13,25 +14,15 @@
 class FakeDialog : public DialogPort {
  public:
   std::map<int, std::string> text;
-  std::map<int, bool> checked;
-  std::map<int, bool> enabled;
-  std::map<int, bool> menuEnabled;
+  std::map<int, bool> checked, enabled, menuEnabled;
   std::vector<int> removedMenuPositions;
   std::vector<std::string> log;
   std::string title;
-  int focusedId = 0;
-  int selectAllCount = 0;
-  bool minimised = false;
-  bool shown = true;
-  bool destroyed = false;
-  int closesPosted = 0;
-  int beeps = 0;
-  int invalidations = 0;
-  int menuRedraws = 0;
-  int movedLeft = -1;
-  int movedTop = -1;
-  WindowRef self = 0x1000;
-  WindowRef owner = 0x2000;
+  int focusedId = 0, selectAllCount = 0;
+  bool minimised = false, shown = true, destroyed = false;
+  int closesPosted = 0, beeps = 0, invalidations = 0, menuRedraws = 0;
+  int movedLeft = -1, movedTop = -1;
+  WindowRef self = 0x1000, owner = 0x2000;
   std::deque<Answer> answers;  // for Ask, in order; Cancel when none is left
   struct Question {
     std::string text, caption;
@@ -45,33 +36,89 @@ class FakeDialog : public DialogPort {
   std::map<int, int> listSelection;  // -1 or absent: nothing selected
   std::vector<int> endedWith;        // every EndDialog result, in order
 
-  std::string ControlText(int id) override;
-  void SetControlText(int id, std::string_view value) override;
-  bool IsChecked(int id) override;
-  void SetChecked(int id, bool value) override;
-  void EnableControl(int id, bool value) override;
-  void FocusControl(int id) override;
-  void SelectAllText(int id) override;
-  int FocusedControlId() override;
-  void ClearList(int id) override;
-  void AddListItem(int id, std::string_view text) override;
-  void SelectListItem(int id, std::string_view text) override;
-  int SelectedListItem(int id) override;
-  WindowRef Self() override;
-  WindowRef Owner() override;
-  void SetTitle(std::string_view value) override;
-  bool IsMinimised() override;
-  bool IsShown() override;
-  void MoveTo(int left, int top) override;
-  void Invalidate() override;
-  void PostClose() override;
-  void Destroy() override;
-  void Beep() override;
-  Answer Ask(std::string_view question, std::string_view caption, AskKind kind) override;
-  int RunDialog(ModalDialog dialog) override;
-  void EndDialog(int result) override;
-  void ShowHelp(std::string_view helpFile, int context) override;
-  void EnableMenuItem(int id, bool value) override;
-  void RemoveMenuBarEntry(int position) override;
-  void RedrawMenuBar() override;
+  std::string ControlText(int id) override { return text[id]; }
+  void SetControlText(int id, std::string_view value) override {
+    text[id] = std::string(value);
+    Log("SetControlText", id);
+  }
+  bool IsChecked(int id) override { return checked[id]; }
+  void SetChecked(int id, bool value) override { checked[id] = value; }
+  void EnableControl(int id, bool value) override { enabled[id] = value; }
+  void FocusControl(int id) override {
+    focusedId = id;
+    Log("FocusControl", id);
+  }
+  void SelectAllText(int id) override {
+    ++selectAllCount;
+    Log("SelectAllText", id);
+  }
+  int FocusedControlId() override { return focusedId; }
+  void ClearList(int id) override {
+    listItems[id].clear();
+    listSelection[id] = -1;
+  }
+  void AddListItem(int id, std::string_view value) override { listItems[id].emplace_back(value); }
+  void SelectListItem(int id, std::string_view value) override {
+    const auto& items = listItems[id];
+    const auto found = std::find(items.begin(), items.end(), value);
+    listSelection[id] = found == items.end() ? -1 : static_cast<int>(found - items.begin());
+  }
+  int SelectedListItem(int id) override { return listSelection.count(id) ? listSelection[id] : -1; }
+  WindowRef Self() override { return self; }
+  WindowRef Owner() override { return owner; }
+  void SetTitle(std::string_view value) override {
+    title = std::string(value);
+    Log("SetTitle");
+  }
+  bool IsMinimised() override { return minimised; }
+  bool IsShown() override { return shown; }
+  void MoveTo(int left, int top) override {
+    movedLeft = left;
+    movedTop = top;
+    Log("MoveTo");
+  }
+  void Invalidate() override { Count(invalidations, "Invalidate"); }
+  void PostClose() override { Count(closesPosted, "PostClose"); }
+  void Destroy() override {
+    destroyed = true;
+    Log("Destroy");
+  }
+  void Beep() override { Count(beeps, "Beep"); }
+  Answer Ask(std::string_view question, std::string_view caption, AskKind kind) override {
+    questions.push_back({std::string(question), std::string(caption), kind});
+    Log("Ask");
+    if (answers.empty()) return Answer::kCancel;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  int RunDialog(ModalDialog dialog) override {
+    dialogsRun.push_back(dialog);
+    Log("RunDialog");
+    return dialogResults[dialog];
+  }
+  void EndDialog(int result) override {
+    endedWith.push_back(result);
+    Log("EndDialog", result);
+  }
+  void ShowHelp(std::string_view file, int context) override {
+    helpShown.emplace_back(std::string(file), context);
+  }
+  void EnableMenuItem(int id, bool value) override { menuEnabled[id] = value; }
+  void RemoveMenuBarEntry(int position) override {
+    removedMenuPositions.push_back(position);
+    Log("RemoveMenuBarEntry", position);
+  }
+  void RedrawMenuBar() override { Count(menuRedraws, "RedrawMenuBar"); }
+
+ private:
+  // A call and, where a test looks at it, its argument.
+  void Log(const char* call) { log.emplace_back(call); }
+  void Count(int& calls, const char* call) {
+    ++calls;
+    Log(call);
+  }
+  void Log(const char* call, int id) {
+    log.push_back(std::string(call) + " " + std::to_string(id));
+  }
 };

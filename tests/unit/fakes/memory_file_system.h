@@ -3,7 +3,9 @@
 #pragma once
 
 #include <map>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "recdb/core/file_system.h"
@@ -22,8 +24,30 @@ class MemoryFileSystem : public recdb::FileSystem {
   bool crashBeforeReplace = false;  // throws SimulatedCrash instead of replacing
 
   recdb::ReadStatus ReadAll(const std::string& path, std::size_t maxBytes,
-                            std::vector<uint8_t>& content) override;
-  bool WriteDurably(const std::string& path, std::span<const uint8_t> content) override;
-  bool ReplaceWith(const std::string& from, const std::string& to) override;
-  void Remove(const std::string& path) override;
+                            std::vector<uint8_t>& content) override {
+    if (std::exchange(readError, false)) return recdb::ReadStatus::kError;
+    const auto found = files.find(path);
+    if (found == files.end()) return recdb::ReadStatus::kNotFound;
+    if (found->second.size() > maxBytes) return recdb::ReadStatus::kTooLarge;
+    content = found->second;
+    return recdb::ReadStatus::kOk;
+  }
+  bool WriteDurably(const std::string& path, std::span<const uint8_t> content) override {
+    log.push_back("write " + path);
+    const bool full = std::exchange(diskFullOnWrite, false);
+    files[path].assign(content.begin(), content.begin() + content.size() / (full ? 2 : 1));
+    return !full;
+  }
+  bool ReplaceWith(const std::string& from, const std::string& to) override {
+    log.push_back("replace " + from + " " + to);
+    if (std::exchange(crashBeforeReplace, false)) throw SimulatedCrash{};
+    if (std::exchange(replaceFails, false) || files.count(from) == 0) return false;
+    files[to] = std::move(files[from]);
+    files.erase(from);
+    return true;
+  }
+  void Remove(const std::string& path) override {
+    log.push_back("remove " + path);
+    files.erase(path);
+  }
 };
