@@ -1,5 +1,6 @@
 // Figures for the editor's graphs, measured on the real plug-in under Wine and printed
-// side by side: the oven graph in the editor. It prints; it asserts nothing.
+// side by side: the oven graph in the editor, the left channel's graph in the ULVO
+// channel dialog. It prints; it asserts nothing.
 //   bench_graphs [DRAG_STEPS [LEAK_STEPS]]     (defaults 2000 and 10000, for each graph)
 #include <windows.h>
 
@@ -40,9 +41,11 @@ int main(int argc, char** argv) {
   SetCursorPos(0, 0);  // the display's own pointer stays off the editor
 
   const bench::GraphFigures oven = bench::MeasureOvenGraph(home, owner.Get(), counts);
+  const bench::GraphFigures ulvo = bench::MeasureUlvoChannel(home, owner.Get(), counts);
 
   std::printf("graph benchmarks (Wine, x86_64)\n");
   bench::PrintHeader();
   bench::Print(oven);
-  return oven.notMeasured.empty() ? 0 : 1;
+  bench::Print(ulvo);
+  return oven.notMeasured.empty() && ulvo.notMeasured.empty() ? 0 : 1;
 }

@@ -18,4 +18,7 @@ struct Counts {
 // The editor's oven graph, from the default method.
 GraphFigures MeasureOvenGraph(const e2e::HostHome& home, HWND owner, const Counts& counts);
 
+// The left channel's graph in the ULVO channel dialog, the channel in Flow mode.
+GraphFigures MeasureUlvoChannel(const e2e::HostHome& home, HWND owner, const Counts& counts);
+
 }  // namespace bench
