@@ -1,0 +1,52 @@
+#include "figures.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace bench {
+
+double NowMs() {
+  static const double ticksPerMs = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart) / 1000.0;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / ticksPerMs;
+}
+
+Summary Summarise(std::vector<double> ms) {
+  if (ms.empty()) return {};
+  std::sort(ms.begin(), ms.end());
+  auto at = [&](double q) { return ms[static_cast<size_t>(q * (ms.size() - 1))]; };
+  return {ms.size(), at(0.5), at(0.9), at(0.99), ms.back()};
+}
+
+namespace {
+void PrintTimes(const char* what, const std::vector<double>& ms) {
+  if (ms.empty()) return;
+  const Summary s = Summarise(ms);
+  std::printf("  %-32s %6zu %9.3f ms %8.3f %8.3f %8.3f\n", what, s.count, s.median, s.p90, s.p99,
+              s.max);
+}
+}  // namespace
+
+void PrintHeader() {
+  std::printf("  %-32s %6s %12s %8s %8s %8s\n", "", "n", "median", "p90", "p99", "max");
+}
+
+void Print(const GraphFigures& f) {
+  std::printf("%s\n", f.name.c_str());
+  PrintTimes(f.opening.c_str(), f.openings);
+  PrintTimes("drag step (move + repaint)", f.dragSteps);
+  if (f.leakSteps > 0) {
+    std::printf("  %-32s %d before, %d after %d drag steps (%+d)\n", "live GDI objects",
+                f.gdiBefore, f.gdiAfter, f.leakSteps, f.gdiAfter - f.gdiBefore);
+  }
+  if (!f.notMeasured.empty()) std::printf("  not measured: %s\n", f.notMeasured.c_str());
+}
+
+}  // namespace bench

@@ -1,0 +1,50 @@
+// Figures for the editor's graphs, measured on the real plug-in under Wine and printed
+// side by side: the oven graph in the editor, the left channel's graph in the ULVO
+// channel dialog. It prints; it asserts nothing.
+//   bench_graphs [DRAG_STEPS [LEAK_STEPS]]     (defaults 2000 and 10000, for each graph)
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "graph_benches.h"
+#include "harness/harness.h"
+
+namespace {
+// A crash inside a window procedure would otherwise hang the run under Wine.
+LONG WINAPI OnCrash(EXCEPTION_POINTERS* e) {
+  std::fprintf(stderr, "CRASH 0x%08lx\n", e->ExceptionRecord->ExceptionCode);
+  std::fflush(stderr);
+  TerminateProcess(GetCurrentProcess(), 3);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  SetUnhandledExceptionFilter(OnCrash);
+  const bench::Counts counts{
+      40,
+      argc > 1 ? std::max(1000, std::atoi(argv[1])) : 2000,
+      argc > 2 ? std::max(1, std::atoi(argv[2])) : 10000,
+  };
+
+  e2e::HostHome home;
+  if (!e2e::AcqGCInlet()) {
+    std::fprintf(stderr, "cannot load tovrex.dll\n");
+    return 1;
+  }
+  // At the screen's origin: the editor stores its position with its owner's offset
+  // added, so any other place would walk it off the screen over many openings.
+  e2e::OwnerWindow owner(0, 0);
+  SetCursorPos(0, 0);  // the display's own pointer stays off the editor
+
+  const bench::GraphFigures oven = bench::MeasureOvenGraph(home, owner.Get(), counts);
+  const bench::GraphFigures ulvo = bench::MeasureUlvoChannel(home, owner.Get(), counts);
+
+  std::printf("graph benchmarks (Wine, x86_64)\n");
+  bench::PrintHeader();
+  bench::Print(oven);
+  bench::Print(ulvo);
+  return oven.notMeasured.empty() && ulvo.notMeasured.empty() ? 0 : 1;
+}
