@@ -2,6 +2,7 @@
 #include "cli/ramp_view.h"
 
 #include "editor/form_fields.h"
+#include "editor/ramp_rows.h"
 #include "hostutil/core/number_format.h"
 #include "method/number_text.h"
 #include "ulvo/ulvo_form.h"
@@ -48,11 +49,11 @@ int UlvoRampInUse(const UlvoChannel& channel) {
 std::string RateText(const RampView& ramp, int k) {
   const RampRow& from = ramp.rows[k];
   const RampRow& to = ramp.rows[k + 1];
-  const double span = to.start - (from.start + from.hold);
-  if (span == 0.0) return "Infinity";
-  const double rate = (to.level - from.level) / span;
+  const std::optional<double> rate =
+      RampRate(to.level - from.level, to.start - (from.start + from.hold));
+  if (!rate) return "Infinity";
   char text[64];
-  hostutil::FormatFixed(rate < 0.0 ? -rate : rate, ramp.rateDecimals, text, sizeof text);
+  hostutil::FormatFixed(*rate, ramp.rateDecimals, text, sizeof text);
   return text;
 }
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "editor/ramp_rows.h"
 #include "method/number_text.h"
 
 namespace {
@@ -27,12 +28,12 @@ void WriteNumberField(DialogPort& dialog, HostPort& host, int id, double value, 
 
 void WriteRampRate(DialogPort& dialog, HostPort& host, int id, double rise, double span,
                    int decimals) {
-  if (span == 0.0) {
+  const std::optional<double> rate = RampRate(rise, span);
+  if (!rate) {
     dialog.SetControlText(id, "Infinity");
     return;
   }
-  const double rate = rise / span;
-  WriteNumberField(dialog, host, id, rate < 0.0 ? -rate : rate, decimals);
+  WriteNumberField(dialog, host, id, *rate, decimals);
 }
 
 int FocusField(DialogPort& dialog, int id) {

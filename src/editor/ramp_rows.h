@@ -5,6 +5,15 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <optional>
+
+// The rate of a ramp that rises (or falls) by `rise` over `span` minutes, as a positive
+// number; none for a ramp of no duration, which the forms show as "Infinity".
+inline std::optional<double> RampRate(double rise, double span) {
+  if (span == 0.0) return std::nullopt;
+  const double rate = rise / span;
+  return rate < 0.0 ? -rate : rate;
+}
 
 // The start of a row reached at `rate` from the previous row's hold end. A falling
 // ramp takes as long as a rising one of the same size.
