@@ -50,16 +50,21 @@ HOSTUTIL_API int WINAPI GetIniString(const char* section, const char* key, const
 // "SystemList" / "GC_DB") names one file. GetGlobalFile splits it into directory, name
 // and extension; `sameEntry` is the caller's entry again (kept for the host's calling
 // pattern) and is ignored. Returns nonzero when the entry is registered; on 0 the
-// entry's names are empty. Either way its two words are set to 0.
+// entry's names are empty. Either way its two words are set to 0. A registered path
+// longer than 259 characters, or one whose parts do not fit the fields, reads as not
+// registered: it is never handed out cut short.
 HOSTUTIL_API int WINAPI GetGlobalFile(const char* listName, const char* entryName,
                                       GlobalFileEntry* entry, GlobalFileEntry* sameEntry);
 // Registers the file that `entry` names; the registry is host.ini, so only with `write`
-// nonzero does anything change. Returns nonzero when stored.
+// nonzero does anything change. Returns nonzero when stored. An entry that names no
+// file, has a field without its terminator or joins to more than 259 characters is
+// refused and the registry left as it was.
 HOSTUTIL_API int WINAPI SetGlobalFile(const char* listName, const char* entryName,
                                       const GlobalFileEntry* entry, int write);
 
 // The common Open / Save As dialogs over a FileRequest. Return 1 when a file was
-// chosen (and stands in the request), 0 when the user cancelled.
+// chosen (and stands in the request), 0 when the user cancelled. A chosen path that the
+// registry could not hold (see SetGlobalFile) is refused with message 11 and gives 0.
 HOSTUTIL_API int WINAPI GenGetNormalFile(HINSTANCE instance, HWND owner, FileRequest* request);
 HOSTUTIL_API int WINAPI GenSetNormalFile(HINSTANCE instance, HWND owner, FileRequest* request);
 

@@ -51,9 +51,11 @@ static_assert(offsetof(FileRequest, extension) == 554);
 
 // Message codes of MsgReport.
 enum HostMessageCode : int {
-  kMsgValueOutOfRange = 4,    // one further argument: the offending item's name
-  kMsgDatabaseNotOpened = 8,  // one further argument: the database's display name
-  kMsgCustom = 9,             // two further arguments: caption, text
+  kMsgValueOutOfRange = 4,      // one further argument: the offending item's name
+  kMsgDatabaseNotOpened = 8,    // one further argument: the database's display name
+  kMsgCustom = 9,               // two further arguments: caption, text
+  kMsgDatabaseNotWritten = 10,  // two further arguments: the file, why (ends a sentence)
+  kMsgPathTooLong = 11,         // one further argument: the path
 };
 
 // ftoa never writes more than this many bytes, terminating NUL included.

@@ -31,6 +31,20 @@ TEST(HostutilPath, SplitsAndJoinsBack) {
     EXPECT_EQ(parts, want);
     EXPECT_EQ(hostutil::JoinPath(parts), joined);
   }
+  // The host's callers join the parts into MAX_PATH bytes: 259 characters at most, and
+  // the registry keeps no empty name.
+  const std::string d255 = R"(C:\)" + std::string(252, 'd');
+  const std::tuple<PathParts, bool> fits[] = {
+      {{d255, "m", ""}, true},
+      {{d255, "m", "d"}, true},
+      {{d255, "m", "db"}, false},
+      {{"", std::string(256, 'n'), ""}, false},
+      {{"", "", std::string(258, 'e')}, false},
+      {{"", "", ""}, false},
+  };
+  for (const auto& [parts, want] : fits) {
+    EXPECT_EQ(hostutil::RegistryPath(parts).has_value(), want) << hostutil::JoinPath(parts).size();
+  }
   EXPECT_EQ(hostutil::HostIniPath(R"(C:\home\)", R"(C:\bin\host.exe)"), R"(C:\home\host.ini)");
   EXPECT_EQ(hostutil::HostIniPath("", R"(C:\bin\host.exe)"), R"(C:\bin\host.ini)");
 }

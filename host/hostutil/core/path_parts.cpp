@@ -1,6 +1,8 @@
 // Path splitting and joining for the host's fixed name fields.
 #include "hostutil/core/path_parts.h"
 
+#include "hostutil/hostutil_types.h"
+
 namespace hostutil {
 
 namespace {
@@ -15,6 +17,13 @@ bool IsRoot(std::string_view directory) {
 
 bool EndsWithSeparator(std::string_view directory) {
   return !directory.empty() && (IsSeparator(directory.back()) || directory.back() == ':');
+}
+
+// The directory needs no check of its own: a joined path of kMaxFullPath characters fits
+// its field.
+bool FitsFileFields(const PathParts& parts) {
+  return parts.name.size() < sizeof GlobalFileEntry::fileName &&
+         parts.extension.size() < sizeof GlobalFileEntry::extension;
 }
 
 }  // namespace
@@ -65,6 +74,12 @@ std::string FileInFolder(std::string_view folder, std::string_view fileName) {
 
 std::string JoinPath(const PathParts& parts) {
   return FileInFolder(parts.directory, JoinFileName(parts.name, parts.extension));
+}
+
+std::optional<std::string> RegistryPath(const PathParts& parts) {
+  std::string path = JoinPath(parts);
+  if (path.empty() || path.size() > kMaxFullPath || !FitsFileFields(parts)) return std::nullopt;
+  return path;
 }
 
 std::string FolderOf(std::string_view path) { return SplitPath(path).directory; }

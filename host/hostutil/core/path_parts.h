@@ -2,6 +2,7 @@
 // file name without extension, and extension without the point.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,17 @@ std::string FolderOf(std::string_view path);
 
 // The file `fileName` inside `folder`.
 std::string FileInFolder(std::string_view folder, std::string_view fileName);
+
+// The longest full path the host's callers hold: they join the parts into a buffer of
+// MAX_PATH bytes, its terminator included.
+inline constexpr std::size_t kMaxFullPath = 259;
+
+// The path the file registry stores for `parts`, or nothing when it refuses them: no
+// name at all (what a caller hands back after a lookup found nothing, which must not
+// erase the registration it could not read), or a part that does not fit its field of
+// the host's blocks (GlobalFileEntry, FileRequest) with its terminator, or a joined
+// path longer than kMaxFullPath. Cut, a path would name another file.
+std::optional<std::string> RegistryPath(const PathParts& parts);
 
 // The three name fields of a host block (GlobalFileEntry, FileRequest), read bounded.
 template <class Block>

@@ -50,7 +50,13 @@ int RunFileDialog(FileDialogKind kind, HINSTANCE instance, HWND owner, FileReque
       kind == FileDialogKind::kOpen ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
   if (!accepted) return 0;  // cancelled, or the dialog failed: the request is untouched
   chosen.back() = '\0';
-  hostutil::StorePathParts(hostutil::SplitPath(chosen.data()), request);
+  const hostutil::PathParts parts = hostutil::SplitPath(chosen.data());
+  if (!hostutil::RegistryPath(parts)) {
+    // Taken as a cancel, before the caller logs or writes anything.
+    MsgReport(kMsgPathTooLong, chosen.data());
+    return 0;
+  }
+  hostutil::StorePathParts(parts, request);
   return 1;
 }
 

@@ -14,9 +14,11 @@ HOSTUTIL_API int WINAPI GetGlobalFile(const char* listName, const char* entryNam
   entry->word1 = entry->word2 = 0;
   if (listName == nullptr || entryName == nullptr) return 0;
   return NoThrow(0, [&] {
-    const std::string path = hostutil::ReadIniValue(listName, entryName, "");
-    if (path.empty()) return 0;
-    hostutil::StorePathParts(hostutil::SplitPath(path), *entry);
+    // A path too long for the fields (a hand-edited host.ini) reads as not registered.
+    const hostutil::PathParts parts =
+        hostutil::SplitPath(hostutil::ReadIniValue(listName, entryName, ""));
+    if (!hostutil::RegistryPath(parts)) return 0;
+    hostutil::StorePathParts(parts, *entry);
     return 1;
   });
 }
@@ -26,10 +28,7 @@ HOSTUTIL_API int WINAPI SetGlobalFile(const char* listName, const char* entryNam
   // The registry lives only in host.ini: without `write` there is nothing to change.
   if (entry == nullptr || listName == nullptr || entryName == nullptr || !write) return 0;
   return NoThrow(0, [&] {
-    const std::string path = hostutil::JoinPath(hostutil::ReadPathParts(*entry));
-    // An entry with no name at all unregisters the file rather than storing "".
-    const bool stored =
-        hostutil::WriteIniValue(listName, entryName, path.empty() ? nullptr : path.c_str());
-    return stored ? 1 : 0;
+    const auto path = hostutil::RegistryPath(hostutil::ReadPathParts(*entry));
+    return path && hostutil::WriteIniValue(listName, entryName, path->c_str()) ? 1 : 0;
   });
 }

@@ -28,11 +28,13 @@ HOSTUTIL_API int __cdecl MsgReport(int code, ...) {
   va_start(arguments, code);
   switch (code) {
     case kMsgCustom:
+    case kMsgDatabaseNotWritten:
       first = va_arg(arguments, const char*);
       second = va_arg(arguments, const char*);
       break;
     case kMsgValueOutOfRange:
-    case kMsgDatabaseNotOpened: first = va_arg(arguments, const char*); break;
+    case kMsgDatabaseNotOpened:
+    case kMsgPathTooLong: first = va_arg(arguments, const char*); break;
     default: break;
   }
   va_end(arguments);
