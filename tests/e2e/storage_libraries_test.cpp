@@ -1,16 +1,21 @@
 // The record-database and audit stand-ins as a host loads them: by their plain export
-// names (imported as the plug-in imports them), on real files in the host's home.
+// names (imported as the plug-in imports them), on real files in the host's home; and a
+// save through the editor that they cannot write.
 #include <process.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "audit/audit.h"
 #include "audit/core/audit_chain.h"
 #include "harness/harness.h"
 #include "recdb/recdb.h"
+#include "resource_ids.h"
 #include "sha256.h"
 
 namespace {
@@ -32,8 +37,8 @@ intptr_t RunVerifier(const std::string& trail) {
 }
 
 // Each store writes a new file that takes the old one's place. When it cannot (another
-// program holds the old one open without letting it be replaced) the store fails and
-// the old file stays whole.
+// program holds the old one open without letting it be replaced) the store fails, the
+// user is told why, and the old file stays whole.
 TEST(RecdbDll, EachStoreReplacesTheFileWhole) {
   e2e::HostHome home;
   const std::string path = home.File("m1.db");
@@ -59,8 +64,14 @@ TEST(RecdbDll, EachStoreReplacesTheFileWhole) {
   HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  e2e::DialogAnswerer answerer;
+  answerer.Press(IDOK);
   EXPECT_EQ(session(8), -recdb::kIoError);
   CloseHandle(holder);
+  ASSERT_EQ(answerer.Seen().size(), 1u) << "the failed write is reported";
+  EXPECT_EQ(answerer.Seen()[0].text, "The database \"" + path +
+                                         "\" could not be written: another program is using the "
+                                         "file.\n\nNothing was saved; the file is as it was.");
   EXPECT_EQ(ReadWhole(path), before);
   EXPECT_EQ(GetFileAttributesA((path + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(session(-1), 0x33);
@@ -99,6 +110,64 @@ TEST(AuditDll, EntriesFromManyThreadsChainAndTheVerifierChecksThem) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << trail;
   EXPECT_EQ(RunVerifier(path), 1);
   EXPECT_EQ(RunVerifier(home.File("missing.log")), 2);
+}
+
+// What another program, or the disk, did to the database while the editor was open: the
+// save is reported and logged as failed, and the editor stays open with its changes.
+class FailedSave : public e2e::EditorTest {};
+
+TEST_F(FailedSave, IsReportedAndLoggedAndTheEditorKeepsTheChanges) {
+  const std::string notWhole =
+      "it is not a whole database of this kind (another program may have cut it short or "
+      "replaced it)";
+  HANDLE holder = INVALID_HANDLE_VALUE;
+  const std::pair<std::function<void(const std::string&)>, std::string> cases[] = {
+      {[](auto& f) { SetFileAttributesA(f.c_str(), FILE_ATTRIBUTE_READONLY); },
+       "access was denied (the file or its folder is read-only)"},
+      {[&](auto& f) {
+         holder = CreateFileA(f.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+       },
+       "another program is using the file"},
+      {[](auto& f) { std::filesystem::resize_file(f, 1000); }, notWhole},
+      {[](auto& f) { std::ofstream(f) << "methods\r\n"; }, notWhole},
+      {[](auto& f) { std::fstream(f, std::ios::in | std::ios::out).seekp(99).put('!'); },
+       "its contents are damaged (a checksum does not match)"},
+      {[](auto& f) { std::filesystem::remove_all(f.substr(0, f.rfind('\\'))); },
+       "its folder does not exist"},
+  };
+  const std::string file = home.File("db\\methods.db");
+  for (const auto& [fault, reason] : cases) {
+    SCOPED_TRACE(reason);
+    CreateDirectoryA(home.File("db").c_str(), nullptr);
+    ASSERT_TRUE(e2e::WriteMethodDatabase(home, e2e::DefaultMethodRecord(), "db\\methods.db"));
+    ASSERT_NE(Open(), nullptr);
+    const size_t seen = answerer.Seen().size();
+    fault(file);
+    const std::string before = ReadWhole(file);
+    SendMessageA(GetDlgItem(editor, IDC_DUMP_VALVE), BM_CLICK, 0, 0);
+    answerer.Press(IDYES);  // save changes?
+    answerer.Press(IDOK);   // the failure
+    SendMessageA(editor, WM_CLOSE, 0, 0);
+    e2e::PumpMessages();
+    ASSERT_EQ(e2e::EditorWindow(), editor) << "the editor stays open";
+    answerer.Press(IDNO);  // still modified, so closing asks again
+    SendMessageA(editor, WM_CLOSE, 0, 0);
+    e2e::PumpMessages();
+    ASSERT_EQ(answerer.Seen().size(), seen + 3);
+    EXPECT_EQ(answerer.Seen()[seen + 1].text, "The database \"" + file +
+                                                  "\" could not be written: " + reason +
+                                                  ".\n\nNothing was saved; the file is as it was.");
+    EXPECT_EQ(answerer.Seen()[seen + 2].text, "Dialog has Changed. Save changes ?");
+    EXPECT_EQ(ReadWhole(file), before);
+    const std::string trail = ReadWhole(home.File("audit.log"));
+    EXPECT_NE(trail.find("FAILED: nothing was written to disk.", trail.rfind("setup file written")),
+              std::string::npos);
+    EXPECT_NE(trail.find("\\r\\nReason : " + reason + "\t"), std::string::npos);
+    EXPECT_TRUE(audit::VerifyTrail(trail, audit::Sha256).intact);
+    if (holder != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(holder, INVALID_HANDLE_VALUE));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(home.File("db"));
+  }
 }
 
 }  // namespace

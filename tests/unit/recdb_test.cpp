@@ -9,13 +9,14 @@
 #include "fakes/memory_file_system.h"
 #include "recdb/core/database_file.h"
 #include "recdb/core/record_database.h"
+#include "recdb/core/write_failure.h"
 
 namespace {
 
 using namespace recdb;
 
 constexpr uint32_t kSize = kMethodRecordSize;
-const std::string kPath = "C:\\DATA\\M1.DB";
+const std::string kPath = "C:\\data\\m1.db";
 
 std::vector<uint8_t> Pattern(uint8_t seed) {
   std::vector<uint8_t> record(kSize);
@@ -75,6 +76,8 @@ TEST_F(RecdbTest, AStoredRecordReadsBack) {
   ASSERT_EQ(Fetch(1), kOk);
   EXPECT_EQ(buffer, Pattern(5));
   EXPECT_EQ(Fetch(2), kBadRecord);
+  EXPECT_EQ(db.Close(kMethodDatabase), kOk);
+  EXPECT_EQ(fs.log.size(), 2u) << "only the session that stored wrote";
 }
 
 TEST_F(RecdbTest, UnusableFilesFailInEveryModeAndAreNeverWritten) {
@@ -110,6 +113,7 @@ TEST_F(RecdbTest, UnusableFilesFailInEveryModeAndAreNeverWritten) {
       SCOPED_TRACE(std::string(c.what) + " mode " + std::to_string(mode));
       fs.files[kPath] = c.file;
       EXPECT_EQ(db.Open(kMethodDatabase, kPath, mode), c.want);
+      EXPECT_EQ(db.TakeWriteFailure().has_value(), mode == kModeUpdate) << "opened to write";
       EXPECT_EQ(Store(1, Pattern(2)), kNotOpen);
       EXPECT_EQ(db.Close(kMethodDatabase), kNotOpen);
       EXPECT_EQ(fs.files[kPath], c.file);
@@ -126,9 +130,12 @@ TEST_F(RecdbTest, InterruptedStoresLeaveTheOldFileWhole) {
   const struct {
     const char* what;
     bool MemoryFileSystem::*fault;
-  } faults[] = {{"disk full", &MemoryFileSystem::diskFullOnWrite},
-                {"replace fails", &MemoryFileSystem::replaceFails},
-                {"crash between writing and replacing", &MemoryFileSystem::crashBeforeReplace}};
+    const char* reason;  // what the user is told
+  } faults[] = {
+      {"disk full", &MemoryFileSystem::diskFullOnWrite, "the disk is full"},
+      {"replace fails", &MemoryFileSystem::replaceFails,
+       "access was denied (the file or its folder is read-only)"},
+      {"crash between writing and replacing", &MemoryFileSystem::crashBeforeReplace, nullptr}};
   for (const auto& f : faults) {
     SCOPED_TRACE(f.what);
     fs.files = {{kPath, FileWith({Pattern(1)})}};
@@ -140,6 +147,14 @@ TEST_F(RecdbTest, InterruptedStoresLeaveTheOldFileWhole) {
       EXPECT_THROW(db.Close(kMethodDatabase), SimulatedCrash);
     } else {
       EXPECT_EQ(db.Close(kMethodDatabase), kIoError);
+      const auto failure = db.TakeWriteFailure();
+      ASSERT_TRUE(failure);
+      EXPECT_EQ(fs.files.count(kPath + ".new"), 0u);
+      EXPECT_EQ(FailureReason(*failure), f.reason);
+      EXPECT_EQ(FailureAuditText(*failure),
+                "Record database write FAILED: nothing was written to disk.\r\n"
+                "Filename : C:\\DATA\\M1.DB\r\nReason : " +
+                    std::string(f.reason));
     }
     EXPECT_EQ(fs.files[kPath], before);
     EXPECT_EQ(RecordOnDisk(1), Pattern(1));
@@ -147,6 +162,7 @@ TEST_F(RecdbTest, InterruptedStoresLeaveTheOldFileWhole) {
     ASSERT_EQ(db.Open(kMethodDatabase, kPath, kModeUpdate), kOk);
     ASSERT_EQ(Store(1, Pattern(2)), kOk);
     ASSERT_EQ(db.Close(kMethodDatabase), kOk);
+    EXPECT_FALSE(db.TakeWriteFailure());
     EXPECT_EQ(RecordOnDisk(1), Pattern(2));
     EXPECT_EQ(fs.files.count(kPath + ".new"), 0u);
   }

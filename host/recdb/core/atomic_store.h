@@ -14,7 +14,8 @@ namespace recdb {
 std::string StagingPath(const std::string& path);
 
 // Writes `content` beside `path`, flushes it, then lets it replace `path` in one step.
-// On failure the staging file is removed and `path` is as it was.
-bool StoreAtomically(FileSystem& files, const std::string& path, std::span<const uint8_t> content);
+// On failure the staging file is removed and `path` is as it was; the result says why.
+FileError StoreAtomically(FileSystem& files, const std::string& path,
+                          std::span<const uint8_t> content);
 
 }  // namespace recdb

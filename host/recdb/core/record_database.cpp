@@ -14,37 +14,40 @@ std::optional<uint32_t> RecordSizeOf(int32_t database) {
   return std::nullopt;
 }
 
-Result RecordDatabase::Load(int32_t database, const std::string& path, DatabaseImage& image) {
+Result RecordDatabase::Load(int32_t database, const std::string& path, DatabaseImage& image,
+                            FileError& error) {
   const uint32_t recordSize = *RecordSizeOf(database);
   std::vector<uint8_t> content;
-  switch (files_.ReadAll(path, MaxFileSize(recordSize), content)) {
-    case ReadStatus::kOk:
+  error = files_.ReadAll(path, MaxFileSize(recordSize), content);
+  switch (error) {
+    case FileError::kNone:
       return ParseDatabase(content, static_cast<uint32_t>(database), recordSize, image);
-    case ReadStatus::kNotFound: return kFileNotFound;
-    case ReadStatus::kTooLarge: return kNotADatabase;
-    case ReadStatus::kError: break;
+    case FileError::kNotFound: return kFileNotFound;
+    case FileError::kTooLarge: return kNotADatabase;
+    default: return kIoError;
   }
-  return kIoError;
 }
 
 Result RecordDatabase::Open(int32_t database, const std::string& path, int32_t mode) {
   if (mode != kModeRead && mode != kModeUpdate && mode != kModeCheck) return kBadRequest;
-  const std::optional<uint32_t> recordSize = RecordSizeOf(database);
-  if (!recordSize) return kUnknownDatabase;
-  if (path.empty()) return kNoFile;
-
+  FileError error = FileError::kNone;
   DatabaseImage image;
-  Result loaded = Load(database, path, image);
-  if (mode == kModeCheck) return loaded;
-  if (mode == kModeUpdate && loaded == kFileNotFound) {
+  Result opened = !RecordSizeOf(database) ? kUnknownDatabase
+                  : path.empty()          ? kNoFile
+                                          : Load(database, path, image, error);
+  if (mode == kModeCheck) return opened;
+  if (mode == kModeUpdate && opened == kFileNotFound) {
     image.database = static_cast<uint32_t>(database);
-    image.recordSize = *recordSize;
-    loaded = kOk;
+    image.recordSize = *RecordSizeOf(database);
+    opened = kOk;
   }
   sessions_.erase(database);
-  if (loaded != kOk) return loaded;
-  sessions_[database] = Session{mode, path, std::move(image), false};
-  return kOk;
+  if (opened == kOk) {
+    sessions_[database] = Session{mode, path, std::move(image), false};
+  } else if (mode == kModeUpdate) {
+    failure_ = WriteFailure{database, path, opened, error};
+  }
+  return opened;
 }
 
 Result RecordDatabase::HandleRecord(int32_t database, int32_t number, void* buffer,
@@ -82,7 +85,14 @@ Result RecordDatabase::Close(int32_t database) {
   sessions_.erase(found);
   if (!session.changed) return kOk;
   const std::vector<uint8_t> content = SerializeDatabase(session.image);
-  return StoreAtomically(files_, session.path, content) ? kOk : kIoError;
+  const FileError error = StoreAtomically(files_, session.path, content);
+  if (error == FileError::kNone) return kOk;
+  failure_ = WriteFailure{database, session.path, kIoError, error};
+  return kIoError;
+}
+
+std::optional<WriteFailure> RecordDatabase::TakeWriteFailure() {
+  return std::exchange(failure_, std::nullopt);
 }
 
 }  // namespace recdb

@@ -10,6 +10,7 @@
 
 #include "recdb/core/database_file.h"
 #include "recdb/core/file_system.h"
+#include "recdb/core/write_failure.h"
 #include "recdb/recdb_codes.h"
 
 namespace recdb {
@@ -37,6 +38,11 @@ class RecordDatabase {
   // first; kOk means it is on the disk. The session ends whatever the result.
   Result Close(int32_t database);
 
+  // The write that the last update-mode Open or the last Close could not make, handed
+  // out once. A caller that opens for update means to store, so a refused open is a
+  // failed write too; a check or read that fails is the caller's to report.
+  std::optional<WriteFailure> TakeWriteFailure();
+
  private:
   struct Session {
     int32_t mode = kModeRead;
@@ -45,11 +51,13 @@ class RecordDatabase {
     bool changed = false;
   };
 
-  // Reads and checks the whole file. A missing file is kFileNotFound.
-  Result Load(int32_t database, const std::string& path, DatabaseImage& image);
+  // Reads and checks the whole file. A missing file is kFileNotFound; for kIoError,
+  // `error` says why.
+  Result Load(int32_t database, const std::string& path, DatabaseImage& image, FileError& error);
 
   FileSystem& files_;
   std::map<int32_t, Session> sessions_;
+  std::optional<WriteFailure> failure_;
 };
 
 }  // namespace recdb

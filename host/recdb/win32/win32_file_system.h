@@ -7,10 +7,10 @@ namespace recdb {
 
 class Win32FileSystem final : public FileSystem {
  public:
-  ReadStatus ReadAll(const std::string& path, std::size_t maxBytes,
-                     std::vector<uint8_t>& content) override;
-  bool WriteDurably(const std::string& path, std::span<const uint8_t> content) override;
-  bool ReplaceWith(const std::string& from, const std::string& to) override;
+  FileError ReadAll(const std::string& path, std::size_t maxBytes,
+                    std::vector<uint8_t>& content) override;
+  FileError WriteDurably(const std::string& path, std::span<const uint8_t> content) override;
+  FileError ReplaceWith(const std::string& from, const std::string& to) override;
   void Remove(const std::string& path) override;
 };
 

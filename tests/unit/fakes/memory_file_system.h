@@ -18,33 +18,36 @@ class MemoryFileSystem : public recdb::FileSystem {
   std::vector<std::string> log;  // "write PATH", "replace FROM TO", "remove PATH"
 
   // Faults, each for the next call of its kind only.
-  bool readError = false;
-  bool diskFullOnWrite = false;  // writes half of the content, then fails
-  bool replaceFails = false;
+  bool readError = false;           // as if another program held the file
+  bool diskFullOnWrite = false;     // writes half of the content, then fails
+  bool replaceFails = false;        // as if the file were read-only
   bool crashBeforeReplace = false;  // throws SimulatedCrash instead of replacing
 
-  recdb::ReadStatus ReadAll(const std::string& path, std::size_t maxBytes,
-                            std::vector<uint8_t>& content) override {
-    if (std::exchange(readError, false)) return recdb::ReadStatus::kError;
+  recdb::FileError ReadAll(const std::string& path, std::size_t maxBytes,
+                           std::vector<uint8_t>& content) override {
+    if (std::exchange(readError, false)) return recdb::FileError::kInUse;
     const auto found = files.find(path);
-    if (found == files.end()) return recdb::ReadStatus::kNotFound;
-    if (found->second.size() > maxBytes) return recdb::ReadStatus::kTooLarge;
+    if (found == files.end()) return recdb::FileError::kNotFound;
+    if (found->second.size() > maxBytes) return recdb::FileError::kTooLarge;
     content = found->second;
-    return recdb::ReadStatus::kOk;
+    return recdb::FileError::kNone;
   }
-  bool WriteDurably(const std::string& path, std::span<const uint8_t> content) override {
+  recdb::FileError WriteDurably(const std::string& path,
+                                std::span<const uint8_t> content) override {
     log.push_back("write " + path);
     const bool full = std::exchange(diskFullOnWrite, false);
     files[path].assign(content.begin(), content.begin() + content.size() / (full ? 2 : 1));
-    return !full;
+    return full ? recdb::FileError::kDiskFull : recdb::FileError::kNone;
   }
-  bool ReplaceWith(const std::string& from, const std::string& to) override {
+  recdb::FileError ReplaceWith(const std::string& from, const std::string& to) override {
     log.push_back("replace " + from + " " + to);
     if (std::exchange(crashBeforeReplace, false)) throw SimulatedCrash{};
-    if (std::exchange(replaceFails, false) || files.count(from) == 0) return false;
+    if (std::exchange(replaceFails, false) || files.count(from) == 0) {
+      return recdb::FileError::kAccessDenied;
+    }
     files[to] = std::move(files[from]);
     files.erase(from);
-    return true;
+    return recdb::FileError::kNone;
   }
   void Remove(const std::string& path) override {
     log.push_back("remove " + path);
