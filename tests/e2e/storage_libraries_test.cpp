@@ -106,6 +106,14 @@ TEST(AuditDll, EntriesFromManyThreadsChainAndTheVerifierChecksThem) {
   EXPECT_TRUE(check.intact) << audit::DescribeCheck(check);
   EXPECT_EQ(check.entries, 61u);
   EXPECT_EQ(RunVerifier(path), 0);
+  // An entry cut short by a crash is moved aside by the next one, which follows the
+  // recovery's own entry.
+  std::ofstream(path, std::ios::binary | std::ios::app) << "A1\t62\t2024-05";
+  ASSERT_EQ(LogEvent(1, 3, 0, "after the crash", 0), 0);
+  EXPECT_EQ(ReadWhole(path + ".torn"), "A1\t62\t2024-05\n");
+  trail = ReadWhole(path);
+  EXPECT_EQ(audit::VerifyTrail(trail, audit::Sha256).recoveries, std::vector<uint64_t>{62});
+  EXPECT_EQ(RunVerifier(path), 0);
   trail.replace(trail.find("concurrent"), 10, "CONCURRENT");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << trail;
   EXPECT_EQ(RunVerifier(path), 1);

@@ -40,15 +40,31 @@ std::string Join(const std::vector<std::string>& lines) {
   return std::accumulate(lines.begin(), lines.end(), std::string());
 }
 
-TEST(AuditEntry, TheNextEntryChainsToTheLastWholeOne) {
-  // A crash cut the third entry short; the next one chains to the second, on a line of
-  // its own, and the check names the cut one.
-  const std::string cut = Join(TrailLines(2)) + "A1\t3\t2024-05";
-  EXPECT_EQ(HeadOfTail(cut).seq, 2u);
-  EXPECT_EQ(HeadOfTail(cut.substr(40)).seq, 2u) << "a tail read from the middle of a line";
-  const TrailCheck check = VerifyTrail(cut + "\n" + EntryAfter(cut, "after crash"), TestDigest);
-  EXPECT_EQ(check.firstBroken, 3u);
-  EXPECT_NE(check.reason.find("well-formed"), std::string::npos) << check.reason;
+TEST(AuditEntry, AnEntryCutShortByACrashIsMovedAsideAndTheRecoveryRecorded) {
+  const std::string whole = Join(TrailLines(2));
+  const std::string cut = whole + "A1\t3\t2024-05";
+  const TrailCheck torn = VerifyTrail(cut, TestDigest);
+  EXPECT_EQ(DescribeCheck(torn), "intact: 2 entries, head " + HeadOfTail(whole).hash +
+                                     "; the last 12 bytes are an entry cut short by a crash, "
+                                     "which the next entry moves aside");
+  const EventFields event{{2024, 5, 1, 12, 0, 0, 0}, "bob", "PC", 1, 3, 0, 0, "after"};
+  // Planned from a tail read from the middle of a line, as the library reads it.
+  const auto plan = PlanAppend(cut.substr(40), 40, event, "audit.log.torn", TestDigest);
+  ASSERT_TRUE(plan);
+  EXPECT_EQ(plan->writeAt, whole.size());
+  EXPECT_EQ(plan->torn, "A1\t3\t2024-05");
+  EXPECT_NE(plan->text.find("\t0\t0\t0\t12\tAudit trail recovered after a crash: the last entry "
+                            "was cut short; its 12 bytes at offset " +
+                            std::to_string(whole.size()) + " were moved to audit.log.torn.\t"),
+            std::string::npos)
+      << plan->text;
+  const TrailCheck recovered = VerifyTrail(whole + plan->text, TestDigest);
+  EXPECT_EQ(DescribeCheck(recovered), "intact: 4 entries, head " + HeadOfTail(plan->text).hash +
+                                          "; recovered after a crash at entry 3");
+  const auto plain = PlanAppend(whole, 0, event, "audit.log.torn", TestDigest);
+  EXPECT_EQ(plain->writeAt, whole.size());
+  EXPECT_EQ(DescribeCheck(VerifyTrail(whole + plain->text, TestDigest)),
+            "intact: 3 entries, head " + HeadOfTail(plain->text).hash);
 }
 
 TEST(AuditChain, AnUntouchedTrailIsIntactAndTamperingIsNamedAtTheFirstBrokenEntry) {
@@ -78,7 +94,8 @@ TEST(AuditChain, AnUntouchedTrailIsIntactAndTamperingIsNamedAtTheFirstBrokenEntr
       {"middle removed", Join({lines[0], lines[1], lines[2], lines[4]}), 4, "removed"},
       {"entries swapped", Join({lines[0], lines[2], lines[1], lines[3]}), 2, "removed"},
       {"edited and rehashed", Join({lines[0], lines[1], rehashed, lines[3]}), 4, "chain"},
-      {"last cut short", Join(lines).substr(0, Join(lines).size() - 10), 6, "cut short"},
+      {"cut short before the last", Join(lines).substr(0, Join(lines).size() - 10) + "\n", 6,
+       "well-formed"},
   };
   for (const auto& [what, trail, broken, reasonPart] : cases) {
     SCOPED_TRACE(what);

@@ -22,11 +22,12 @@ TrailCheck VerifyTrail(std::string_view trail, const DigestFunction& digest) {
   ChainHead head;
   std::size_t pos = 0;
   while (pos < trail.size()) {
-    const uint64_t number = ++check.entries;
     const std::size_t end = trail.find('\n', pos);
     if (end == std::string_view::npos) {
-      return Broken(check, number, "the entry is cut short (no line end)");
+      check.tornBytes = trail.size() - pos;
+      break;
     }
+    const uint64_t number = ++check.entries;
     const std::string_view line = trail.substr(pos, end - pos);
     pos = end + 1;
     const auto entry = ParseEntryLine(line);
@@ -45,6 +46,7 @@ TrailCheck VerifyTrail(std::string_view trail, const DigestFunction& digest) {
     if (HexOf(hash) != entry->hash) {
       return Broken(check, number, "its content does not match its hash: it was edited");
     }
+    if (entry->text.starts_with(kRecoveryText)) check.recoveries.push_back(number);
     head = ChainHead{entry->seq, std::string(entry->hash)};
   }
   check.headHash = head.hash;
@@ -53,7 +55,17 @@ TrailCheck VerifyTrail(std::string_view trail, const DigestFunction& digest) {
 
 std::string DescribeCheck(const TrailCheck& check) {
   if (check.intact) {
-    return "intact: " + std::to_string(check.entries) + " entries, head " + check.headHash;
+    std::string text =
+        "intact: " + std::to_string(check.entries) + " entries, head " + check.headHash;
+    for (std::size_t i = 0; i < check.recoveries.size(); ++i) {
+      text += (i == 0 ? "; recovered after a crash at entry " : ", ") +
+              std::to_string(check.recoveries[i]);
+    }
+    if (check.tornBytes > 0) {
+      text += "; the last " + std::to_string(check.tornBytes) +
+              " bytes are an entry cut short by a crash, which the next entry moves aside";
+    }
+    return text;
   }
   return "broken at entry " + std::to_string(check.firstBroken) + ": " + check.reason;
 }

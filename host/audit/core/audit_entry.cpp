@@ -10,7 +10,7 @@ namespace audit {
 namespace {
 
 constexpr std::size_t kFieldCount = 12;
-constexpr std::size_t kSeqField = 1, kPrevField = 10, kHashField = 11;
+constexpr std::size_t kSeqField = 1, kTextField = 9, kPrevField = 10, kHashField = 11;
 
 bool IsLowerHex(std::string_view text) {
   if (text.size() != kHashHexLength) return false;
@@ -109,7 +109,7 @@ std::optional<EntryLine> ParseEntryLine(std::string_view line) {
   }
   if (!IsLowerHex(fields[kPrevField]) || !IsLowerHex(fields[kHashField])) return std::nullopt;
   return EntryLine{seq, fields[kPrevField], fields[kHashField],
-                   line.substr(0, line.size() - kHashHexLength)};
+                   line.substr(0, line.size() - kHashHexLength), fields[kTextField]};
 }
 
 ChainHead HeadOfTail(std::string_view tail) {
@@ -125,6 +125,31 @@ ChainHead HeadOfTail(std::string_view tail) {
     end = start;
   }
   return ChainHead{};
+}
+
+std::optional<AppendPlan> PlanAppend(std::string_view tail, uint64_t tailStart,
+                                     const EventFields& event, std::string_view asideName,
+                                     const DigestFunction& digest) {
+  const std::size_t lastLineEnd = tail.rfind('\n');
+  const std::size_t whole = lastLineEnd == std::string_view::npos ? 0 : lastLineEnd + 1;
+  AppendPlan plan{tailStart + whole, std::string(tail.substr(whole)), {}};
+  ChainHead head = HeadOfTail(tail);
+  if (!plan.torn.empty()) {
+    EventFields note = event;
+    note.a = note.b = note.c = 0;
+    note.d = static_cast<int32_t>(plan.torn.size());  // at most the tail's size
+    note.text = std::string(kRecoveryText) + ": the last entry was cut short; its " +
+                std::to_string(plan.torn.size()) + " bytes at offset " +
+                std::to_string(plan.writeAt) + " were moved to " + std::string(asideName) + ".";
+    const std::optional<std::string> line = FormatEntry(note, head, digest);
+    if (!line) return std::nullopt;
+    plan.text = *line;
+    head = HeadOfTail(plan.text);
+  }
+  const std::optional<std::string> entry = FormatEntry(event, head, digest);
+  if (!entry) return std::nullopt;
+  plan.text += *entry;
+  return plan;
 }
 
 }  // namespace audit

@@ -66,11 +66,30 @@ struct EntryLine {
   std::string_view prev;
   std::string_view hash;
   std::string_view signedPart;  // the line up to and including the tab before the hash
+  std::string_view text;        // the text field, escaped
 };
 std::optional<EntryLine> ParseEntryLine(std::string_view line);
 
 // The head of a trail from its last bytes: the last whole, well-formed line's sequence
 // number and hash. A tail with no such line gives the empty trail's head.
 ChainHead HeadOfTail(std::string_view tail);
+
+// How the text of the entry that records a recovery begins (see PlanAppend).
+inline constexpr std::string_view kRecoveryText = "Audit trail recovered after a crash";
+
+// What one append writes, decided from the trail's last bytes (`tail`, which starts at
+// byte `tailStart` of the trail). A crash can cut the last entry short; such bytes after
+// the last line feed would break the chain for good, so they are kept aside (in
+// `asideName`) and overwritten by an entry that records the recovery, and the event's
+// entry follows it.
+struct AppendPlan {
+  uint64_t writeAt =
+      0;             // the end of the last whole entry: the text goes here, the file ends after it
+  std::string torn;  // the bytes after it, to be kept aside before they are overwritten
+  std::string text;  // the recovery entry (when something was torn) and the event's entry
+};
+std::optional<AppendPlan> PlanAppend(std::string_view tail, uint64_t tailStart,
+                                     const EventFields& event, std::string_view asideName,
+                                     const DigestFunction& digest);
 
 }  // namespace audit

@@ -82,6 +82,13 @@ bool WriteExactly(HANDLE file, const std::string& text) {
   return true;
 }
 
+// Adds `text` to the end of `path` (created if need be) and flushes it.
+bool AppendDurably(const std::string& path, const std::string& text) {
+  const OwnedFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file && WriteExactly(file.Get(), text) && FlushFileBuffers(file.Get());
+}
+
 }  // namespace
 
 std::string TrailPath() {
@@ -104,18 +111,23 @@ int AppendEntry(const std::string& path, const EventFields& event) {
       !ReadExactly(file.Get(), tail.data(), tail.size())) {
     return kIoFailed;
   }
-  const std::optional<std::string> entry = FormatEntry(event, HeadOfTail(tail), Sha256);
-  if (!entry) return kHashFailed;
-  // An entry cut short by a crash keeps its own (broken) line.
-  std::string text = !tail.empty() && tail.back() != '\n' ? "\n" : "";
-  text += *entry;
+  const std::string aside = path + kTornSuffix;
+  const hostutil::PathParts asideParts = hostutil::SplitPath(aside);
+  const std::optional<AppendPlan> plan =
+      PlanAppend(tail, static_cast<uint64_t>(size.QuadPart - tailSize), event,
+                 hostutil::JoinFileName(asideParts.name, asideParts.extension), Sha256);
+  if (!plan) return kHashFailed;
+  // The torn bytes are on the disk beside the trail before the entries overwrite them.
+  if (!plan->torn.empty() && !AppendDurably(aside, plan->torn + "\n")) return kIoFailed;
 
-  if (!SeekTo(file.Get(), size.QuadPart)) return kIoFailed;
-  if (!WriteExactly(file.Get(), text) || !FlushFileBuffers(file.Get())) {
-    // Take back what part of the entry was written (a full disk), so that the trail
-    // holds no broken entry of ours.
-    SeekTo(file.Get(), size.QuadPart);
+  const auto at = static_cast<long long>(plan->writeAt);
+  if (!SeekTo(file.Get(), at) || !WriteExactly(file.Get(), plan->text) ||
+      !SetEndOfFile(file.Get()) || !FlushFileBuffers(file.Get())) {
+    // Put the trail back as it was (a full disk): none of our entries half written, and
+    // the torn bytes where the next append finds them again.
+    SeekTo(file.Get(), at);
     SetEndOfFile(file.Get());
+    WriteExactly(file.Get(), plan->torn);
     return kIoFailed;
   }
   return kAppended;

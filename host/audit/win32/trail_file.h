@@ -9,12 +9,16 @@
 namespace audit {
 
 inline constexpr const char* kTrailFileName = "audit.log";
+// Beside the trail, with this added to its name: the bytes of entries cut short by a
+// crash, each followed by a line feed.
+inline constexpr const char* kTornSuffix = ".torn";
 
 // audit.log in the folder GCHOST_HOME names, else beside the running program; "" when
 // neither is known.
 std::string TrailPath();
 
-// Appends the entry for `event` and flushes it; returns LogEvent's result (audit.h).
+// Appends the entry for `event` and flushes it, first recovering an entry that a crash
+// cut short (PlanAppend); returns LogEvent's result (audit.h).
 int AppendEntry(const std::string& path, const EventFields& event);
 
 // The whole trail; false when it cannot be read.
