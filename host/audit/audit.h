@@ -6,7 +6,9 @@
 // names, the four numbers and the text (a null text is taken as empty), and a SHA-256
 // hash that chains it to the entry before, so that an edited or removed entry is found
 // by auditverify.exe. Format: audit/core/audit_entry.h. Concurrent callers, in this or
-// other processes, take turns on the file.
+// other processes, take turns on the file. An entry that a crash cut short at the end of
+// the trail is moved to audit.log.torn by the next call, which records the recovery in
+// an entry of its own before the caller's.
 //
 // Returns 0 when the entry is on the disk; 1 when the trail's place is unknown, 2 when
 // the file could not be opened within a few seconds, 3 when it could not be read or

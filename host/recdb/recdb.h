@@ -25,6 +25,12 @@
 // Stores stay in memory until DB3Close, which writes the whole new file beside the old
 // one, flushes it to the disk and then puts it in the old one's place in one step: a
 // crash or a full disk leaves either the old or the new database whole.
+//
+// A write that fails (an update-mode DB3Open refused, or a DB3Close that could not
+// write) is not left to the caller to notice: the library adds an audit entry saying so
+// (audit.dll's LogEvent with 2, 4, the database number, a text naming the file and the
+// reason, and the result) and shows hostutil.dll's message 10 with the file and the
+// reason, then returns the result.
 #pragma once
 
 #include <windows.h>
