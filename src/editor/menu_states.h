@@ -3,6 +3,7 @@
 #pragma once
 
 #include "method/inlet_method.h"
+#include "method/method_limits.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
 
@@ -30,7 +31,7 @@ void ApplyUlvoMenuOption(DialogPort& editor, HostPort& host);
 // absolute zero, and a minimum above the highest temperature the oven takes would refuse
 // every temperature, so that the editor could never be closed.
 inline constexpr float kLowestMinOvenTemp = -273.0f;
-inline constexpr float kHighestMinOvenTemp = 450.0f;
+inline constexpr float kHighestMinOvenTemp = static_cast<float>(kOvenMaxTemp);
 
 // Reads "TOVREXMinTemp" (default 0) into minOvenTemp at single precision. A value
 // outside the bounds above (a typing slip in host.ini) is ignored: no minimum, 0.
