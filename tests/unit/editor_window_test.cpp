@@ -45,52 +45,6 @@ TEST_F(EditorWindowTest, OpeningTakesTheDefaultsAndAStoredPositionWithNoNegative
   }
 }
 
-// Closing validates, offers to save, empties the slot and destroys the window; a refused
-// field keeps it open. Exit only posts the close, which runs when the message arrives.
-TEST_F(EditorWindowTest, ClosingEmptiesTheSlotThenDestroysTheWindowUnlessAFieldIsRefused) {
-  ShowMethod(editor, host);
-  host.slots[9] = editor.self;
-  editor.text[IDC_TIME5] = "900";
-  EXPECT_EQ(CloseEditorWindow(editor, host), 0);
-  EXPECT_FALSE(editor.destroyed);
-  EXPECT_EQ(host.slots[9], editor.self);
-  editor.text[IDC_TIME5] = "0";
-  host.log.clear();
-  ASSERT_EQ(CloseEditorWindow(editor, host), 1);
-  EXPECT_EQ(host.slots[9], kNoWindow);
-  EXPECT_TRUE(editor.destroyed);
-  EXPECT_EQ(host.log.front(), "SetDialogSlot 9 0");
-
-  editorValues.ovenEditChanged = 1;
-  OnEditorCommand(editor, host, IDM_FILE_EXIT, 0);
-  EXPECT_EQ(editor.closesPosted, 1);
-  EXPECT_EQ(editorValues.ovenEditChanged, 0);
-}
-
-// Destruction stores the place shifted by the owner's (none when minimised) and empties
-// the slot; the ULVO channel dialog stores its own place under its own key.
-TEST_F(EditorWindowTest, DestructionStoresThePlaceShiftedByTheOwnersUnlessMinimised) {
-  host.windowRects[editor.self] = WindowPos{0, 1, 100, 50, 600, 450};
-  host.windowRects[editor.owner] = WindowPos{0, 1, 30, 7, 1000, 800};
-  for (bool minimised : {true, false}) {
-    SCOPED_TRACE(minimised);
-    host.positions.clear();
-    host.slots[9] = editor.self;
-    editor.minimised = minimised;
-    DestroyEditorWindow(editor, host);
-    DestroyUlvoControl(editor, host);
-    EXPECT_EQ(host.slots[9], kNoWindow);
-    ASSERT_EQ(host.positions.size(), minimised ? 0u : 2u);
-    if (minimised) continue;
-    for (const char* section : {"GCDisplay", "ULVODisplay"}) {
-      const WindowPos stored = host.positions.at({section, "Parent"});
-      EXPECT_EQ((std::array{stored.left, stored.top, stored.right, stored.bottom}),
-                (std::array{130, 57, 630, 457}))
-          << section;
-    }
-  }
-}
-
 using UlvoControlTest = EditorTest;
 
 TEST_F(UlvoControlTest, CancelRestoresTheWholeMethodAfterAnyEditing) {

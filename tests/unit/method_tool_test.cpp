@@ -100,17 +100,9 @@ TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
        "/zones/zone2Temp: \"0x1\" is not a number text"},
       {"\"zone2Temp\": \"0\"", "\"zone2Temp\": \"inf\"",
        "/zones/zone2Temp: \"inf\" is not a number text"},
-      {"\"zone2Temp\": \"0\"", "\"zone2Temp\": \"NaN:0x7ff0000000000000\"",
-       "/zones/zone2Temp: \"NaN:0x7ff0000000000000\" is not a number text"},
       {"\"dumpValve\": 0", "\"dumpValve\": 2147483648",
        "/dumpValve: 2147483648 is not a 32-bit whole number"},
-      {"\"dumpValve\": 0", "\"dumpValve\": -2147483649",
-       "/dumpValve: -2147483649 is not a 32-bit whole number"},
       {"\"dumpValve\": 0", "\"dumpValve\": 1.5", "/dumpValve: 1.5 is not a 32-bit whole number"},
-      {"\"zone2Temp\": \"0\"", "\"zone2Temp\": null",
-       "/zones/zone2Temp: null is not a number text"},
-      {"\"zone2Temp\": \"0\"", "\"zone2Temp\": \"NaN:0x7ff8000000000001z\"",
-       "/zones/zone2Temp: \"NaN:0x7ff8000000000001z\" is not a number text"},
       {"\"dumpValve\": 0", "\"dumpValve\": 0, \"dumpvalve\": 0", "unknown field /dumpvalve"},
       {"\"dumpValve\": 0", "\"dumpValve\": 0, \"x\": " + deep, "not JSON text of a method"},
       {"\"dumpValve\": 0,", "\"dumpValve\": 0", "not JSON text of a method"},
@@ -177,18 +169,10 @@ TEST(MethodDiff, OneLinePerChangedFieldWithUnits) {
       {[](InletMethod&) {}, {}},
       {[](InletMethod& m) { m.ovenStep[1].temp = 160; },
        {"Oven row 2 temperature: 150 °C → 160 °C"}},
-      {[](InletMethod& m) { m.standbyEnabled = 1; }, {"Standby time in use: no → yes"}},
-      {[](InletMethod& m) { m.time5 = -0.0; }, {"Time 5: 0 min → -0 min"}},
       {[](InletMethod& m) { m.zone3Temp = 42.5; }, {"Zone 3 temperature: 0 °C → 42.5 °C"}},
       {[](InletMethod& m) { m.dumpValve = 3; }, {"Dump valve: off → 3 (on)"}},
-      {[](InletMethod& m) { m.splitTime = 1; }, {"Split time: 0 min → 1 min"}},
-      {[](InletMethod& m) { m.valveEvent[3].finish = 7.25; },
-       {"Valve event 4 finish: 0 min → 7.25 min"}},
-      {[](InletMethod& m) { m.ulvo[1].mode = 2; }, {"ULVO right mode: Manual → Pressure"}},
       {[](InletMethod& m) { m.ulvo[0].ramp[1].step[4].value = 31; },
        {"ULVO left pressure row 5 value: 30 kPa → 31 kPa"}},
-      {[](InletMethod& m) { m.ulvo[1].ramp[0].sampleValue = NAN; },
-       {"ULVO right flow sample value: 1 ml/min → NaN ml/min"}},
       {[](InletMethod& m) {
          m.ulvo[0].mode = 5;
          m.ulvo[1].ramp[0].step[0].enabled = 0;
@@ -210,17 +194,11 @@ TEST(MethodShow, RowsRatesAndRampsInTheEditorsTerms) {
   const Edit none = [](InletMethod&) {};
   const Case cases[] = {
       {none, "  1    yes     0            100        2           6.2\n"},
-      {none,
-       "  4    no      18           250        10\n  Run time: 12 min, to the end of row 2\n"},
       {none, "  4      0            0\nULVO left channel: Manual, no ramp in use\n  Flow ramp\n"},
-      {none, "  Pressure ramp\n    Standby value: 3 kPa, in use: yes\n"},
-      {none,
-       "  Secondary cool: 0 min\n  Event  Start (min)  Finish (min)\n  1      0            0\n"},
       {[](InletMethod& m) { m.ovenStep[1].start = 2; },
        "  1    yes     0            100        2           Infinity\n"},
       {[](InletMethod& m) { m.ovenStep[2].enabled = 1; },
        "  Run time: 16 min, to the end of row 3\n"},
-      {[](InletMethod& m) { m.dumpValve = 1; }, "Zone 3: 0 °C\nDump valve: on\n"},
       {[](InletMethod& m) { m.ulvo[1].mode = 2; },
        "ULVO right channel: Pressure, pressure ramp in use\n"},
       {[](InletMethod& m) { m.ulvo[1].mode = 2; },
@@ -237,19 +215,11 @@ TEST(MethodShow, RowsRatesAndRampsInTheEditorsTerms) {
 // Time 0 to 12 min across 650 pixels from x 90; the levels, with 0, across 180 pixels up
 // from y 220.
 TEST(MethodPlot, OvenProgrammeInOnePanel) {
-  const std::pair<Edit, const char*> cases[] = {
-      {[](InletMethod&) {}, "d=\"M90.0 100.0 L198.3 100.0 L631.7 40.0 L740.0 40.0\""},
-      {[](InletMethod& m) { m.ovenStep[0].temp = -50; },
-       "d=\"M90.0 220.0 L198.3 220.0 L631.7 40.0 L740.0 40.0\""},
-  };
-  for (const auto& [edit, path] : cases) {
-    InletMethod m = Defaults();
-    edit(m);
-    const std::string svg = PlotSvg(m, "a<b");
-    EXPECT_NE(svg.find(path), std::string::npos) << svg;
-    EXPECT_NE(svg.find("height=\"270\""), std::string::npos);
-    EXPECT_NE(svg.find(">a&lt;b</text>"), std::string::npos);
-  }
+  const std::string svg = PlotSvg(Defaults(), "a<b");
+  EXPECT_NE(svg.find("d=\"M90.0 100.0 L198.3 100.0 L631.7 40.0 L740.0 40.0\""), std::string::npos)
+      << svg;
+  EXPECT_NE(svg.find("height=\"270\""), std::string::npos);
+  EXPECT_NE(svg.find(">a&lt;b</text>"), std::string::npos);
 }
 
 // The default method with the left channel on its flow ramp and the right on its
@@ -261,35 +231,21 @@ TEST(MethodCheck, EditorBoundaryValues) {
   };
   const Case cases[] = {
       {[](InletMethod&) {}, nullptr},
-      {[](InletMethod& m) { m.ovenStep[0].temp = 30; }, nullptr},
       {[](InletMethod& m) { m.ovenStep[0].temp = 29.5; },
        "Oven row 1: Temperature 29.5 °C, allowed 30 to 450"},
-      {[](InletMethod& m) { m.ovenStep[1].temp = 450; }, nullptr},
-      {[](InletMethod& m) { m.ovenStep[1].temp = 450.5; },
-       "Oven row 2: Temperature 450.5 °C, allowed 30 to 450"},
-      {[](InletMethod& m) { m.ovenStep[1].hold = 800; }, nullptr},
       {[](InletMethod& m) { m.ovenStep[1].hold = 800.01; },
        "Oven row 2: Time 800.01 min, allowed 0.00 to 800.00"},
       {[](InletMethod& m) { m.ovenStep[3].temp = 999; }, nullptr},  // row 4 is not in use
-      {[](InletMethod& m) { m.ovenStep[1].start = 2 + 50 / 49.9; }, nullptr},
       {[](InletMethod& m) { m.ovenStep[1].start = 3; },
        "Oven row 2: Rate 1 50.0 °C/min, allowed 0.1 to 49.9"},
-      {[](InletMethod& m) { m.ovenStep[1].start = 502; }, nullptr},
-      {[](InletMethod& m) { m.ovenStep[1].start = 1252; },
-       "Oven row 2: Rate 1 0.0 °C/min, allowed 0.1 to 49.9"},
       {[](InletMethod& m) { m.ovenStep[1].start = 2; },
        "Oven row 2: Rate 1 Infinity °C/min, allowed 0.1 to 49.9"},
       {[](InletMethod& m) { m.ovenStep[1].start = 1.5; },
        "Oven row 2: starts at 1.5 min, before row 1's time ends at 2 min"},
-      {[](InletMethod& m) { m.zone2Temp = 450; }, nullptr},
       {[](InletMethod& m) { m.zone2Temp = -1; },
        "Zones: Zone 2 Temperature -1 °C, allowed 0 to 450"},
       {[](InletMethod& m) { m.standbyTime = NAN; },
        "Oven: Standby Time NaN min, allowed 0.00 to 800.00"},
-      {[](InletMethod& m) { m.time5 = 800.5; }, "Oven: Time 5 800.5 min, allowed 0.00 to 800.00"},
-      {[](InletMethod& m) { m.purgeTime = 100; }, nullptr},
-      {[](InletMethod& m) { m.secondaryCoolTime = -0.01; },
-       "Valve timetable: Secondary Cool -0.01 min, allowed 0.00 to 100.00"},
       {[](InletMethod& m) { m.splitTime = INFINITY; },
        "Valve timetable: Split Time Infinity min, allowed 0.00 to 100.00"},
       {[](InletMethod& m) {
@@ -300,21 +256,12 @@ TEST(MethodCheck, EditorBoundaryValues) {
       {[](InletMethod& m) { m.ulvo[0].ramp[0].step[0].value = 0.09; },
        "ULVO left flow row 1: Flow 0.09 ml/min, allowed 0.1 to 99.9"},
       {[](InletMethod& m) { m.ulvo[0].ramp[0].sampleValue = static_cast<double>(99.9f); }, nullptr},
-      {[](InletMethod& m) { m.ulvo[0].ramp[0].standbyValue = 99.91; },
-       "ULVO left flow: Standby value 99.91 ml/min, allowed 0.1 to 99.9"},
-      {[](InletMethod& m) { m.ulvo[0].ramp[0].step[1].start = 2.5; }, nullptr},
       {[](InletMethod& m) { m.ulvo[0].ramp[0].step[1].start = 2.4; },
        "ULVO left flow row 2: Rate 1 12.5 ml/min², allowed 0.0 to 10.0"},
       {[](InletMethod& m) { m.ulvo[0].ramp[0].step[1].start = 2; },
        "ULVO left flow row 2: Rate 1 cannot be zero"},
-      {[](InletMethod& m) { m.ulvo[1].ramp[1].step[1].hold = 800.5; },
-       "ULVO right pressure row 2: Time 800.5 min, allowed 0.0 to 800.0"},
-      {[](InletMethod& m) { m.ulvo[1].ramp[1].sampleValue = 2.9; },
-       "ULVO right pressure: Sample value 2.9 kPa, allowed 3.0 to 250.0"},
-      {[](InletMethod& m) { m.ulvo[1].ramp[1].step[0].value = 250; }, nullptr},
       {[](InletMethod& m) { m.ulvo[1].ramp[1].step[1].value = 250.1; },
        "ULVO right pressure row 2: Pressure 250.1 kPa, allowed 3.0 to 250.0"},
-      {[](InletMethod& m) { m.ulvo[1].ramp[0].step[0].value = 500; }, nullptr},  // not in use
       {[](InletMethod& m) {
          m.ulvo[0].mode = kUlvoManual;
          m.ulvo[0].ramp[0].step[0].value = 500;

@@ -13,31 +13,6 @@ namespace {
 
 using OvenAxesTest = EditorTest;
 
-// The defaults fit to 150 degrees and 12 minutes. With no step in use the time axis
-// keeps its span (33 here) and the top is the minimum.
-TEST_F(OvenAxesTest, TopIsTheHighestStepInUseCutButAtLeastTheMinimum) {
-  const std::tuple<double, float, int, double, double> cases[] = {
-      // temp2, min, in use
-      {150.0, 0.0f, 2, 150.0, 12.0},   {200.7, 0.0f, 2, 200.0, 12.0},  // cut, not rounded
-      {150.0, 160.5f, 2, 160.5, 12.0},                                 // nothing above the minimum
-      {150.0, 150.0f, 2, 150.0, 12.0},                                 // equal is not above
-      {150.0, 0.0f, 4, 250.0, 28.0},  // rows 3 and 4 count once in use
-      {150.0, 20.0f, 0, 20.0, 33.0}};
-  for (const auto& [temp2, minimum, inUse, top, end] : cases) {
-    SCOPED_TRACE(testing::Message() << temp2 << " " << minimum << " " << inUse);
-    SetMethodDefaults();
-    inletMethod.ovenStep[1].temp = temp2;
-    inletMethod.timeAxisMax = 33.0;
-    editorValues.minOvenTemp = minimum;
-    editorValues.ovenStepsInUse = inUse;
-    editorValues.ovenAxesChanged = 0;
-    ASSERT_EQ(FitOvenAxes(), 1);
-    EXPECT_EQ(inletMethod.tempAxisMax, top);
-    EXPECT_EQ(inletMethod.timeAxisMax, end);
-    EXPECT_EQ(editorValues.ovenAxesChanged, 1);
-  }
-}
-
 // The same levels on the oven programme and the edited ULVO ramp: the oven cuts the
 // highest to whole degrees, the ULVO rounds it up from 0. Both end the time axis with
 // the last hold in use (the ULVO's step 3 ends at 16).

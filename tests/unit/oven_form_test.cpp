@@ -41,22 +41,6 @@ TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisable
   EXPECT_EQ(editorValues.ovenStepsInUse, 2);
 }
 
-TEST_F(OvenFormTest, RatesAreMagnitudesAndAZeroIntervalIsInfinity) {
-  const std::tuple<double, double, double, double, const char*> cases[] = {
-      {150, 2, 7, 100, "10.0"},      // cooling shows positive
-      {100, 2, 2, 300, "Infinity"},  // the ramp takes no time
-      {100, 2, 1, 110, "10.0"},      // a start before the hold ends: still positive
-      {100, 0, 3, 100, "0.0"},
-  };
-  for (const auto& [temp1, hold1, start2, temp2, rate] : cases) {
-    SCOPED_TRACE(rate);
-    inletMethod.ovenStep[0] = {0, temp1, hold1, 1};
-    inletMethod.ovenStep[1] = {start2, temp2, 1, 1};
-    ShowRampFields(editor, host);
-    EXPECT_EQ(editor.text[IDC_ROW1_RATE], rate);
-  }
-}
-
 TEST_F(OvenFormTest, TitleShowsUntitledOrTheRegistrysFileInUpperCase) {
   GlobalFileEntry entry{};
   std::strcpy(entry.fileName, "m1");

@@ -253,26 +253,6 @@ TEST_F(ValveTimetableTest, TimesAreCheckedInOrderAndStoredAsTheyPass) {
   }
 }
 
-TEST_F(ValveTimetableTest, TimesAreShownWithTwoDecimalsAndOnlyOkOrCancelEndTheDialog) {
-  inletMethod.purgeTime = 1.5;
-  inletMethod.secondaryCoolTime = 100;
-  ShowValveTimes(editor, host);
-  EXPECT_EQ(editor.text[IDC_VALVE_PURGE], "1.50");
-  EXPECT_EQ(editor.text[IDC_VALVE_COOL], "100.00");
-  EXPECT_EQ(editor.text[IDC_VALVE_SPLIT], "0.00");
-  for (int id : {IDC_VALVE_PURGE, IDC_VALVE_SPLIT, IDC_VALVE_COOL, 3, 116}) {
-    OnValveCommand(editor, host, id);
-  }
-  EXPECT_TRUE(editor.endedWith.empty());
-  editor.text[IDC_VALVE_PURGE] = "999";  // Cancel and Escape never read the fields
-  OnValveCommand(editor, host, IDC_VALVE_CANCEL);
-  OnValveCommand(editor, host, CMD_ESCAPE);
-  editor.text[IDC_VALVE_PURGE] = "1";
-  OnValveCommand(editor, host, CMD_ENTER);
-  EXPECT_EQ(editor.endedWith, (std::vector<int>{0, 0, 1}));
-  EXPECT_EQ(inletMethod.purgeTime, 1.0);
-}
-
 class UlvoValidationTest : public EditorTest {
  protected:
   // The default ramp of the mode on the left channel, shown: a valid form, two rows in use.
