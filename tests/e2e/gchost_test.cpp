@@ -46,7 +46,8 @@ std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
   std::ifstream(path, std::ios::binary).read(reinterpret_cast<char*>(head), sizeof head);
   if (std::memcmp(head, "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) != 0) return {0, 0};
   const auto big = [&](int at) {
-    return uint32_t{head[at]} << 24 | uint32_t{head[at + 1]} << 16 | head[at + 2] << 8 | head[at + 3];
+    return uint32_t{head[at]} << 24 | uint32_t{head[at + 1]} << 16 | head[at + 2] << 8 |
+           head[at + 3];
   };
   return {big(16), big(20)};
 }

@@ -1,6 +1,7 @@
 // The record-database and audit stand-ins as a host loads them: by their plain export
 // names (imported as the plug-in imports them), on real files in the host's home; a save
-// through the editor that they cannot write; and a host killed while it saves.
+// through the editor that they cannot write (another program holding the file among
+// them); and a host killed while it saves.
 #include <process.h>
 
 #include <cstdio>
@@ -18,7 +19,6 @@
 #include "audit/core/audit_chain.h"
 #include "harness/harness.h"
 #include "method/inlet_method.h"
-#include "recdb/recdb.h"
 #include "resource_ids.h"
 #include "sha256.h"
 #include "win32/owned_handle.h"
@@ -48,47 +48,6 @@ intptr_t RunVerifier(const std::string& trail) {
   std::string exe(self);
   exe = exe.substr(0, exe.find_last_of('\\')) + "\\auditverify.exe";
   return Spawn(_P_WAIT, exe, ("\"" + trail + "\"").c_str());
-}
-
-// Each store writes a new file that takes the old one's place. When it cannot (another
-// program holds the old one open without letting it be replaced) the store fails, the
-// user is told why, and the old file stays whole.
-TEST(RecdbDll, EachStoreReplacesTheFileWhole) {
-  e2e::HostHome home;
-  const std::string path = home.File("m1.db");
-  home.WriteIni("SystemList", "GC_DB", path.c_str());
-  // Stores `fill` into record 1 (fetches it when -1): the record's first byte, or -result.
-  auto session = [&](int fill) {
-    const bool store = fill >= 0;
-    std::vector<uint8_t> record(recdb::kMethodRecordSize, static_cast<uint8_t>(fill));
-    const int db = recdb::kMethodDatabase;
-    if (const int opened = DB3Open(db, 0, store ? recdb::kModeUpdate : recdb::kModeRead))
-      return -opened;
-    const int result =
-        DB3HandleRecord(db, 1, record.data(), store ? recdb::kOpStore : recdb::kOpFetch, 1);
-    const int closed = DB3Close(db);
-    return result ? -result : closed ? -closed : record[0];
-  };
-  EXPECT_EQ(session(-1), -recdb::kFileNotFound);
-  ASSERT_EQ(session(0x5A), 0x5A);
-  ASSERT_EQ(session(0x33), 0x33);
-  EXPECT_EQ(session(-1), 0x33);
-
-  const std::string before = ReadWhole(path);
-  HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  e2e::DialogAnswerer answerer;
-  answerer.Press(IDOK);
-  EXPECT_EQ(session(8), -recdb::kIoError);
-  CloseHandle(holder);
-  ASSERT_EQ(answerer.Seen().size(), 1u) << "the failed write is reported";
-  EXPECT_EQ(answerer.Seen()[0].text, "The database \"" + path +
-                                         "\" could not be written: another program is using the "
-                                         "file.\n\nNothing was saved; the file is as it was.");
-  EXPECT_EQ(ReadWhole(path), before);
-  EXPECT_EQ(GetFileAttributesA((path + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(session(-1), 0x33);
 }
 
 TEST(Sha256, MatchesTheStandardVectors) {

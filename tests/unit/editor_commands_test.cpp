@@ -64,8 +64,8 @@ TEST_F(EditorCommandsTest, AnEditedRampFieldIsValidatedWhenLeftAndTheFormOnEnter
 }
 
 // Clearing row 2 takes it out of use and refits the axes; ticking row 3 moves it behind
-// row 2's hold; row 4 cannot be in use behind a row 3 that is not. The phase boxes and the
-// dump valve store their state without a repaint. Every one marks the method modified.
+// row 2's hold; row 4 cannot be in use behind a row 3 that is not. The phase boxes store
+// their state without a repaint. Every one marks the method modified.
 TEST_F(EditorCommandsTest, CheckBoxesChangeTheRowsInUseAndMarkTheMethod) {
   editor.checked[IDC_ROW2_CHECK] = false;
   Command(IDC_ROW2_CHECK);
@@ -91,20 +91,13 @@ TEST_F(EditorCommandsTest, CheckBoxesChangeTheRowsInUseAndMarkTheMethod) {
   EXPECT_FALSE(editor.checked[IDC_ROW4_CHECK]);
   EXPECT_FALSE(editor.enabled[IDC_ROW4_TEMP]);
 
-  for (int box : {IDC_STANDBY_CHECK, IDC_DUMP_VALVE}) {
-    SCOPED_TRACE(box);
-    editorValues.methodModified = editor.invalidations = 0;
-    editor.checked[box] = true;
-    Command(box);
-    EXPECT_EQ(editorValues.methodModified, 1);
-    EXPECT_EQ(editor.invalidations, 0);
-  }
+  editorValues.methodModified = editor.invalidations = 0;
+  editor.checked[IDC_STANDBY_CHECK] = true;
+  Command(IDC_STANDBY_CHECK);
   EXPECT_EQ(inletMethod.standbyEnabled, 1);
   EXPECT_TRUE(editor.enabled[IDC_STANDBY_TIME]);
-  EXPECT_EQ(inletMethod.dumpValve, 1);
-  editor.checked[IDC_DUMP_VALVE] = false;
-  Command(IDC_DUMP_VALVE);
-  EXPECT_EQ(inletMethod.dumpValve, 0);
+  EXPECT_EQ(editorValues.methodModified, 1);
+  EXPECT_EQ(editor.invalidations, 0);
 }
 
 // The axis buttons change only the axes; help opens the host's help file at the editor's
