@@ -89,11 +89,8 @@ OwnerWindow::OwnerWindow(int left, int top) {
 }
 
 MethodDbRecord DefaultMethodRecord() {
-  const InletMethod saved = inletMethod;
-  SetMethodDefaults();
   MethodDbRecord record;
-  EncodeMethodRecord(inletMethod, record);
-  inletMethod = saved;
+  EncodeMethodRecord(DefaultMethod(), record);
   return record;
 }
 
