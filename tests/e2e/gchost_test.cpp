@@ -73,7 +73,7 @@ e2e::Pixels ReadPng(const std::string& path) {
   height(bitmap, &h);
   image = {static_cast<int>(w), static_cast<int>(h), std::vector<uint32_t>(size_t{w} * h)};
   for (UINT y = 0; y < h; ++y) {
-    for (UINT x = 0; x < w; ++x) pixel(bitmap, x, y, &image.bgra[y * w + x]);
+    for (UINT x = 0; x < w; ++x) pixel(bitmap, x, y, &image.bgrx[y * w + x]);
   }
   dispose(bitmap);
   return image;

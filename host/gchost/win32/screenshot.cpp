@@ -1,6 +1,7 @@
 // The unattended pictures: the editor alone, or a dialog its menu opens over it.
 #include "gchost/win32/screenshot.h"
 
+#include <span>
 #include <utility>
 
 #include "gchost/core/binary_file.h"
@@ -8,12 +9,19 @@
 #include "gchost/core/png_encoder.h"
 #include "gchost/win32/box_dismisser.h"
 #include "gchost/win32/message_loop.h"
-#include "gchost/win32/window_capture.h"
 #include "resources/resource_ids.h"
+#include "win32/window_capture.h"
 
 namespace gchost {
 
 namespace {
+
+// Repaints the whole window now and delivers the messages that painting queues, so that
+// a capture afterwards sees finished pixels. False when the run is quitting.
+bool PaintCompletely(HWND window) {
+  RedrawCompletely(window);
+  return PumpUntilIdle();
+}
 
 ScreenshotResult Failed(ScreenshotResult result, std::string message) {
   result.code = kExitFailed;
@@ -27,9 +35,10 @@ std::string SizeText(const WindowImage& image) {
 
 ScreenshotResult WritePng(ScreenshotResult result, const WindowImage& image,
                           const std::string& pngPath) {
-  const std::vector<uint8_t> png =
-      EncodePngRgb(static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height),
-                   RgbFromBgrx(image.bgrx));
+  const std::span<const uint8_t> bgrx(reinterpret_cast<const uint8_t*>(image.bgrx.data()),
+                                      image.bgrx.size() * sizeof(uint32_t));
+  const std::vector<uint8_t> png = EncodePngRgb(
+      static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height), RgbFromBgrx(bgrx));
   if (png.empty()) return Failed(result, "cannot encode a PNG of " + SizeText(image));
   if (!WriteBinaryFile(pngPath, png)) return Failed(result, "cannot write " + pngPath);
   result.code = kExitOk;
