@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "figures.h"
 
 namespace bench {

@@ -23,4 +23,7 @@
 #define AUDIT_API extern "C" __declspec(dllimport)
 #endif
 
-AUDIT_API int WINAPI LogEvent(int a, int b, int c, const char* text, int d);
+// The four numbers are the caller's, kept as given: which program or library logs
+// (`source`), what happened (`kind`), on what (`detail`, e.g. a database number) and
+// one more number (`extra`, e.g. a result).
+AUDIT_API int WINAPI LogEvent(int source, int kind, int detail, const char* text, int extra);

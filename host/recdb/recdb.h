@@ -1,27 +1,21 @@
 // The host's record-database library: fixed-size records in a database file, addressed
 // by database number and record number. All functions use the standard calling
-// convention and are exported undecorated; every result is 0 on success and otherwise
-// one of recdb::Result (recdb_codes.h).
+// convention and are exported undecorated. The numbers they take and give (modes,
+// operations, flags, results: 0 is success) are those of recdb_codes.h.
 //
 // The library is given no file name: DB3Open works on the file that the host's file
 // registry names under "SystemList" / "GC_DB" (hostutil.dll's GetGlobalFile) at that
 // moment. It knows the record size of each database number it serves (database 14,
 // the method database: 2456 bytes), so callers pass only a buffer of that size.
 //
-// Modes of DB3Open (`reserved` is 0):
-//   0  read:   open an existing database for fetching.
-//   2  update: open for fetching and storing; a file that does not exist yet starts as
-//              an empty database and is created by the DB3Close after the first store.
-//   4  check:  succeed only if the file exists and is a whole database of this number;
-//              opens nothing, so no DB3Close follows.
-// A database has at most one session; opening it again ends the earlier session without
-// writing it. A file that is missing, short, of another format, version, database or
-// record size, or whose checksums do not match, fails every mode and is never written.
+// DB3Open(database, reserved, mode) opens a session in one of recdb::Mode (`reserved`
+// is 0). A database has at most one session; opening it again ends the earlier session
+// without writing it. A file that is missing, short, of another format, version,
+// database or record size, or whose checksums do not match, fails every mode and is
+// never written.
 //
-// DB3HandleRecord(database, record, buffer, operation, flag), records numbered from 1:
-//   operation 1: fetch the record into the buffer (flag unused).
-//   operation 3: store the buffer as the record (update sessions only); flag 1 also
-//                allows appending the record after the last one.
+// DB3HandleRecord(database, record, buffer, operation, flag) fetches or stores one
+// record (recdb::Operation), numbered from 1; stores only in update sessions.
 // Stores stay in memory until DB3Close, which writes the whole new file beside the old
 // one, flushes it to the disk and then puts it in the old one's place in one step: a
 // crash or a full disk leaves either the old or the new database whole.

@@ -1,6 +1,7 @@
 // The numbers a record-database client passes and gets back: database numbers with a
-// known record layout, DB3Open modes, DB3HandleRecord operations and the results.
-// Plain C++ so that the portable core and its tests share them with the DLL's callers.
+// known record layout, DB3Open modes, DB3HandleRecord operations and flags, and the
+// results. Defined only here, in plain C++: the library, its portable core, the
+// editor's storage logic and the tests all read them from this header.
 #pragma once
 
 #include <cstdint>
@@ -26,8 +27,12 @@ enum Mode : int32_t {
 // DB3HandleRecord operations.
 enum Operation : int32_t {
   kOpFetch = 1,  // copy the record into the buffer; the flag is not used
-  kOpStore = 3,  // copy the buffer into the record; flag 1 also lets it append
+  kOpStore = 3,  // copy the buffer into the record; kStoreOrAppend also lets it append
 };
+
+// The DB3HandleRecord flag of a store that may also append the record that follows the
+// last one; with any other flag a store replaces an existing record only.
+inline constexpr int32_t kStoreOrAppend = 1;
 
 // Results: 0 is success, anything else says why the call failed.
 enum Result : int32_t {

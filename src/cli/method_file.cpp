@@ -13,8 +13,6 @@ namespace method_tool {
 
 namespace {
 
-static_assert(recdb::kMethodRecordSize == kMethodRecordSize);
-
 constexpr uint8_t kDatabaseMagic[4] = {'R', 'D', 'B', '3'};
 
 bool TakeRecord(std::span<const uint8_t> bytes, LoadedMethod& method) {

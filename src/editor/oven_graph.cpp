@@ -55,7 +55,3 @@ int PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
   editorValues.ovenEditChanged = 0;
   return 1;
 }
-
-int DrawOvenRamp(Canvas& canvas, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  return DrawRamp(canvas, OvenRamp(), {left, top, right, bottom});
-}

@@ -41,7 +41,3 @@ RampSnapshot OvenRamp();
 // area is erased and the ramp redrawn; the legend, the whole-frame erase and the axes
 // wait for the next paint. Returns 1.
 int PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId);
-
-// The ramp in the plot rectangle, with a handle at every break point but the first.
-// Returns 0 (nothing drawn) when no step is in use, else 1.
-int DrawOvenRamp(Canvas& canvas, int32_t left, int32_t top, int32_t right, int32_t bottom);

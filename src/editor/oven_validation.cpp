@@ -1,7 +1,6 @@
 // Validation of the oven programme, the zones and the two phase times.
 #include "editor/oven_validation.h"
 
-#include <cstdio>
 #include <string>
 
 #include "editor/form_fields.h"

@@ -6,10 +6,6 @@ EditorValues editorValues;
 
 namespace {
 
-// The flow axis default is what a single-precision 99.9 becomes when widened: the
-// stored methods of this instrument have always carried that value, not double 99.9.
-constexpr double kFlowAxisDefault = static_cast<double>(99.9f);
-
 UlvoRamp DefaultUlvoRamp(double valueAxisMax, double standbyAndSample) {
   UlvoRamp ramp{};
   ramp.valueAxisMax = valueAxisMax;
@@ -28,7 +24,7 @@ UlvoRamp DefaultUlvoRamp(double valueAxisMax, double standbyAndSample) {
 
 }  // namespace
 
-int SetMethodDefaults() {
+InletMethod DefaultMethod() {
   InletMethod m{};
   m.tempAxisMax = 1000.0;
   m.timeAxisMax = 12.0;
@@ -45,10 +41,14 @@ int SetMethodDefaults() {
   // Valve times and events stay 0.0 from the value-initialisation above.
   for (UlvoChannel& channel : m.ulvo) {
     channel.mode = kUlvoManual;
-    channel.ramp[0] = DefaultUlvoRamp(kFlowAxisDefault, 1.0);
-    channel.ramp[1] = DefaultUlvoRamp(250.0, 3.0);
+    channel.ramp[0] = DefaultUlvoRamp(kFlowAxisCap, 1.0);
+    channel.ramp[1] = DefaultUlvoRamp(kPressureAxisCap, 3.0);
   }
-  inletMethod = m;
+  return m;
+}
+
+int SetMethodDefaults() {
+  inletMethod = DefaultMethod();
   editorValues.ovenStepsInUse = 2;
   editorValues.ulvoStepsInUse = 2;
   return 1;

@@ -37,6 +37,12 @@ struct UlvoRamp {
 
 enum UlvoMode : int32_t { kUlvoManual = 0, kUlvoFlow = 1, kUlvoPressure = 2 };
 
+// Where a ULVO value axis ends by default and at the most: the pressure axis at the
+// unit's 250 kPa, the flow axis at what a single-precision 99.9 ml/min becomes when
+// widened, the value this instrument's methods have always held.
+inline constexpr double kFlowAxisCap = static_cast<double>(99.9f);
+inline constexpr double kPressureAxisCap = 250.0;
+
 struct UlvoChannel {
   int32_t mode;                  // UlvoMode; the ramp in use is ramp[mode - 1]
   std::array<UlvoRamp, 2> ramp;  // 0 flow, 1 pressure
@@ -78,7 +84,12 @@ struct EditorValues {
 extern InletMethod inletMethod;
 extern EditorValues editorValues;
 
-// Writes the default method and sets two steps in use on both ramp kinds. Returns 1.
+// The method a new editor starts with, and what File > New and a host without a
+// readable database fall back to.
+InletMethod DefaultMethod();
+
+// Writes DefaultMethod() into the process-wide method and sets two steps in use on both
+// ramp kinds. Returns 1.
 int SetMethodDefaults();
 
 // The lowest oven temperature allowed; 0 until the INI option has been read.

@@ -25,29 +25,34 @@ constexpr std::size_t kOvenLimit = 216;
 constexpr std::size_t kStepSize = 32;
 constexpr std::size_t kStepStart = 0, kStepValue = 8, kStepHold = 16, kStepEnabled = 24;
 
-// Heated-zone block: label, flag, value, word, four step slots, word, four step slots.
+// Heated-zone block: label (20 bytes), flag, value, word, four step slots (from 40),
+// word, four step slots. Only the label, the flag and the first slot's value are set.
 constexpr std::size_t kZoneBlockA = 224;  // its first slot carries zone 1
 constexpr std::size_t kZoneBlockB = 528;  // its first slot carries zone 3
 constexpr std::size_t kZoneLabelWidth = 20;
-constexpr std::size_t kZoneFlag = 20, kZoneValue = 24, kZoneWord = 32, kZoneSteps = 40;
-constexpr std::size_t kZoneWord2 = 168, kZoneSteps2 = 176;
+constexpr std::size_t kZoneFlag = 20, kZoneSteps = 40;
 
-// Constant block: two labels, four flags, three values, two words.
+// Constant block: two labels (36 bytes), four flags, three values, two words. Only the
+// flags and the first value are set.
 constexpr std::size_t kConstBlockA = 832;  // its first value carries zone 2
 constexpr std::size_t kConstBlockB = 920;
-constexpr std::size_t kConstLabel1Width = 17, kConstLabel2 = 17, kConstLabel2Width = 19;
-constexpr std::size_t kConstFlags = 36, kConstValues = 56, kConstWords = 80;
+constexpr std::size_t kConstFlags = 36, kConstValues = 56;
 
-constexpr std::size_t kPairBlocks = 1008;  // two of: flag, flag, value, word (24 bytes)
+// Two blocks of flag, flag, value, word (24 bytes), the two flags set; then three of
+// flag, value (16 bytes, from 1056), all zero.
+constexpr std::size_t kPairBlocks = 1008;
 constexpr std::size_t kPairBlockSize = 24;
-constexpr std::size_t kSingleBlocks = 1056;  // three of: flag, value (16 bytes)
-constexpr std::size_t kSingleBlockSize = 16;
 constexpr std::size_t kDumpValve = 1104;
 
+// Ten event entries: two labels (40 bytes, empty), start, finish. The first four are
+// the valve events; three others carry only a start.
 constexpr std::size_t kEvents = 1112, kEventSize = 56, kEventCount = 10;
-constexpr std::size_t kEventLabel1Width = 17, kEventLabel2 = 17, kEventLabel2Width = 23;
 constexpr std::size_t kEventStart = 40, kEventFinish = 48;
 constexpr std::size_t kPurgeEvent = 4, kSplitEvent = 5, kSecondaryCoolEvent = 6;
+
+constexpr std::size_t EventField(std::size_t event, std::size_t field) {
+  return kEvents + event * kEventSize + field;
+}
 
 constexpr std::size_t kChannels = 1672, kChannelSize = 392;
 constexpr std::size_t kChMode = 0, kChStandbyEnabled = 4, kChStandbyValue = 16;
@@ -64,16 +69,14 @@ constexpr double kOvenLimitValue = 750.0;
 
 class RecordWriter {
  public:
+  // Every byte starts as zero, so only what the layout sets to something else is written.
   explicit RecordWriter(Bytes& bytes) : bytes_(bytes) { bytes_.fill(0); }
 
-  void Int16(std::size_t at, int16_t value) { Unsigned(at, static_cast<uint16_t>(value), 2); }
   void Int32(std::size_t at, int32_t value) { Unsigned(at, static_cast<uint32_t>(value), 4); }
   void Double(std::size_t at, double value) { Unsigned(at, std::bit_cast<uint64_t>(value), 8); }
-  // A NUL-terminated text cut to fit its field.
+  // A text cut to fit its field with room for the NUL that ends it (a zero already).
   void Text(std::size_t at, std::size_t width, const char* text) {
-    const std::size_t length = strnlen(text, width - 1);
-    std::memcpy(&bytes_[at], text, length);
-    bytes_[at + length] = 0;
+    std::memcpy(&bytes_[at], text, strnlen(text, width - 1));
   }
   void Step(std::size_t at, double start, double value, double hold, int32_t enabled) {
     Double(at + kStepStart, start);
@@ -113,49 +116,29 @@ class RecordReader {
 
 // ---- Encoding ---------------------------------------------------------------------
 
-// A heated-zone block: only the first slot's value carries a temperature.
+// A heated-zone block: a one-space label, its flag set, and the first slot's value
+// carrying a temperature; the rest of the block is zero.
 void WriteZoneBlock(RecordWriter& out, std::size_t block, double zoneTemp) {
   out.Text(block, kZoneLabelWidth, " ");
   out.Int32(block + kZoneFlag, 1);
-  out.Double(block + kZoneValue, 0.0);
-  out.Int16(block + kZoneWord, 0);
-  out.Step(block + kZoneSteps, 0.0, zoneTemp, 0.0, 0);
-  for (std::size_t i = 1; i < 4; ++i) out.Step(block + kZoneSteps + i * kStepSize, 0, 0, 0, 0);
-  out.Int16(block + kZoneWord2, 0);
-  for (std::size_t i = 0; i < 4; ++i) out.Step(block + kZoneSteps2 + i * kStepSize, 0, 0, 0, 0);
+  out.Double(block + kZoneSteps + kStepValue, zoneTemp);
 }
 
+// A constant block: its four flags set and its first value; labels, the other values and
+// the words are zero.
 void WriteConstBlock(RecordWriter& out, std::size_t block, double firstValue) {
-  out.Text(block, kConstLabel1Width, "");
-  out.Text(block + kConstLabel2, kConstLabel2Width, "");
   for (std::size_t i = 0; i < 4; ++i) out.Int32(block + kConstFlags + 4 * i, 1);
   out.Double(block + kConstValues, firstValue);
-  out.Double(block + kConstValues + 8, 0.0);
-  out.Double(block + kConstValues + 16, 0.0);
-  out.Int16(block + kConstWords, 0);
-  out.Int16(block + kConstWords + 2, 0);
 }
 
 void WriteEvents(RecordWriter& out, const InletMethod& m) {
-  for (std::size_t e = 0; e < kEventCount; ++e) {
-    const std::size_t at = kEvents + e * kEventSize;
-    double start = 0.0;
-    double finish = 0.0;
-    if (e < m.valveEvent.size()) {
-      start = m.valveEvent[e].start;
-      finish = m.valveEvent[e].finish;
-    } else if (e == kPurgeEvent) {
-      start = m.purgeTime;
-    } else if (e == kSplitEvent) {
-      start = m.splitTime;
-    } else if (e == kSecondaryCoolEvent) {
-      start = m.secondaryCoolTime;
-    }
-    out.Text(at, kEventLabel1Width, "");
-    out.Text(at + kEventLabel2, kEventLabel2Width, "");
-    out.Double(at + kEventStart, start);
-    out.Double(at + kEventFinish, finish);
+  for (std::size_t e = 0; e < m.valveEvent.size(); ++e) {
+    out.Double(EventField(e, kEventStart), m.valveEvent[e].start);
+    out.Double(EventField(e, kEventFinish), m.valveEvent[e].finish);
   }
+  out.Double(EventField(kPurgeEvent, kEventStart), m.purgeTime);
+  out.Double(EventField(kSplitEvent, kEventStart), m.splitTime);
+  out.Double(EventField(kSecondaryCoolEvent, kEventStart), m.secondaryCoolTime);
 }
 
 void WriteChannel(RecordWriter& out, std::size_t at, const UlvoChannel& ch) {
@@ -224,13 +207,6 @@ void EncodeMethodRecord(const InletMethod& m, MethodDbRecord& record) {
     const std::size_t at = kPairBlocks + b * kPairBlockSize;
     out.Int32(at, 1);
     out.Int32(at + 4, 1);
-    out.Double(at + 8, 0.0);
-    out.Int16(at + 16, 0);
-  }
-  for (std::size_t b = 0; b < 3; ++b) {
-    const std::size_t at = kSingleBlocks + b * kSingleBlockSize;
-    out.Int32(at, 0);
-    out.Double(at + 8, 0.0);
   }
   out.Int32(kDumpValve, m.dumpValve);
   WriteEvents(out, m);
@@ -264,11 +240,11 @@ void DecodeStoredFields(const MethodDbRecord& record, InletMethod& m) {
   m.zone2Temp = in.Double(kConstBlockA + kConstValues);
   m.dumpValve = in.Int32(kDumpValve);
   for (std::size_t e = 0; e < m.valveEvent.size(); ++e) {
-    m.valveEvent[e].start = in.Double(kEvents + e * kEventSize + kEventStart);
-    m.valveEvent[e].finish = in.Double(kEvents + e * kEventSize + kEventFinish);
+    m.valveEvent[e].start = in.Double(EventField(e, kEventStart));
+    m.valveEvent[e].finish = in.Double(EventField(e, kEventFinish));
   }
-  m.purgeTime = in.Double(kEvents + kPurgeEvent * kEventSize + kEventStart);
-  m.splitTime = in.Double(kEvents + kSplitEvent * kEventSize + kEventStart);
-  m.secondaryCoolTime = in.Double(kEvents + kSecondaryCoolEvent * kEventSize + kEventStart);
+  m.purgeTime = in.Double(EventField(kPurgeEvent, kEventStart));
+  m.splitTime = in.Double(EventField(kSplitEvent, kEventStart));
+  m.secondaryCoolTime = in.Double(EventField(kSecondaryCoolEvent, kEventStart));
   for (std::size_t c = 0; c < 2; ++c) ReadChannel(in, kChannels + c * kChannelSize, m.ulvo[c]);
 }

@@ -9,10 +9,11 @@
 #include <string>
 
 #include "method/inlet_method.h"
+#include "recdb_codes.h"
 
-inline constexpr std::size_t kMethodRecordSize = 2456;
+inline constexpr std::size_t kMethodRecordSize = recdb::kMethodRecordSize;
 // The number by which every record-database call names the method database.
-inline constexpr int32_t kMethodDbNumber = 14;
+inline constexpr int32_t kMethodDbNumber = recdb::kMethodDatabase;
 // The method is always this record of the database.
 inline constexpr int32_t kMethodRecordNumber = 1;
 inline constexpr const char* kInstrumentName = "TOVREX";

@@ -19,13 +19,6 @@ constexpr const char* kOtherInstrument =
     "The data base currently selected will \nonly work with a %s autosampler\n\n"
     "Default Parameters will be used";
 
-// Record-database modes and operations, as the host's library numbers them.
-constexpr int kOpenForReading = 0;
-constexpr int kOpenForUpdate = 2;
-constexpr int kOpenToCheck = 4;
-constexpr int kFetch = 1, kFetchFlag = 0;
-constexpr int kStore = 3, kStoreFlag = 1;
-
 // Audit event numbers of a method save.
 constexpr int kAuditSource = 1, kAuditKind = 3, kAuditDetail = 0, kAuditExtra = 0;
 
@@ -64,17 +57,17 @@ int SaveMethod(DialogPort& owner, HostPort& host, int askName, int prompt) {
   host.LogEvent(kAuditSource, kAuditKind, kAuditDetail, SaveAuditText(FullPath(entry)),
                 kAuditExtra);
   host.SetGlobalFile(entry);
-  host.DB3Open(kMethodDbNumber, 0, kOpenToCheck);
+  host.DB3Open(kMethodDbNumber, 0, recdb::kModeCheck);
   return WriteMethodRecord(host) == 1 ? 1 : 0;
 }
 
 int WriteMethodRecord(HostPort& host) {
-  if (host.DB3Open(kMethodDbNumber, 0, kOpenForUpdate) != 0) return 0;
+  if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeUpdate) != recdb::kOk) return 0;
   MethodDbRecord record;
   EncodeMethodRecord(inletMethod, record);
-  host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(), kStore,
-                       kStoreFlag);
-  return host.DB3Close(kMethodDbNumber) == 0 ? 1 : 0;
+  host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(), recdb::kOpStore,
+                       recdb::kStoreOrAppend);
+  return host.DB3Close(kMethodDbNumber) == recdb::kOk ? 1 : 0;
 }
 
 int OpenMethod(DialogPort& owner, HostPort& host, int askFile) {
@@ -85,7 +78,7 @@ int OpenMethod(DialogPort& owner, HostPort& host, int askFile) {
     TakeChosenFile(request, entry);
   }
   host.SetGlobalFile(entry);
-  if (host.DB3Open(kMethodDbNumber, 0, kOpenToCheck) != 0) {
+  if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeCheck) != recdb::kOk) {
     host.ReportDatabaseNotOpened(kDatabaseName);
     return 0;
   }
@@ -93,14 +86,14 @@ int OpenMethod(DialogPort& owner, HostPort& host, int askFile) {
 }
 
 int ReadMethodRecord(DialogPort& owner, HostPort& host) {
-  if (host.DB3Open(kMethodDbNumber, 0, kOpenForReading) != 0) return 0;
+  if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeRead) != recdb::kOk) return 0;
   MethodDbRecord record{};
-  if (host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(), kFetch,
-                           kFetchFlag) != 0) {
+  if (host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(),
+                           recdb::kOpFetch, 0) != recdb::kOk) {
     host.DB3Close(kMethodDbNumber);
     return 0;
   }
-  if (host.DB3Close(kMethodDbNumber) != 0) return 0;
+  if (host.DB3Close(kMethodDbNumber) != recdb::kOk) return 0;
   const std::string storedName = StoredInstrumentName(record);
   if (storedName != kInstrumentName) {
     owner.Ask(OtherInstrumentMessage(storedName), kCaption, AskKind::kOkInformation);

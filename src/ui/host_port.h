@@ -8,6 +8,7 @@
 
 #include "ui/window_ref.h"
 #include "hostutil_types.h"
+#include "recdb_codes.h"
 
 class HostPort {
  public:
@@ -30,12 +31,14 @@ class HostPort {
   virtual int GenGetNormalFile(WindowRef owner, FileRequest& request) = 0;
   virtual int GenSetNormalFile(WindowRef owner, FileRequest& request) = 0;
 
-  // The record-database library: 0 is success. The database file is the one the
-  // registry names ("SystemList" / "GC_DB") when DB3Open is called; `buffer` holds one
-  // record of the database's fixed size.
+  // The record-database library; its modes, operations, flags and results (kOk is
+  // success) are recdb's. The database file is the one the registry names
+  // ("SystemList" / "GC_DB") when DB3Open is called; `buffer` holds one record of the
+  // database's fixed size.
   virtual int DB3Open(int database, int reserved, int mode) = 0;
   virtual int DB3HandleRecord(int database, int record, void* buffer, int operation, int flag) = 0;
   virtual int DB3Close(int database) = 0;
-  // The audit library: appends one entry to the host's audit trail.
-  virtual int LogEvent(int a, int b, int c, std::string_view text, int d) = 0;
+  // The audit library: appends one entry to the host's audit trail. 0 when it is on
+  // the disk.
+  virtual int LogEvent(int source, int kind, int detail, std::string_view text, int extra) = 0;
 };

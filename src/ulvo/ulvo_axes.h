@@ -2,10 +2,8 @@
 // Right buttons. Only the two maxima and ulvoAxesChanged are written; callers repaint.
 #pragma once
 
-// The pressure axis ends at the unit's 250 kPa; the flow axis at what a single-precision
-// 99.9 ml/min becomes when widened, the value this instrument's methods have always held.
-inline constexpr double kFlowAxisCap = static_cast<double>(99.9f);
-inline constexpr double kPressureAxisCap = 250.0;
+#include "method/inlet_method.h"  // kFlowAxisCap, kPressureAxisCap
+
 inline constexpr double kUlvoTimeAxisCap = 800.0;
 
 // valueAxisMax := the highest value of the steps in use rounded up to a whole unit (0

@@ -36,7 +36,3 @@ int PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
   ulvoValues.ulvoEditChanged = 0;
   return 1;
 }
-
-int DrawUlvoRamp(Canvas& canvas, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  return DrawRamp(canvas, UlvoRampSnapshot(), {left, top, right, bottom});
-}

@@ -37,7 +37,3 @@ RampSnapshot UlvoRampSnapshot();
 // ramp redrawn. Every paint ends any pending ramp-row edit's claim to validation
 // (ulvoEditChanged). Returns 1.
 int PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId);
-
-// The ramp in the plot rectangle, with a handle at every break point but the first.
-// Returns 1 (a ULVO ramp always has a step in use).
-int DrawUlvoRamp(Canvas& canvas, int32_t left, int32_t top, int32_t right, int32_t bottom);

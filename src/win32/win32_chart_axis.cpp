@@ -10,8 +10,9 @@ namespace {
 HAXES ToAxes(AxesRef axes) { return reinterpret_cast<HAXES>(axes); }
 }  // namespace
 
-AxesRef Win32ChartAxis::Create(int32_t a, int32_t b, int32_t c, int32_t d) {
-  return reinterpret_cast<AxesRef>(AxsCreate(a, b, c, d));
+AxesRef Win32ChartAxis::Create(int32_t horizontal, int32_t vertical, int32_t ticks,
+                               int32_t numbers) {
+  return reinterpret_cast<AxesRef>(AxsCreate(horizontal, vertical, ticks, numbers));
 }
 
 int32_t Win32ChartAxis::GetBorder(CanvasRef dc, PixelRect& margins,
@@ -24,9 +25,9 @@ int32_t Win32ChartAxis::GetBorder(CanvasRef dc, PixelRect& margins,
   return result;
 }
 
-int32_t Win32ChartAxis::PositionAxis(AxesRef axes, int32_t a, int32_t b,
+int32_t Win32ChartAxis::PositionAxis(AxesRef axes, int32_t reserved1, int32_t reserved2,
                                      const AxisPlacement& placement) {
-  return AxsPositionAxis(ToAxes(axes), a, b, placement);
+  return AxsPositionAxis(ToAxes(axes), reserved1, reserved2, placement);
 }
 
 int32_t Win32ChartAxis::SetAxisRange(AxesRef axes, const AxisRange& range, int32_t axis) {
@@ -34,10 +35,11 @@ int32_t Win32ChartAxis::SetAxisRange(AxesRef axes, const AxisRange& range, int32
 }
 
 int32_t Win32ChartAxis::DisplayDefaultAxes(CanvasRef dc, AxesRef axes,
-                                           std::string_view horizontalLabel, int32_t a,
-                                           std::string_view verticalLabel, int32_t b) {
-  return AxsDisplayDefaultAxes(ToHdc(dc), ToAxes(axes), std::string(horizontalLabel).c_str(), a,
-                               std::string(verticalLabel).c_str(), b);
+                                           std::string_view horizontalLabel,
+                                           int32_t horizontalStyle, std::string_view verticalLabel,
+                                           int32_t verticalStyle) {
+  return AxsDisplayDefaultAxes(ToHdc(dc), ToAxes(axes), std::string(horizontalLabel).c_str(),
+                               horizontalStyle, std::string(verticalLabel).c_str(), verticalStyle);
 }
 
 int32_t Win32ChartAxis::Delete(AxesRef axes) { return AxsDelete(ToAxes(axes)); }

@@ -89,6 +89,6 @@ int Win32Host::DB3HandleRecord(int database, int record, void* buffer, int opera
 
 int Win32Host::DB3Close(int database) { return ::DB3Close(database); }
 
-int Win32Host::LogEvent(int a, int b, int c, std::string_view text, int d) {
-  return ::LogEvent(a, b, c, std::string(text).c_str(), d);
+int Win32Host::LogEvent(int source, int kind, int detail, std::string_view text, int extra) {
+  return ::LogEvent(source, kind, detail, std::string(text).c_str(), extra);
 }

@@ -22,5 +22,5 @@ class Win32Host final : public HostPort {
   int DB3Open(int database, int reserved, int mode) override;
   int DB3HandleRecord(int database, int record, void* buffer, int operation, int flag) override;
   int DB3Close(int database) override;
-  int LogEvent(int a, int b, int c, std::string_view text, int d) override;
+  int LogEvent(int source, int kind, int detail, std::string_view text, int extra) override;
 };

@@ -47,7 +47,7 @@ std::pair<int, int> GdiObjectsAroundDrags(HWND window, int frameId) {
   int before = 0;
   for (int round = 0; round < 4; ++round) {
     if (round == 1) before = e2e::LiveGdiObjects();
-    for (int i = 0; i < 20; ++i) e2e::RedrawNow(window);
+    for (int i = 0; i < 20; ++i) RedrawCompletely(window);
     const POINT held = Handles(window, frameId).back();
     Grab(window, held);
     for (int i = 0; i < 60; ++i) {
@@ -72,7 +72,7 @@ class OvenGraphTest : public e2e::EditorTest {
 // library's margins leave the plot 45..235 across (190 pixels for 12 minutes) and its top
 // at 25, 35 pixels above the 100 degrees of the first plateau.
 TEST_F(OvenGraphTest, TheBlueRampAndItsRedHandlesLieOnTheAxes) {
-  e2e::RedrawNow(editor);
+  RedrawCompletely(editor);
   const e2e::Pixels graph = e2e::CaptureClient(GetDlgItem(editor, IDC_GRAPH_FRAME));
   const std::vector<POINT> handles = e2e::FindHandles(graph);
   const POINT expected[] = {{76, 60}, {203, 25}, {235, 25}};  // at 2, 10 and 12 minutes
@@ -149,7 +149,7 @@ class UlvoChannelTest : public e2e::EditorTest {
   // messages it expects with OK; a dialog the steps leave open is cancelled.
   void InChannel(int menuCommand, std::function<void()> steps, int messages = 0) {
     dialogSteps = [this, steps] {
-      e2e::RedrawNow(dialog);
+      RedrawCompletely(dialog);
       steps();
       PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     };

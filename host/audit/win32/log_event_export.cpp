@@ -33,19 +33,16 @@ std::string ComputerName() {
 
 }  // namespace
 
-AUDIT_API int WINAPI LogEvent(int a, int b, int c, const char* text, int d) {
+AUDIT_API int WINAPI LogEvent(int source, int kind, int detail, const char* text, int extra) {
   return NoThrow(int{kOutOfMemory}, [&] {
     // Threads of one process take turns here; processes take turns on the file.
     static std::mutex lock;
     const std::lock_guard<std::mutex> hold(lock);
-    audit::EventFields event{NowUtc(),
-                             UserName(),
-                             ComputerName(),
-                             a,
-                             b,
-                             c,
-                             d,
-                             text ? std::string(text, strnlen(text, audit::kMaxTextBytes)) : ""};
+    audit::EventFields event{
+        NowUtc(),       UserName(),
+        ComputerName(), source,
+        kind,           detail,
+        extra,          text ? std::string(text, strnlen(text, audit::kMaxTextBytes)) : ""};
     return audit::AppendEntry(audit::TrailPath(), event);
   });
 }

@@ -9,6 +9,7 @@
 #include "chartaxis/core/axes_layout.h"
 #include "chartaxis/core/axes_table.h"
 #include "no_throw.h"
+#include "win32/gdi_object.h"
 
 namespace {
 
@@ -64,17 +65,18 @@ int32_t WithAxes(HAXES axes, Body&& body) noexcept {
 void Draw(HDC dc, const chartaxis::AxesDrawing& drawing) {
   COLORREF ink = GetTextColor(dc);
   if (ink == CLR_INVALID) ink = RGB(0, 0, 0);
-  HPEN pen = CreatePen(PS_SOLID, 1, ink);
-  HGDIOBJ previousPen = pen ? SelectObject(dc, pen) : nullptr;
-  POINT previousPosition{};
-  MoveToEx(dc, 0, 0, &previousPosition);
-  for (const chartaxis::Segment& line : drawing.lines) {
-    MoveToEx(dc, line.x1, line.y1, nullptr);
-    LineTo(dc, line.x2, line.y2);
+  {
+    // Without a pen of its own the lines go in the DC's current one.
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ink));
+    const ScopedSelect selected(dc, pen.Get());
+    POINT previousPosition{};
+    MoveToEx(dc, 0, 0, &previousPosition);
+    for (const chartaxis::Segment& line : drawing.lines) {
+      MoveToEx(dc, line.x1, line.y1, nullptr);
+      LineTo(dc, line.x2, line.y2);
+    }
+    MoveToEx(dc, previousPosition.x, previousPosition.y, nullptr);
   }
-  MoveToEx(dc, previousPosition.x, previousPosition.y, nullptr);
-  if (previousPen && previousPen != HGDI_ERROR) SelectObject(dc, previousPen);
-  if (pen) DeleteObject(pen);
   for (const chartaxis::TextAt& text : drawing.texts) {
     TextOutA(dc, text.x, text.y, text.text.data(), static_cast<int>(text.text.size()));
   }

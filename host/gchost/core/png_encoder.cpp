@@ -14,7 +14,6 @@ namespace {
 
 constexpr uint32_t kMaxPngDimension = 0x7FFFFFFF;
 constexpr uint8_t kColourTypeRgb = 2;
-constexpr uint8_t kFilterNone = 0;
 // A chunk's length field allows 2^31 - 1 bytes; a longer stream spans several IDATs.
 constexpr size_t kMaxIdatChunk = size_t{1} << 30;
 // zlib counts its input and output in unsigned int; longer spans go in pieces.
@@ -83,8 +82,8 @@ class Deflater {
 bool DeflateScanlines(uint32_t height, size_t rowBytes, std::span<const uint8_t> rgb,
                       std::vector<uint8_t>& stream) {
   Deflater deflater;
+  // The first byte, the row's filter type, stays 0 from the vector's zeroing: none.
   std::vector<uint8_t> scanline(rowBytes + 1);
-  scanline[0] = kFilterNone;
   for (uint32_t y = 0; y < height; ++y) {
     const auto row = rgb.subspan(rowBytes * y, rowBytes);
     std::copy(row.begin(), row.end(), scanline.begin() + 1);

@@ -52,8 +52,9 @@ int RunHost(const gchost::HostOptions& options) {
         options.dialogCommand
             ? SaveDialogScreenshot(window.Handle(), plugin.openEditor, options)
             : SaveEditorScreenshot(window.Handle(), plugin.openEditor, options.screenshotPath);
-    for (const std::string& box : shot.cancelledBoxes) {
-      std::fprintf(stderr, "gchost: cancelled a message box: %s\n", box.c_str());
+    for (const SeenDialog& box : shot.cancelledBoxes) {
+      std::fprintf(stderr, "gchost: cancelled a message box: %s: %s\n", box.caption.c_str(),
+                   box.text.c_str());
     }
     if (shot.code != kExitOk) {
       ReportFailure(shot.message, unattended);

@@ -13,33 +13,17 @@
 
 namespace gchost {
 
-namespace {
-
-MethodDbRecord DefaultMethodRecord() {
-  // The defaults are written into the process-wide method; this host keeps no method
-  // of its own, but leave it as it was all the same.
-  const InletMethod savedMethod = inletMethod;
-  const EditorValues savedValues = editorValues;
-  SetMethodDefaults();
-  MethodDbRecord record;
-  EncodeMethodRecord(inletMethod, record);
-  inletMethod = savedMethod;
-  editorValues = savedValues;
-  return record;
-}
-
-}  // namespace
-
 bool WriteDefaultMethodDatabase(const std::string& home, std::string& error) {
   const std::string path = hostutil::FileInFolder(home, kMethodDbName);
   if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-  MethodDbRecord record = DefaultMethodRecord();
+  MethodDbRecord record;
+  EncodeMethodRecord(DefaultMethod(), record);
   // The library works on the file the registry names: the first-run settings have just
   // registered `path`.
   int result = DB3Open(kMethodDbNumber, 0, recdb::kModeUpdate);
   if (result == recdb::kOk) {
     result = DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(),
-                             recdb::kOpStore, 1);
+                             recdb::kOpStore, recdb::kStoreOrAppend);
     const int closed = DB3Close(kMethodDbNumber);
     if (result == recdb::kOk) result = closed;
   }

@@ -1,19 +1,27 @@
 // The unattended pictures: the editor alone, or a dialog its menu opens over it.
 #include "gchost/win32/screenshot.h"
 
+#include <span>
 #include <utility>
 
 #include "gchost/core/binary_file.h"
 #include "gchost/core/dib_pixels.h"
 #include "gchost/core/png_encoder.h"
-#include "gchost/win32/box_dismisser.h"
 #include "gchost/win32/message_loop.h"
-#include "gchost/win32/window_capture.h"
 #include "resources/resource_ids.h"
+#include "win32/dialog_answerer.h"
+#include "win32/window_capture.h"
 
 namespace gchost {
 
 namespace {
+
+// Repaints the whole window now and delivers the messages that painting queues, so that
+// a capture afterwards sees finished pixels. False when the run is quitting.
+bool PaintCompletely(HWND window) {
+  RedrawCompletely(window);
+  return PumpUntilIdle();
+}
 
 ScreenshotResult Failed(ScreenshotResult result, std::string message) {
   result.code = kExitFailed;
@@ -27,9 +35,10 @@ std::string SizeText(const WindowImage& image) {
 
 ScreenshotResult WritePng(ScreenshotResult result, const WindowImage& image,
                           const std::string& pngPath) {
-  const std::vector<uint8_t> png =
-      EncodePngRgb(static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height),
-                   RgbFromBgrx(image.bgrx));
+  const std::span<const uint8_t> bgrx(reinterpret_cast<const uint8_t*>(image.bgrx.data()),
+                                      image.bgrx.size() * sizeof(uint32_t));
+  const std::vector<uint8_t> png = EncodePngRgb(
+      static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height), RgbFromBgrx(bgrx));
   if (png.empty()) return Failed(result, "cannot encode a PNG of " + SizeText(image));
   if (!WriteBinaryFile(pngPath, png)) return Failed(result, "cannot write " + pngPath);
   result.code = kExitOk;
@@ -62,8 +71,8 @@ void CALLBACK TakeDialogPicture(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 // Chooses the two channels' modes in the editor's ULVO configuration, as a user would.
-void ChooseUlvoModes(BoxDismisser& dismisser, HWND editor, const int (&modes)[2]) {
-  dismisser.AnswerNext([&modes](HWND dialog) {
+void ChooseUlvoModes(DialogAnswerer& answerer, HWND editor, const int (&modes)[2]) {
+  answerer.Then([&modes](HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_ULVO_LEFT_MODE, CB_SETCURSEL, modes[0], 0);
     SendDlgItemMessageA(dialog, IDC_ULVO_RIGHT_MODE, CB_SETCURSEL, modes[1], 0);
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
@@ -79,11 +88,11 @@ ScreenshotResult SaveEditorScreenshot(HWND mainWindow, AcqGCInletFn openEditor,
   WindowImage image;
   {
     // Nobody is there to answer a box the editor may show while it opens.
-    BoxDismisser dismisser;
+    DialogAnswerer answerer;
     openEditor(mainWindow);
     HWND editor = EditorWindow();
     const bool painted = editor && PaintCompletely(editor);
-    result.cancelledBoxes = dismisser.Dismissed();
+    result.cancelledBoxes = answerer.Cancelled();
     if (!editor) return Failed(result, "the editor did not open (dialog slot 9 is empty)");
     if (!painted) return Failed(result, "the host was told to quit before the editor had painted");
     std::string error;
@@ -97,22 +106,22 @@ ScreenshotResult SaveDialogScreenshot(HWND mainWindow, AcqGCInletFn openEditor,
   ScreenshotResult result;
   DialogPicture shot;
   {
-    BoxDismisser dismisser;
+    DialogAnswerer answerer;
     openEditor(mainWindow);
     shot.editor = EditorWindow();
     if (!shot.editor) {
-      result.cancelledBoxes = dismisser.Dismissed();
+      result.cancelledBoxes = answerer.Cancelled();
       return Failed(result, "the editor did not open (dialog slot 9 is empty)");
     }
-    if (options.ulvoModes[0] >= 0) ChooseUlvoModes(dismisser, shot.editor, options.ulvoModes);
-    dismisser.AnswerNext([&shot](HWND dialog) {
+    if (options.ulvoModes[0] >= 0) ChooseUlvoModes(answerer, shot.editor, options.ulvoModes);
+    answerer.Then([&shot](HWND dialog) {
       shot.dialog = dialog;
       SetTimer(nullptr, 0, 10, TakeDialogPicture);
     });
     picture = &shot;
     SendMessageA(shot.editor, WM_COMMAND, options.dialogCommand, 0);
     picture = nullptr;
-    result.cancelledBoxes = dismisser.Dismissed();
+    result.cancelledBoxes = answerer.Cancelled();
   }
   if (!shot.taken) {
     return Failed(result, "menu command " + std::to_string(options.dialogCommand) +

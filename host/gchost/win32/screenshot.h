@@ -9,13 +9,14 @@
 
 #include "gchost/core/host_options.h"
 #include "gchost/win32/plugin_loader.h"
+#include "win32/dialog_answerer.h"
 
 namespace gchost {
 
 struct ScreenshotResult {
   HostExit code = kExitFailed;
   std::string message;  // kExitOk: the file and the picture's size; otherwise what failed
-  std::vector<std::string> cancelledBoxes;  // message boxes that opened meanwhile
+  std::vector<SeenDialog> cancelledBoxes;  // message boxes that opened meanwhile
 };
 
 // Opens the editor owned by `mainWindow` and writes its window's pixels to `pngPath`.

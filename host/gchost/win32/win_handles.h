@@ -17,7 +17,6 @@ inline void DestroyLiveWindow(HWND window) {
 using OwnedModule = OwnedHandle<HMODULE, FreeLibrary>;
 using OwnedWindow = OwnedHandle<HWND, DestroyLiveWindow>;
 using OwnedMenu = OwnedHandle<HMENU, DestroyMenu>;
-using OwnedHook = OwnedHandle<HHOOK, UnhookWindowsHookEx>;
 
 // A registered window class, unregistered when the host is done with it.
 class RegisteredClass {

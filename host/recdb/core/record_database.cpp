@@ -66,7 +66,7 @@ Result RecordDatabase::HandleRecord(int32_t database, int32_t number, void* buff
       return kOk;
     case kOpStore:
       if (session.mode != kModeUpdate) return kBadRequest;
-      if (record == image.count + 1 && flag == 1 && image.count < kMaxRecords) {
+      if (record == image.count + 1 && flag == kStoreOrAppend && image.count < kMaxRecords) {
         image.records.resize(image.records.size() + image.recordSize);
         image.count = record;
       }

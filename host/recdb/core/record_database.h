@@ -30,7 +30,7 @@ class RecordDatabase {
 
   // Fetches record `number` into `buffer`, or stores `buffer` as record `number`; the
   // buffer holds the database's record size. A store replaces an existing record, or
-  // with `flag` 1 appends the record that follows the last one.
+  // with `flag` kStoreOrAppend appends the record that follows the last one.
   Result HandleRecord(int32_t database, int32_t number, void* buffer, int32_t operation,
                       int32_t flag);
 

@@ -89,11 +89,8 @@ OwnerWindow::OwnerWindow(int left, int top) {
 }
 
 MethodDbRecord DefaultMethodRecord() {
-  const InletMethod saved = inletMethod;
-  SetMethodDefaults();
   MethodDbRecord record;
-  EncodeMethodRecord(inletMethod, record);
-  inletMethod = saved;
+  EncodeMethodRecord(DefaultMethod(), record);
   return record;
 }
 
@@ -134,7 +131,7 @@ void EditorTest::SetUp() {
 
 void EditorTest::TearDown() {
   DestroyEditor();
-  EXPECT_EQ(answerer.Unexpected(), 0) << "a message or dialog nobody expected";
+  EXPECT_TRUE(answerer.Cancelled().empty()) << "a message or dialog nobody expected";
 }
 
 HWND EditorTest::Open() {

@@ -4,25 +4,18 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
+
+#include "win32/window_capture.h"
 
 namespace e2e {
 
-struct Pixels {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> bgra;  // top-down rows
+using Pixels = WindowImage;
 
-  COLORREF At(int x, int y) const;  // as RGB(); black outside the picture
-};
-
-// Repaints the window and all its children at once (erasing, with the frame).
-void RedrawNow(HWND window);
-
-// The client area of `window` as it stands: no repaint is asked for.
+// The client area of `window` as it stands: no repaint is asked for. Empty when it
+// cannot be read.
 Pixels CaptureClient(HWND window);
-// The whole window, caption and frame included, after RedrawNow.
+// The whole window, caption and frame included, after RedrawCompletely.
 Pixels CaptureWindow(HWND window);
 
 // The points (x, y) of the ramp's handles in a capture: each handle is a black-edged

@@ -1,8 +1,8 @@
-#include "harness/dialog_answerer.h"
-
-namespace e2e {
+// HCBT_ACTIVATE arrives after a dialog has initialised; each dialog is answered once.
+#include "win32/dialog_answerer.h"
 
 namespace {
+
 DialogAnswerer* active = nullptr;
 
 std::string WindowText(HWND window) {
@@ -10,15 +10,16 @@ std::string WindowText(HWND window) {
   if (window) GetWindowTextA(window, buffer, sizeof buffer);
   return buffer;
 }
+
 }  // namespace
 
 DialogAnswerer::DialogAnswerer() {
   active = this;
-  hook_ = SetWindowsHookExA(WH_CBT, HookProc, nullptr, GetCurrentThreadId());
+  hook_ = decltype(hook_)(SetWindowsHookExA(WH_CBT, HookProc, nullptr, GetCurrentThreadId()));
 }
 
 DialogAnswerer::~DialogAnswerer() {
-  if (hook_) UnhookWindowsHookEx(hook_);
+  hook_.Reset();
   active = nullptr;
 }
 
@@ -43,11 +44,10 @@ void DialogAnswerer::OnActivate(HWND window) {
   GetClassNameA(window, className, sizeof className);
   // Only system dialogs: the modeless editor has a class of its own and is not answered.
   // A dialog is answered once; it is activated again when a box it opened closes.
-  if (std::string(className) != "#32770" || answered_.count(window)) return;
-  answered_.insert(window);
+  if (std::string(className) != "#32770" || !answered_.insert(window).second) return;
   seen_.push_back({WindowText(window), WindowText(GetDlgItem(window, 0xFFFF))});
   if (actions_.empty()) {
-    ++unexpected_;
+    cancelled_.push_back(seen_.back());
     Click(window, IDCANCEL);
     return;
   }
@@ -55,5 +55,3 @@ void DialogAnswerer::OnActivate(HWND window) {
   actions_.pop_front();
   action(window);
 }
-
-}  // namespace e2e
