@@ -38,15 +38,8 @@ TEST_F(EditorWindowTest, OpeningAgainRestoresAndFocusesTheOneWindowAndClearsModi
   ShowWindow(editor, SW_MINIMIZE);
   SetFocus(owner.Get());
   EXPECT_EQ(Open(), first);
-  int editors = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM count) {
-        *reinterpret_cast<int*>(count) += e2e::ClassOf(window) == TOVREX_CLASS;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&editors));
-  EXPECT_EQ(editors, 1);
+  HWND firstFound = FindWindowExA(nullptr, nullptr, TOVREX_CLASS, nullptr);
+  EXPECT_EQ(FindWindowExA(nullptr, firstFound, TOVREX_CLASS, nullptr), nullptr) << "one editor";
   EXPECT_FALSE(IsIconic(editor));
   EXPECT_TRUE(GetFocus() == editor || IsChild(editor, GetFocus()));
   EXPECT_FALSE(MenuEnabled(IDM_FILE_SAVE));

@@ -190,4 +190,16 @@ TEST_F(EditorCommandsTest, NewAndOpenAskFirstAndStopAtACancel) {
   EXPECT_FALSE(HostCalled("DB3"));
 }
 
+// Save checks the form first: a refused field writes nothing.
+TEST_F(EditorCommandsTest, SaveWritesOnlyAValidForm) {
+  editorValues.methodModified = 1;
+  editor.text[IDC_TIME5] = "900";
+  Command(IDM_FILE_SAVE);
+  EXPECT_FALSE(HostCalled("DB3"));
+  editor.text[IDC_TIME5] = "0";
+  Command(IDM_FILE_SAVE);
+  EXPECT_EQ(host.dbRecord.size(), 2456u);
+  EXPECT_EQ(editorValues.methodModified, 0);
+}
+
 }  // namespace

@@ -51,4 +51,18 @@ TEST(ReadDecimalNumber, OutOfRangeExponentsGiveInfinityOrZeroNeverUndefined) {
   EXPECT_EQ(ReadDecimalNumber("1" + std::string(400, '0') + "e-395"), 1e5);
 }
 
+TEST(Saturate, ClampsToTheTargetRangeAndMapsNanToZero) {
+  EXPECT_EQ(SaturateToFloat(1e300), FLT_MAX);
+  EXPECT_EQ(SaturateToFloat(-1e300), -FLT_MAX);
+  EXPECT_EQ(SaturateToFloat(std::numeric_limits<double>::infinity()), FLT_MAX);
+  EXPECT_EQ(SaturateToFloat(std::nan("")), 0.0f);
+  EXPECT_EQ(SaturateToFloat(12.3), 12.3f);
+  EXPECT_EQ(SaturateToInt32(1e300), std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(SaturateToInt32(-1e300), std::numeric_limits<int32_t>::min());
+  EXPECT_EQ(SaturateToInt32(std::nan("")), 0);
+  EXPECT_EQ(SaturateToInt32(-2.9), -2);  // toward zero
+  EXPECT_EQ(SaturateToInt32(2147483646.5), 2147483646);
+  EXPECT_EQ(SaturateToInt32(2147483647.5), std::numeric_limits<int32_t>::max());
+}
+
 }  // namespace

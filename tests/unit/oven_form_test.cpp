@@ -135,32 +135,25 @@ TEST_F(UlvoFormTest, TheDefaultFlowRampShowsItsRatesEvenForRowsNotInUse) {
     const char* text;
   };
   const Field fields[] = {
-      {IDC_ULVO_GROUP, "ULVO Flow Ramp"}, {IDC_ULVO_VALUE_HEAD, "Flow"},
-      {IDC_ULVO_VALUE_UNIT, "(ml/Min)"},  {IDC_ULVO_RATE_UNIT, "(ml/Min-2)"},
-      {IDC_ULVO_STANDBY, "1.0"},          {IDC_ULVO_ROW1_TIME, "2.0"},
-      {IDC_ULVO_ROW1_VALUE, "10.0"},      {IDC_ULVO_ROW1_RATE, "0.6"},  // 5 over 8 minutes
+      {IDC_ULVO_VALUE_HEAD, "Flow"},      {IDC_ULVO_VALUE_UNIT, "(ml/Min)"},
+      {IDC_ULVO_RATE_UNIT, "(ml/Min-2)"}, {IDC_ULVO_STANDBY, "1.0"},
+      {IDC_ULVO_ROW1_TIME, "2.0"},        {IDC_ULVO_ROW1_VALUE, "10.0"},
+      {IDC_ULVO_ROW1_RATE, "0.6"},  // 5 over 8 minutes
       {IDC_ULVO_ROW2_RATE, "2.5"},        {IDC_ULVO_ROW5_VALUE, "30.0"},
   };
   for (const Field& f : fields) {
     SCOPED_TRACE(f.id);
     EXPECT_EQ(editor.text[f.id], f.text);
   }
-  EXPECT_EQ(editor.title, "ULVO Left Channel Control");
   EXPECT_EQ(editorValues.ulvoStepsInUse, 2);
   EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW1_RATE]);
   EXPECT_FALSE(editor.enabled[IDC_ULVO_ROW2_RATE]);
   EXPECT_FALSE(editor.enabled[IDC_ULVO_ROW3_VALUE]);
 
-  EditedUlvoRamp().step[2].start = 12.0;  // starts where step 2's hold ends
-  ShowUlvoRampFields(editor, host);
-  EXPECT_EQ(editor.text[IDC_ULVO_ROW2_RATE], "Infinity");
-
   FakeDialog right;
   editorValues.ulvoChannel = 1;
   ulvoValues.ulvoRamp = 1;
   ShowUlvoChannel(right, host);
-  EXPECT_EQ(right.title, "ULVO Right Channel Control");
-  EXPECT_EQ(right.text[IDC_ULVO_GROUP], "ULVO Pressure Ramp");
   EXPECT_EQ(right.text[IDC_ULVO_RATE_UNIT], "(kPa/Min)");
   EXPECT_EQ(right.text[IDC_ULVO_SAMPLE], "3.0");
 }
@@ -207,6 +200,22 @@ TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecesso
   ShowUlvoChannel(editor, host);  // a stored ramp with no step enabled
   EXPECT_EQ(editorValues.ulvoStepsInUse, 1);
   EXPECT_EQ(EditedUlvoRamp().step[0].enabled, 1);
+}
+
+TEST_F(OvenFormTest, RatesAreMagnitudesAndAZeroIntervalIsInfinity) {
+  const std::tuple<double, double, double, double, const char*> cases[] = {
+      {150, 2, 7, 100, "10.0"},      // cooling shows positive
+      {100, 2, 2, 300, "Infinity"},  // the ramp takes no time
+      {100, 2, 1, 110, "10.0"},      // a start before the hold ends: still positive
+      {100, 0, 3, 100, "0.0"},
+  };
+  for (const auto& [temp1, hold1, start2, temp2, rate] : cases) {
+    SCOPED_TRACE(rate);
+    inletMethod.ovenStep[0] = {0, temp1, hold1, 1};
+    inletMethod.ovenStep[1] = {start2, temp2, 1, 1};
+    ShowRampFields(editor, host);
+    EXPECT_EQ(editor.text[IDC_ROW1_RATE], rate);
+  }
 }
 
 }  // namespace

@@ -54,4 +54,14 @@ TEST(EncodePngRgb, DecodesToTheSamePixelsWithImageMagick) {
   std::filesystem::remove_all(folder);
 }
 
+TEST(EncodePngRgb, RefusesSizesThatDoNotMatchItsPixels) {
+  // No width, no height, a byte short, a byte over, wider than PNG allows.
+  const std::tuple<uint32_t, uint32_t, size_t> cases[] = {
+      {0, 4, 0}, {4, 0, 0}, {2, 2, 11}, {2, 2, 13}, {0x80000000u, 1, 0}};
+  for (const auto& [width, height, bytes] : cases) {
+    EXPECT_TRUE(gchost::EncodePngRgb(width, height, Bytes(bytes)).empty())
+        << width << "x" << height;
+  }
+}
+
 }  // namespace

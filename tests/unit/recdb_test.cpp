@@ -124,4 +124,48 @@ TEST_F(RecdbTest, UnusableFilesFailInEveryModeAndAreNeverWritten) {
   EXPECT_TRUE(fs.log.empty());
 }
 
+// A full disk, a refused replace or a crash between writing and replacing: the user is
+// told why (the crash aside) and the old file stays whole.
+TEST_F(RecdbTest, InterruptedStoresLeaveTheOldFileWhole) {
+  const struct {
+    const char* what;
+    bool MemoryFileSystem::*fault;
+    const char* reason;  // what the user is told
+  } faults[] = {
+      {"disk full", &MemoryFileSystem::diskFullOnWrite, "the disk is full"},
+      {"replace fails", &MemoryFileSystem::replaceFails,
+       "access was denied (the file or its folder is read-only)"},
+      {"crash between writing and replacing", &MemoryFileSystem::crashBeforeReplace, nullptr}};
+  for (const auto& f : faults) {
+    SCOPED_TRACE(f.what);
+    fs.files = {{kPath, FileWith({Pattern(1)})}};
+    const auto before = fs.files[kPath];
+    ASSERT_EQ(db.Open(kMethodDatabase, kPath, kModeUpdate), kOk);
+    ASSERT_EQ(Store(1, Pattern(2)), kOk);
+    fs.*f.fault = true;
+    if (f.fault == &MemoryFileSystem::crashBeforeReplace) {
+      EXPECT_THROW(db.Close(kMethodDatabase), SimulatedCrash);
+    } else {
+      EXPECT_EQ(db.Close(kMethodDatabase), kIoError);
+      const auto failure = db.TakeWriteFailure();
+      ASSERT_TRUE(failure);
+      EXPECT_EQ(fs.files.count(kPath + ".new"), 0u);
+      EXPECT_EQ(FailureReason(*failure), f.reason);
+      EXPECT_EQ(FailureAuditText(*failure),
+                "Record database write FAILED: nothing was written to disk.\r\n"
+                "Filename : C:\\DATA\\M1.DB\r\nReason : " +
+                    std::string(f.reason));
+    }
+    EXPECT_EQ(fs.files[kPath], before);
+    EXPECT_EQ(RecordOnDisk(1), Pattern(1));
+
+    ASSERT_EQ(db.Open(kMethodDatabase, kPath, kModeUpdate), kOk);
+    ASSERT_EQ(Store(1, Pattern(2)), kOk);
+    ASSERT_EQ(db.Close(kMethodDatabase), kOk);
+    EXPECT_FALSE(db.TakeWriteFailure());
+    EXPECT_EQ(RecordOnDisk(1), Pattern(2));
+    EXPECT_EQ(fs.files.count(kPath + ".new"), 0u);
+  }
+}
+
 }  // namespace
