@@ -47,8 +47,8 @@ void DialogAnswerer::OnActivate(HWND window) {
   answered_.insert(window);
   seen_.push_back({WindowText(window), WindowText(GetDlgItem(window, 0xFFFF))});
   if (actions_.empty()) {
-    ++unexpected_;
-    Click(window, IDCANCEL);
+    unexpected_ += rest_ == 0;
+    Click(window, rest_ ? rest_ : IDCANCEL);
     return;
   }
   Action action = std::move(actions_.front());

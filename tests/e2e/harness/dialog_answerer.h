@@ -33,6 +33,9 @@ class DialogAnswerer {
   void Press(int buttonId);
   // Answer the next dialog with an action of the test's own (it must end the dialog).
   void Then(Action action);
+  // Answer every dialog nothing is queued for by pressing this button, and count none of
+  // them as unexpected: for tests that meet messages they cannot foresee one by one.
+  void AnswerTheRestWith(int buttonId) { rest_ = buttonId; }
 
   const std::vector<SeenDialog>& Seen() const { return seen_; }
   int Unexpected() const { return unexpected_; }
@@ -49,6 +52,7 @@ class DialogAnswerer {
   std::vector<SeenDialog> seen_;
   std::set<HWND> answered_;
   int unexpected_ = 0;
+  int rest_ = 0;
 };
 
 }  // namespace e2e
