@@ -43,8 +43,8 @@ void Print(const GraphFigures& f) {
   PrintTimes(f.opening.c_str(), f.openings);
   PrintTimes("drag step (move + repaint)", f.dragSteps);
   if (f.leakSteps > 0) {
-    std::printf("  %-32s %d before, %d after %d drag steps (%+d)\n", "live GDI objects",
-                f.gdiBefore, f.gdiAfter, f.leakSteps, f.gdiAfter - f.gdiBefore);
+    PrintResources("before -> after " + std::to_string(f.leakSteps) + " further drag steps",
+                   f.before, f.after);
   }
   if (!f.notMeasured.empty()) std::printf("  not measured: %s\n", f.notMeasured.c_str());
 }

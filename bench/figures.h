@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "resources.h"
+
 namespace bench {
 
 // Milliseconds on the performance counter, from an arbitrary origin.
@@ -20,11 +22,11 @@ Summary Summarise(std::vector<double> ms);  // all zero for no measurements
 
 // One graph's figures, gathered first and printed together at the end.
 struct GraphFigures {
-  std::string name;                 // "oven graph"
-  std::string opening;              // "opening the editor"
-  std::vector<double> openings;     // ms each
-  std::vector<double> dragSteps;    // ms each
-  int gdiBefore = 0, gdiAfter = 0;  // live GDI objects around the leak steps
+  std::string name;               // "oven graph"
+  std::string opening;            // "opening the editor"
+  std::vector<double> openings;   // ms each
+  std::vector<double> dragSteps;  // ms each
+  Resources before, after;        // around the leak steps
   int leakSteps = 0;
   std::string notMeasured;  // why the figures are missing or incomplete; empty when whole
 };

@@ -1,13 +1,15 @@
 // Figures for the editor's graphs, measured on the real plug-in under Wine and printed
 // side by side: the oven graph in the editor, the left channel's graph in the ULVO
 // channel dialog. It prints; it asserts nothing.
-//   bench_graphs [DRAG_STEPS [LEAK_STEPS]]     (defaults 2000 and 10000, for each graph)
+// Then it opens and closes the editor and each dialog many times.
+//   bench_graphs [DRAG_STEPS [LEAK_STEPS [CYCLES]]]   (defaults 2000, 100000 and 10000)
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
+#include "cycle_bench.h"
 #include "graph_benches.h"
 #include "harness/harness.h"
 
@@ -26,8 +28,9 @@ int main(int argc, char** argv) {
   const bench::Counts counts{
       40,
       argc > 1 ? std::max(1000, std::atoi(argv[1])) : 2000,
-      argc > 2 ? std::max(1, std::atoi(argv[2])) : 10000,
+      argc > 2 ? std::max(1, std::atoi(argv[2])) : 100000,
   };
+  const int cycles = argc > 3 ? std::max(1, std::atoi(argv[3])) : 10000;
 
   e2e::HostHome home;
   if (!e2e::AcqGCInlet()) {
@@ -46,5 +49,9 @@ int main(int argc, char** argv) {
   bench::PrintHeader();
   bench::Print(oven);
   bench::Print(ulvo);
+  std::fflush(stdout);
+
+  std::printf("open/close cycles (Wine, x86_64)\n");
+  bench::MeasureOpenCloseCycles(home, owner.Get(), cycles);
   return oven.notMeasured.empty() && ulvo.notMeasured.empty() ? 0 : 1;
 }

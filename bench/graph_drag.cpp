@@ -59,9 +59,9 @@ bool MeasureDrag(GraphDrag& drag, int steps, int leakSteps, GraphFigures& figure
     drag.Step(i);
     figures.dragSteps.push_back(NowMs() - t0);
   }
-  figures.gdiBefore = e2e::LiveGdiObjects();
+  figures.before = TakeResources();
   for (int i = 0; i < leakSteps; ++i) drag.Step(i);
-  figures.gdiAfter = e2e::LiveGdiObjects();
+  figures.after = TakeResources();
   figures.leakSteps = leakSteps;
   return true;
 }

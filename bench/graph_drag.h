@@ -33,7 +33,7 @@ class GraphDrag {
 };
 
 // Warms the held drag up, checks that steps move the handle, then times `steps` drag
-// steps and counts live GDI objects before and after `leakSteps` further ones into
+// steps and takes the process's objects and memory before and after `leakSteps` further ones into
 // `figures`. False, with the reason in `figures.notMeasured`, when nothing moved.
 bool MeasureDrag(GraphDrag& drag, int steps, int leakSteps, GraphFigures& figures);
 

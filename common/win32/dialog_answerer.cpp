@@ -47,6 +47,10 @@ void DialogAnswerer::OnActivate(HWND window) {
   if (std::string(className) != "#32770" || !answered_.insert(window).second) return;
   seen_.push_back({WindowText(window), WindowText(GetDlgItem(window, 0xFFFF))});
   if (actions_.empty()) {
+    if (rest_ != 0) {
+      Click(window, rest_);
+      return;
+    }
     cancelled_.push_back(seen_.back());
     Click(window, IDCANCEL);
     return;

@@ -35,6 +35,9 @@ class DialogAnswerer {
   void Press(int buttonId);
   // Answer the next dialog with an action of the caller's own (it must end the dialog).
   void Then(Action action);
+  // Answers every dialog nothing is queued for by pressing this button instead of
+  // cancelling it as unexpected: for runs that meet messages they cannot foresee.
+  void AnswerTheRestWith(int buttonId) { rest_ = buttonId; }
 
   // Every dialog so far, in order.
   const std::vector<SeenDialog>& Seen() const { return seen_; }
@@ -52,5 +55,6 @@ class DialogAnswerer {
   std::deque<Action> actions_;
   std::vector<SeenDialog> seen_;
   std::vector<SeenDialog> cancelled_;
+  int rest_ = 0;
   std::set<HWND> answered_;
 };

@@ -24,14 +24,16 @@ inline double StartAfterRamp(double previousStart, double previousHold, double p
 
 // Moves row k (1-based) of the rows in use to start at `start`. When its hold would
 // reach the next row's start, every later row in use moves by the same amount, so the
-// programme keeps its spacing.
+// programme keeps its spacing. A row whose old start is no number (only a record from
+// another program holds one) has no spacing to keep, and moving the later rows by a
+// difference that is no number would lose every start after it: it moves alone.
 template <class Step, size_t N>
 void PlaceRampRow(std::array<Step, N>& steps, int k, int inUse, double start) {
   const int i = k - 1;
-  if (k >= inUse || start + steps[i].hold < steps[i + 1].start) {
+  const double delta = start - steps[i].start;
+  if (k >= inUse || start + steps[i].hold < steps[i + 1].start || !std::isfinite(delta)) {
     steps[i].start = start;
     return;
   }
-  const double delta = start - steps[i].start;
   for (int j = i; j < inUse && j < static_cast<int>(N); ++j) steps[j].start += delta;
 }

@@ -1,12 +1,13 @@
 // Loading the graph windows' bitmaps from the plug-in's own resources.
 #include "win32/editor_bitmaps.h"
 
+#include <memory>
+
 #include "resource_ids.h"
 
-EditorBitmaps* editorBitmaps;
-EditorBitmaps* ulvoBitmaps;
-
 namespace {
+constexpr const char* kBitmapsProperty = "TovrexBitmaps";
+
 GdiObject<HBITMAP> Load(HINSTANCE instance, const char* name) {
   return GdiObject<HBITMAP>(LoadBitmapA(instance, name));
 }
@@ -22,12 +23,18 @@ EditorBitmaps::EditorBitmaps(HINSTANCE instance, Legend legend)
       rightArrowDps(Load(instance, BMP_RIGHT_ARROW_DPS)),
       defaultAxesDps(Load(instance, BMP_DEFAULT_DPS)) {}
 
-void CreateUlvoBitmaps(HINSTANCE instance) {
-  DeleteUlvoBitmaps();
-  ulvoBitmaps = new EditorBitmaps(instance, EditorBitmaps::kNoLegend);
+void AttachBitmaps(HWND window, HINSTANCE instance, EditorBitmaps::Legend legend) {
+  FreeBitmaps(window);
+  auto bitmaps = std::make_unique<EditorBitmaps>(instance, legend);
+  // The property holds them from here on; without it they are freed here.
+  if (SetPropA(window, kBitmapsProperty, bitmaps.get())) bitmaps.release();
 }
 
-void DeleteUlvoBitmaps() {
-  delete ulvoBitmaps;
-  ulvoBitmaps = nullptr;
+void FreeBitmaps(HWND window) {
+  const std::unique_ptr<EditorBitmaps> owned(
+      static_cast<EditorBitmaps*>(RemovePropA(window, kBitmapsProperty)));
+}
+
+const EditorBitmaps* BitmapsOf(HWND window) {
+  return static_cast<const EditorBitmaps*>(GetPropA(window, kBitmapsProperty));
 }

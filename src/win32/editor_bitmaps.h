@@ -22,14 +22,11 @@ struct EditorBitmaps {
   GdiObject<HBITMAP> defaultAxesDps;
 };
 
-// The open editor's bitmaps, or null while no editor exists. A plain pointer: the
-// plug-in keeps no state that needs constructing or destroying at load time.
-extern EditorBitmaps* editorBitmaps;
-
-// The open ULVO channel dialog's bitmaps, or null while none is open; likewise a plain
-// pointer, owned through the pair below.
-extern EditorBitmaps* ulvoBitmaps;
-// Loads the dialog's six button faces from the plug-in's resources (replacing any set a
-// dialog left behind), and deletes them.
-void CreateUlvoBitmaps(HINSTANCE instance);
-void DeleteUlvoBitmaps();
+// A window's bitmaps belong to the window: made in its WM_INITDIALOG, kept in one of its
+// properties, freed in its WM_DESTROY. Nothing outlives the window or is shared between
+// two windows, so an editor created while another is being destroyed (or a second one a
+// host asks for) can never draw with, or free, bitmaps that are not its own.
+void AttachBitmaps(HWND window, HINSTANCE instance, EditorBitmaps::Legend legend);
+void FreeBitmaps(HWND window);
+// The window's bitmaps; null before AttachBitmaps, after FreeBitmaps, or when it failed.
+const EditorBitmaps* BitmapsOf(HWND window);

@@ -15,7 +15,7 @@
 namespace {
 
 void OnInitDialog(HWND window) {
-  editorBitmaps = new EditorBitmaps(moduleInstance);
+  AttachBitmaps(window, moduleInstance, EditorBitmaps::kWithLegend);
   Win32Dialog editor(window);
   Win32Host host;
   InitEditorWindow(editor, host);
@@ -24,8 +24,7 @@ void OnInitDialog(HWND window) {
 }
 
 void OnDestroy(HWND window) {
-  delete editorBitmaps;
-  editorBitmaps = nullptr;
+  FreeBitmaps(window);
   Win32Dialog editor(window);
   Win32Host host;
   DestroyEditorWindow(editor, host);

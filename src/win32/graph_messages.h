@@ -17,7 +17,7 @@ void OnEditorMouseMove(DialogPort& dialog, HWND editor, LPARAM position);
 void OnEditorButtonDown(HWND editor, LPARAM position);
 void OnEditorButtonUp(DialogPort& dialog, HostPort& host, HWND editor, LPARAM position);
 
-// The ULVO channel dialog's, with frame 105 and the dialog's own bitmaps (ulvoBitmaps).
+// The ULVO channel dialog's, with frame 105 and the dialog's own bitmaps.
 // WM_PAINT.
 void PaintUlvoDialogGraph(HWND dialog);
 // WM_DRAWITEM of an axis button.

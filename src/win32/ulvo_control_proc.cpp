@@ -14,7 +14,7 @@
 namespace {
 
 void OnInitDialog(HWND window) {
-  CreateUlvoBitmaps(moduleInstance);
+  AttachBitmaps(window, moduleInstance, EditorBitmaps::kNoLegend);
   Win32Dialog dialog(window);
   Win32Host host;
   InitUlvoControl(dialog, host);
@@ -22,7 +22,7 @@ void OnInitDialog(HWND window) {
 }
 
 void OnDestroy(HWND window) {
-  DeleteUlvoBitmaps();
+  FreeBitmaps(window);
   Win32Dialog dialog(window);
   Win32Host host;
   DestroyUlvoControl(dialog, host);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <tuple>
 
 #include "editor/oven_validation.h"
@@ -162,6 +163,23 @@ TEST_F(OvenValidationTest, ARowPlacedLaterPushesTheNextOnlyWhenItsHoldWouldOverl
   ASSERT_TRUE(StoreOvenStep(editor, host, 2, IDC_ROW2_TEMP, IDC_ROW2_TIME, IDC_ROW1_RATE));
   EXPECT_EQ(inletMethod.ovenStep[1].start, 7.0);
   EXPECT_EQ(inletMethod.ovenStep[2].start, 100.0);
+}
+
+// Starts that only another program's record holds: a first start that is no time is put
+// at 0, and a row moved from a start that is no number moves alone, so that the typed
+// rates place every row.
+TEST_F(OvenValidationTest, StartsThatAreNoTimeGiveWayToTheTypedRates) {
+  for (double first : {std::nan(""), -5.0, 1e15}) {
+    SetUp();
+    UseRows(3);
+    inletMethod.ovenStep[0].start = first;
+    inletMethod.ovenStep[1].start = std::nan("");
+    inletMethod.ovenStep[2].start = 0;  // row 2's hold reaches it: the rows after it move
+    ASSERT_TRUE(ValidateOvenForm(editor, host));
+    EXPECT_EQ(inletMethod.ovenStep[0].start, 0.0) << first;
+    EXPECT_EQ(inletMethod.ovenStep[1].start, 7.0) << first;   // 0 + 2 + 50/10
+    EXPECT_EQ(inletMethod.ovenStep[2].start, 11.0) << first;  // 7 + 2 + 50/25
+  }
 }
 
 // The rows are checked first and stored only when all pass; then the zones and phase

@@ -43,6 +43,12 @@ std::string TextOf(HWND window, int id) {
   return text;
 }
 
+std::string ClassOf(HWND window) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
 HostHome::HostHome() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);

@@ -28,6 +28,7 @@ void PumpMessages();
 // Closes the editor if one is open, without any questions: it is destroyed directly.
 void DestroyEditor();
 std::string TextOf(HWND window, int id = 0);  // id 0: the window's own text
+std::string ClassOf(HWND window);
 
 // A new empty folder that GCHOST_HOME names until it is removed with everything in it.
 class HostHome {
