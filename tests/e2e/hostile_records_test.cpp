@@ -105,7 +105,7 @@ void ExpectShows(const Shown& now, const Shown& then) {
 // Presses on the last handle (or the frame's middle), sweeps the frame, lets go in it.
 void Drag(HWND window, int frameId) {
   HWND frame = GetDlgItem(window, frameId);
-  e2e::RedrawNow(window);
+  RedrawCompletely(window);
   const std::vector<POINT> handles = e2e::FindHandles(e2e::CaptureClient(frame));
   RECT f{};
   GetClientRect(frame, &f);
@@ -127,7 +127,7 @@ std::function<void(HWND)> dialogSteps;
 void CALLBACK RunDialogSteps(HWND, UINT, UINT_PTR timer, DWORD) {
   if (!IsWindowVisible(dialogShown)) return;
   KillTimer(nullptr, timer);
-  e2e::RedrawNow(dialogShown);
+  RedrawCompletely(dialogShown);
   dialogSteps(dialogShown);
   PostMessageA(dialogShown, WM_COMMAND, IDCANCEL, 0);
 }
