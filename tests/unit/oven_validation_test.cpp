@@ -94,6 +94,7 @@ TEST_F(OvenValidationTest, EveryFieldHasItsInclusiveRangeAndMessage) {
       {IDC_ROW3_RATE, "50", &rate3, 4},
       {IDC_ROW3_TEMP, "9999", nullptr, 2},
       {IDC_ROW4_TIME, "x", nullptr, 3},
+      {IDC_ROW2_TEMP, "999", nullptr, 1},
       {IDC_ROW2_RATE, "0", nullptr, 2},
       {IDC_ZONE2_TEMP, "450.9", nullptr, 2},
       {IDC_ZONE2_TEMP, "-1", &zone2, 2},
