@@ -1,6 +1,5 @@
-// Dragging the oven ramp and the ULVO ramp: which handle a press grabs, how the pointer
-// becomes a time and a level, the rules that move a held step, and the capture states of
-// the mouse. The two graphs share their rules, so the rules' tables run on both.
+// Dragging the oven ramp and the ULVO ramp: which handle a press grabs, the rules that
+// move a held step, and the capture states of the mouse. The two graphs share their rules, so the rules' tables run on both.
 #include <gtest/gtest.h>
 
 

@@ -1,6 +1,5 @@
 // Painting the oven graph and the ULVO graph: the value-to-pixel mapping, the order of a
-// paint and of a drag's paint, the ramp and its handles, the axis buttons, and numbers no
-// editor would type.
+// paint and of a drag's paint, the ramp and its handles, and the axis buttons.
 #include <gtest/gtest.h>
 
 
