@@ -9,10 +9,15 @@ namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// A directory that must keep its trailing separator: "\", "/", "C:\", "C:/".
+// A directory that must keep its trailing separator: "\", "/", and any that ends in a
+// colon and a separator: a drive's root, "C:\" or "C:/", also in the long form
+// "\\?\C:\". A directory ending in a colon joins its file without one ("C:m.db", relative
+// to the drive's current folder), so that separator, once dropped, would change the file
+// the path names.
 bool IsRoot(std::string_view directory) {
   if (directory.size() == 1) return IsSeparator(directory[0]);
-  return directory.size() == 3 && directory[1] == ':' && IsSeparator(directory[2]);
+  return directory.size() >= 2 && IsSeparator(directory.back()) &&
+         directory[directory.size() - 2] == ':';
 }
 
 bool EndsWithSeparator(std::string_view directory) {
