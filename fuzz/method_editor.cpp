@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <string>
 
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
@@ -159,6 +160,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   // instrument's, so that each reaches the decoder.
   std::memcpy(host.record.bytes.data(), kInstrumentName, std::strlen(kInstrumentName) + 1);
   host.ini[{"TOVREX", "ULVOControl"}] = "1";
+  // The name field's last bytes are never read: the one after the stamped name sets the
+  // host's minimum oven temperature, the bottom of the oven graph and of its drags.
+  const int8_t minimum = static_cast<int8_t>(host.record.bytes[std::strlen(kInstrumentName) + 1]);
+  host.ini[{"TOVREX", "TOVREXMinTemp"}] = std::to_string(minimum * 4);
   Script script(data + recordBytes, size - recordBytes);
 
   FormDialog editor;

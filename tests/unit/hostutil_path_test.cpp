@@ -25,6 +25,7 @@ TEST(HostutilPath, SplitsAndJoinsBack) {
       {"C:/data/m.v2.db", {"C:/data", "m.v2", "db"}, R"(C:/data\m.v2.db)"},
       {"C:methods.db", {"C:", "methods", "db"}, "C:methods.db"},
       {R"(\\?\C:\m.db)", {R"(\\?\C:\)", "m", "db"}, R"(\\?\C:\m.db)"},
+      {R"(:\m.db)", {R"(:\)", "m", "db"}, R"(:\m.db)"},
   };
   for (const auto& [path, want, joined] : cases) {
     SCOPED_TRACE(path);
