@@ -26,6 +26,9 @@ TEST(HostutilPath, SplitsAndJoinsBack) {
       {"C:methods.db", {"C:", "methods", "db"}, "C:methods.db"},
       {R"(\\?\C:\m.db)", {R"(\\?\C:\)", "m", "db"}, R"(\\?\C:\m.db)"},
       {R"(:\m.db)", {R"(:\)", "m", "db"}, R"(:\m.db)"},
+      {R"(\m.db)", {R"(\)", "m", "db"}, R"(\m.db)"},
+      {"m.db", {"", "m", "db"}, "m.db"},
+      {"C:", {"C:", "", ""}, "C:"},
   };
   for (const auto& [path, want, joined] : cases) {
     SCOPED_TRACE(path);
