@@ -24,6 +24,11 @@ TEST(HostutilPath, SplitsAndJoinsBack) {
       {R"(\\server\share\m.db)", {R"(\\server\share)", "m", "db"}, R"(\\server\share\m.db)"},
       {"C:/data/m.v2.db", {"C:/data", "m.v2", "db"}, R"(C:/data\m.v2.db)"},
       {"C:methods.db", {"C:", "methods", "db"}, "C:methods.db"},
+      {R"(\\?\C:\m.db)", {R"(\\?\C:\)", "m", "db"}, R"(\\?\C:\m.db)"},
+      {R"(:\m.db)", {R"(:\)", "m", "db"}, R"(:\m.db)"},
+      {R"(\m.db)", {R"(\)", "m", "db"}, R"(\m.db)"},
+      {"m.db", {"", "m", "db"}, "m.db"},
+      {"C:", {"C:", "", ""}, "C:"},
   };
   for (const auto& [path, want, joined] : cases) {
     SCOPED_TRACE(path);

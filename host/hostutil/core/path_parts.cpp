@@ -9,10 +9,13 @@ namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// A directory that must keep its trailing separator: "\", "/", "C:\", "C:/".
-bool IsRoot(std::string_view directory) {
-  if (directory.size() == 1) return IsSeparator(directory[0]);
-  return directory.size() == 3 && directory[1] == ':' && IsSeparator(directory[2]);
+// A directory that ends in a colon and a separator: a drive's root, "C:\" or "C:/", also
+// in the long form "\\?\C:\". A directory ending in a colon joins its file without a
+// separator ("C:m.db", relative to the drive's current folder), so this one must keep its
+// own or the path would name another file.
+bool IsDriveRoot(std::string_view directory) {
+  return directory.size() >= 2 && IsSeparator(directory.back()) &&
+         directory[directory.size() - 2] == ':';
 }
 
 bool EndsWithSeparator(std::string_view directory) {
@@ -36,7 +39,7 @@ PathParts SplitPath(std::string_view path) {
     std::string_view directory = path.substr(0, slash + 1);
     // Keep "C:\" and "\" whole; drop the separator everywhere else, including the
     // doubled ones a hand-edited INI file may hold ("C:\data\\x.db").
-    while (directory.size() > 1 && IsSeparator(directory.back()) && !IsRoot(directory)) {
+    while (directory.size() > 1 && IsSeparator(directory.back()) && !IsDriveRoot(directory)) {
       directory.remove_suffix(1);
     }
     parts.directory = directory;
