@@ -120,34 +120,12 @@ void Drag(HWND window, int frameId) {
   }
 }
 
-// A modal dialog's steps run from a timer in its own loop once it is shown; a dialog the
-// steps leave open is cancelled.
-HWND dialogShown;
-std::function<void(HWND)> dialogSteps;
-void CALLBACK RunDialogSteps(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (!IsWindowVisible(dialogShown)) return;
-  KillTimer(nullptr, timer);
-  RedrawCompletely(dialogShown);
-  dialogSteps(dialogShown);
-  PostMessageA(dialogShown, WM_COMMAND, IDCANCEL, 0);
-}
-
 class HostileRecordTest : public e2e::EditorTest {
  protected:
   void SetUp() override {
     EditorTest::SetUp();
     home.WriteIni("TOVREX", "ULVOControl", "1");
     answerer.AnswerTheRestWith(IDOK);  // the refusals and the other instrument's message
-  }
-
-  void InDialog(int command, std::function<void(HWND)> steps) {
-    dialogSteps = std::move(steps);
-    answerer.Then([](HWND dialog) {
-      dialogShown = dialog;
-      SetTimer(nullptr, 0, 1, RunDialogSteps);
-    });
-    SendMessageA(editor, WM_COMMAND, command, 0);
-    e2e::PumpMessages();
   }
 
   // Presses OK until taken, typing over each refused value a number from 5 to 9 (inside

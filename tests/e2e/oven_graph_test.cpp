@@ -121,17 +121,6 @@ TEST_F(OvenGraphTest, PaintingAndDraggingLeaveNoGdiObjectBehind) {
   EXPECT_EQ(after, before);
 }
 
-// The channel dialog is modal: a test's steps run from a timer inside its message loop,
-// started when the dialog is first activated, once the dialog manager has shown it
-// (which it does when the dialog's queue first runs empty).
-HWND dialogWaitedFor;
-std::function<void()> dialogSteps;
-void CALLBACK RunDialogSteps(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (!IsWindowVisible(dialogWaitedFor)) return;
-  KillTimer(nullptr, timer);
-  dialogSteps();
-}
-
 class UlvoChannelTest : public e2e::EditorTest {
  protected:
   void SetUp() override {
@@ -145,21 +134,15 @@ class UlvoChannelTest : public e2e::EditorTest {
     ASSERT_TRUE(e2e::WriteMethodDatabase(home, record));
     ASSERT_NE(Open(), nullptr);
   }
-  // Opens a channel from the editor's menu and runs `steps` in it, answering the
-  // messages it expects with OK; a dialog the steps leave open is cancelled.
+  // The channel dialog is modal: the steps run inside its own loop (see InDialog).
   void InChannel(int menuCommand, std::function<void()> steps, int messages = 0) {
-    dialogSteps = [this, steps] {
-      RedrawCompletely(dialog);
-      steps();
-      PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    };
-    answerer.Then([this](HWND window) {
-      dialog = dialogWaitedFor = window;
-      SetTimer(nullptr, 0, 1, RunDialogSteps);
-    });
-    for (int i = 0; i < messages; ++i) answerer.Press(IDOK);
-    SendMessageA(editor, WM_COMMAND, menuCommand, 0);
-    e2e::PumpMessages();
+    InDialog(
+        menuCommand,
+        [this, steps](HWND window) {
+          dialog = window;
+          steps();
+        },
+        messages);
   }
 
   HWND dialog = nullptr;

@@ -5,6 +5,7 @@
 #include "hostutil/hostutil.h"
 #include "method/inlet_method.h"
 #include "recdb/recdb.h"
+#include "win32/window_capture.h"
 
 namespace e2e {
 
@@ -142,6 +143,29 @@ HWND EditorTest::Open() {
 
 bool EditorTest::MenuEnabled(int id) const {
   return !(GetMenuState(GetMenu(editor), id, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+namespace {
+HWND dialogShown;
+std::function<void(HWND)> dialogSteps;
+void CALLBACK RunDialogSteps(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!IsWindowVisible(dialogShown)) return;
+  KillTimer(nullptr, timer);
+  RedrawCompletely(dialogShown);
+  dialogSteps(dialogShown);
+  PostMessageA(dialogShown, WM_COMMAND, IDCANCEL, 0);
+}
+}  // namespace
+
+void EditorTest::InDialog(int command, std::function<void(HWND)> steps, int boxes) {
+  dialogSteps = std::move(steps);
+  answerer.Then([](HWND dialog) {
+    dialogShown = dialog;
+    SetTimer(nullptr, 0, 1, RunDialogSteps);
+  });
+  for (int i = 0; i < boxes; ++i) answerer.Press(IDOK);
+  SendMessageA(editor, WM_COMMAND, command, 0);
+  PumpMessages();
 }
 
 void EditorTest::Type(int id, const char* text) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "harness/dialog_answerer.h"
@@ -85,6 +86,11 @@ class EditorTest : public testing::Test {
   bool MenuEnabled(int id) const;
   // Types into a field as a user does: focus it, replace its text (a real EN_CHANGE).
   void Type(int id, const char* text);
+  // Opens the modal dialog of a menu command and runs `steps` in it, from a timer in the
+  // dialog's own loop once the dialog manager has shown it, after a repaint; `boxes`
+  // messages the steps bring up are answered with OK, and a dialog the steps leave open
+  // is cancelled.
+  void InDialog(int command, std::function<void(HWND)> steps, int boxes = 0);
 
   HostHome home;
   OwnerWindow owner{100, 60};
