@@ -120,11 +120,7 @@ bool StoreOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int ti
   WriteNumberField(editor, host, tempId, step.temp, kTempDecimals);
   step.hold = ReadDecimalField(editor, timeId);
   WriteNumberField(editor, host, timeId, step.hold, kTimeDecimals);
-  // The first row's start is never moved, but every typed rate places the next row from
-  // it: a start that is no time (no number, negative, beyond any time a row can have),
-  // which only a record from another program can hold, would give every later row a start
-  // other than the typed rates place, or none.
-  if (k == 1 && !InRange(step.start, kOvenTimeRange)) step.start = 0.0;
+  if (k == 1) step.start = FirstRowStart(step.start, kOvenTimeRange.high);
   if (k == 1 || rateId == 0) return true;
   const OvenStep& previous = steps[k - 2];
   const double rate = ReadDecimalField(editor, rateId);

@@ -22,6 +22,15 @@ inline double StartAfterRamp(double previousStart, double previousHold, double p
   return previousStart + previousHold + std::fabs(level - previousLevel) / rate;
 }
 
+// Row 1's start is never moved by a typed rate, even one before the run's start (a drag
+// can hold it there). Only a start that is no time at all (not a number, infinite, or
+// past every time a row can have), which only another program's record can hold, is
+// taken as 0: kept, it would carry into every later row's start and none would be the
+// one the typed rates place.
+inline double FirstRowStart(double start, double latestTime) {
+  return std::isfinite(start) && start <= latestTime ? start : 0.0;
+}
+
 // Moves row k (1-based) of the rows in use to start at `start`. When its hold would
 // reach the next row's start, every later row in use moves by the same amount, so the
 // programme keeps its spacing. A row whose old start is no number (only a record from

@@ -105,8 +105,7 @@ bool StoreUlvoStep(DialogPort& dialog, HostPort& host, int k, int valueId, int t
   WriteNumberField(dialog, host, valueId, step.value, kUlvoDecimals);
   step.hold = ReadDecimalField(dialog, timeId);
   WriteNumberField(dialog, host, timeId, step.hold, kUlvoDecimals);
-  // As on the oven: a first start that is no time would misplace every later row.
-  if (k == 1 && !InRange(step.start, kUlvoTimeRange)) step.start = 0.0;
+  if (k == 1) step.start = FirstRowStart(step.start, kUlvoTimeRange.high);
   if (rateId == 0) return true;  // the first row's start is never moved
   const UlvoStep& previous = steps[k - 2];
   const double rate = ReadDecimalField(dialog, rateId);

@@ -166,20 +166,21 @@ TEST_F(OvenValidationTest, ARowPlacedLaterPushesTheNextOnlyWhenItsHoldWouldOverl
   EXPECT_EQ(inletMethod.ovenStep[2].start, 100.0);
 }
 
-// Starts that only another program's record holds: a first start that is no time is put
-// at 0, and a row moved from a start that is no number moves alone, so that the typed
-// rates place every row.
+// Row 1's start stays, even before the run; one that is no time at all (only another
+// program's record holds one) is put at 0, and a row moved from a start that is no number
+// moves alone, so that the typed rates place every row.
 TEST_F(OvenValidationTest, StartsThatAreNoTimeGiveWayToTheTypedRates) {
-  for (double first : {std::nan(""), -5.0, 1e15}) {
+  for (double first : {std::nan(""), -double{INFINITY}, 1e15, -5.0}) {
     SetUp();
     UseRows(3);
     inletMethod.ovenStep[0].start = first;
     inletMethod.ovenStep[1].start = std::nan("");
     inletMethod.ovenStep[2].start = 0;  // row 2's hold reaches it: the rows after it move
     ASSERT_TRUE(ValidateOvenForm(editor, host));
-    EXPECT_EQ(inletMethod.ovenStep[0].start, 0.0) << first;
-    EXPECT_EQ(inletMethod.ovenStep[1].start, 7.0) << first;   // 0 + 2 + 50/10
-    EXPECT_EQ(inletMethod.ovenStep[2].start, 11.0) << first;  // 7 + 2 + 50/25
+    const double from = first == -5.0 ? -5.0 : 0.0;
+    EXPECT_EQ(inletMethod.ovenStep[0].start, from) << first;
+    EXPECT_EQ(inletMethod.ovenStep[1].start, from + 7) << first;   // + 2 + 50/10
+    EXPECT_EQ(inletMethod.ovenStep[2].start, from + 11) << first;  // + 2 + 50/25
   }
 }
 
