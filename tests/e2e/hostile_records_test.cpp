@@ -209,12 +209,12 @@ class RandomRecordTest : public HostileRecordTest, public testing::WithParamInte
 
 TEST_P(RandomRecordTest, EveryWindowOpensTakesADragAndOkAndSavesWhatItShowed) {
   std::mt19937 rng(static_cast<unsigned>(GetParam()));
-  for (int n = 0; n < 15 && !HasFailure(); ++n) {
+  for (int n = 0; n < 25 && !HasFailure(); ++n) {
     SCOPED_TRACE("seed " + std::to_string(GetParam()) + ", record " + std::to_string(n));
     EditAndSave(RandomRecord(rng));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomRecordTest, testing::Range(1, 5));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomRecordTest, testing::Range(1, 9));
 
 }  // namespace
