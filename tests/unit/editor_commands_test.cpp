@@ -98,6 +98,11 @@ TEST_F(EditorCommandsTest, CheckBoxesChangeTheRowsInUseAndMarkTheMethod) {
   EXPECT_TRUE(editor.enabled[IDC_STANDBY_TIME]);
   EXPECT_EQ(editorValues.methodModified, 1);
   EXPECT_EQ(editor.invalidations, 0);
+  for (bool on : {true, false}) {
+    editor.checked[IDC_DUMP_VALVE] = on;
+    Command(IDC_DUMP_VALVE);
+    EXPECT_EQ(inletMethod.dumpValve, on ? 1 : 0);
+  }
 }
 
 // The axis buttons change only the axes; help opens the host's help file at the editor's

@@ -28,6 +28,7 @@ TEST(HostutilFtoa, RoundsAsPrintfDoesAndStaysInItsBuffer) {
   const std::tuple<double, int, const char*> cases[] = {
       {0.125, 2, "0.12"},
       {2.5, 0, "2"},
+      {2.5, -1, "2"},
       {1.005, 2, "1.00"},
       {99.95, 1, "100.0"},
       {-0.6, 0, "-1"},

@@ -20,7 +20,7 @@ TEST(HostutilWindowPos, FormattedTextReadsBackAndAnythingElseIsNoPosition) {
   for (const char* other :
        {"", "0,1,10,20,700", "0,1,10,20,700,480,5", "0,1,10,,700,480", "0, 1,10,20,700,480",
         "0,+1,10,20,700,480", "0,1,10.5,20,700,480", "0,1,10,20,700,2147483648",
-        "0,1,-2147483649,20,700,480", "-,1,10,20,700,480"}) {
+        "0,1,-2147483649,20,700,480", "-,1,10,20,700,480", "0;1,10,20,700,480"}) {
     EXPECT_FALSE(hostutil::ParseWindowPos(other).has_value()) << other;
   }
 }

@@ -1,7 +1,7 @@
 // Dragging the oven ramp and the ULVO ramp: which handle a press grabs, the rules that
-// move a held step, and the capture states of the mouse. The two graphs share their rules, so the rules' tables run on both.
+// move a held step, and the capture states of the mouse. The two graphs share their rules, so the
+// rules' tables run on both.
 #include <gtest/gtest.h>
-
 
 #include "editor/oven_axes.h"
 #include "editor/oven_drag.h"

@@ -2,7 +2,6 @@
 // paint and of a drag's paint, the ramp and its handles, and the axis buttons.
 #include <gtest/gtest.h>
 
-
 #include "editor/oven_axes.h"
 #include "editor/oven_graph.h"
 #include "fakes/fake_graph.h"
@@ -12,7 +11,6 @@
 #include "ulvo/ulvo_state.h"
 
 namespace {
-
 
 TEST(OvenGraphMapping, CutsTowardZeroAndUsesUnitSpansForEmptyAxes) {
   const PixelRect plot{10, 20, 110, 220};

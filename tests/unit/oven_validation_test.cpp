@@ -345,7 +345,9 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
   editor.text[IDC_ULVO_ROW1_TIME] = "1.25";
   editor.text[IDC_ULVO_ROW1_RATE] = "2.5";  // 5 ml/min down at 2.5: 2 minutes
   editor.text[IDC_ULVO_SAMPLE] = "99.900001";
+  editor.focusedId = IDC_ULVO_SAMPLE;
   ASSERT_TRUE(ValidateUlvoForm(editor, host));
+  EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(IDC_ULVO_SAMPLE));
   const UlvoRamp& ramp = inletMethod.ulvo[0].ramp[0];
   EXPECT_EQ(ramp.step[0].value, 20.0);
   EXPECT_EQ(ramp.step[1].start, 3.25);

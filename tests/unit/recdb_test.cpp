@@ -119,6 +119,12 @@ TEST_F(RecdbTest, UnusableFilesFailInEveryModeAndAreNeverWritten) {
       EXPECT_EQ(fs.files[kPath], c.file);
     }
   }
+  fs.files[kPath] = good;  // each record's checksum is found at its own place
+  ASSERT_EQ(db.Open(kMethodDatabase, kPath, kModeRead), kOk);
+  EXPECT_EQ(Fetch(0), kBadRecord);
+  ASSERT_EQ(Fetch(2), kOk);
+  EXPECT_EQ(buffer, Pattern(2));
+  EXPECT_EQ(db.Close(kMethodDatabase), kOk);
   fs.files.erase(kPath);
   EXPECT_EQ(db.Open(kMethodDatabase, kPath, kModeRead), kFileNotFound);
   EXPECT_TRUE(fs.log.empty());
