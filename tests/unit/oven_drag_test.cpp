@@ -102,6 +102,17 @@ TEST_F(OvenDragTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
   }
 }
 
+// Levels are cut toward zero, times keep their fraction.
+TEST_F(OvenDragTest, PointerValuesCutTheTemperatureTowardZeroAndKeepTheTimesFraction) {
+  ovenGraph.ovenPlotRect = {40, 0, 190, 150};  // 10 pixels a degree, 12.5 a minute
+  inletMethod.timeAxisMax = 12.0;
+  editorValues.minOvenTemp = -20.0f;
+  inletMethod.tempAxisMax = -5.0;
+  ASSERT_EQ(MouseToOvenValues(window, Pos(kOx + 66, kOy + 59), IDC_GRAPH_FRAME), 1);
+  EXPECT_EQ(ovenGraph.ovenDragTemp, -10.0) << "-10.9 degrees";
+  EXPECT_DOUBLE_EQ(ovenGraph.ovenDragTime, 2.08);
+}
+
 void FractionalAxis() {
   editorValues.minOvenTemp = 25.5f;
   inletMethod.tempAxisMax = 337.5;                   // Up twice from 150

@@ -154,6 +154,7 @@ TEST_F(UlvoFormTest, TheDefaultFlowRampShowsItsRatesEvenForRowsNotInUse) {
   editorValues.ulvoChannel = 1;
   ulvoValues.ulvoRamp = 1;
   ShowUlvoChannel(right, host);
+  EXPECT_EQ(right.title, "ULVO Right Channel Control");
   EXPECT_EQ(right.text[IDC_ULVO_RATE_UNIT], "(kPa/Min)");
   EXPECT_EQ(right.text[IDC_ULVO_SAMPLE], "3.0");
 }

@@ -68,6 +68,7 @@ TEST_F(OvenValidationTest, EveryFieldHasItsInclusiveRangeAndMessage) {
   const std::string time = "Time \n\nAllowed Range is 0.00 to 800.00";
   const std::string rate1 = "Rate 1 \n\nAllowed Range is 0.1 to 49.9";
   const std::string rate3 = "Rate 3 \n\nAllowed Range is 0.1 to 49.9";
+  const std::string zone1 = "Zone 1 Temperature \n\nAllowed Range is 0 to 450";
   const std::string zone2 = "Zone 2 Temperature \n\nAllowed Range is 0 to 450";
   const std::string standby = "Standby Time \n\nAllowed Range is 0.00 to 800.00";
   const std::string time5 = "Time 5 \n\nAllowed Range is 0.00 to 800.00";
@@ -98,6 +99,7 @@ TEST_F(OvenValidationTest, EveryFieldHasItsInclusiveRangeAndMessage) {
       {IDC_ROW2_RATE, "0", nullptr, 2},
       {IDC_ZONE2_TEMP, "450.9", nullptr, 2},
       {IDC_ZONE2_TEMP, "-1", &zone2, 2},
+      {IDC_ZONE1_TEMP, "451", &zone1, 2},
       {IDC_ZONE2_TEMP, "x451", nullptr, 2},    // no leading number reads as 0
       {IDC_STANDBY_TIME, "801", &standby, 2},  // checked though its box is clear
       {IDC_TIME5, "1e3", &time5, 2},
