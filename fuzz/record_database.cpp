@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "fakes/memory_file_system.h"
 #include "recdb/core/database_file.h"
 #include "recdb/core/file_system.h"
 #include "recdb/core/record_database.h"
@@ -21,32 +21,6 @@ namespace {
 void Require(bool holds) {
   if (!holds) __builtin_trap();
 }
-
-class MemoryFiles final : public recdb::FileSystem {
- public:
-  std::map<std::string, std::vector<uint8_t>> files;
-
-  recdb::FileError ReadAll(const std::string& path, std::size_t maxBytes,
-                           std::vector<uint8_t>& content) override {
-    const auto found = files.find(path);
-    if (found == files.end()) return recdb::FileError::kNotFound;
-    if (found->second.size() > maxBytes) return recdb::FileError::kTooLarge;
-    content = found->second;
-    return recdb::FileError::kNone;
-  }
-  recdb::FileError WriteDurably(const std::string& path,
-                                std::span<const uint8_t> content) override {
-    files[path].assign(content.begin(), content.end());
-    return recdb::FileError::kNone;
-  }
-  recdb::FileError ReplaceWith(const std::string& from, const std::string& to) override {
-    if (files.count(from) == 0) return recdb::FileError::kNotFound;
-    files[to] = std::move(files[from]);
-    files.erase(from);
-    return recdb::FileError::kNone;
-  }
-  void Remove(const std::string& path) override { files.erase(path); }
-};
 
 uint32_t HeaderWord(std::span<const uint8_t> file, std::size_t at) {
   uint32_t value = 0;
@@ -64,7 +38,7 @@ void ParseAndWriteBack(std::span<const uint8_t> file, uint32_t database, uint32_
 
 void RunSessions(std::span<const uint8_t> file) {
   const std::string path = "methods.db";
-  MemoryFiles files;
+  MemoryFileSystem files;  // the unit tests' files in memory, no fault armed
   files.files[path].assign(file.begin(), file.end());
   recdb::RecordDatabase db(files);
   constexpr int32_t kMethod = recdb::kMethodDatabase;
