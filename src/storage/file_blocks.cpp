@@ -23,14 +23,6 @@ char UpperAscii(char ch) {
 
 }  // namespace
 
-void ClearFileEntry(GlobalFileEntry& entry) {
-  entry.directory[0] = '\0';
-  entry.fileName[0] = '\0';
-  entry.extension[0] = '\0';
-  entry.word1 = 0;
-  entry.word2 = 0;
-}
-
 FileRequest MakeFileRequest(std::string_view title, const GlobalFileEntry& entry) {
   FileRequest request{};
   StoreField(request.title, title);

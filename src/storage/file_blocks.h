@@ -12,9 +12,6 @@
 // The longest full path a save names in its audit text.
 inline constexpr std::size_t kMaxPathLength = 259;
 
-// Empties the names and both words of an entry before the host fills it.
-void ClearFileEntry(GlobalFileEntry& entry);
-
 // A file-dialog block titled `title`, starting at the entry's directory, name and
 // extension.
 FileRequest MakeFileRequest(std::string_view title, const GlobalFileEntry& entry);

@@ -24,7 +24,6 @@ constexpr int kAuditSource = 1, kAuditKind = 3, kAuditDetail = 0, kAuditExtra = 
 
 GlobalFileEntry CurrentDatabaseEntry(HostPort& host) {
   GlobalFileEntry entry{};
-  ClearFileEntry(entry);
   host.GetGlobalFile(entry);
   return entry;
 }

@@ -52,6 +52,7 @@ TEST(ChartAxisTicks, TwelveMinutesOver200PixelsTickEveryTwo) {
   ASSERT_FALSE(reversed.empty());
   EXPECT_EQ(reversed.front().pixel, 100);
   EXPECT_EQ(PlaceTicks(35, 35, 100, 0, kVertical, kFont).size(), 6u);
+  EXPECT_EQ(PlaceTicks(0, 100, 0, 20, kHorizontal, kFont).size(), 1u) << "100 needs a gap after 0";
 }
 
 TEST(ChartAxisTicks, NeighbouringNumbersNeverOverlapAndStayInTheSpan) {
@@ -129,6 +130,7 @@ TEST(ChartAxisLayout, NothingIsDrawnInThePlotAreaOrTheBandAroundIt) {
   ASSERT_TRUE(PositionAxes(axes, kGraphFrame));
   ASSERT_TRUE(SetAxisSpan(axes, {0.0f, 12.0f, 0.0f}, kHorizontalAxis));
   ASSERT_TRUE(SetAxisSpan(axes, {0.0f, 150.0f, 0.0f}, kVerticalAxis));
+  EXPECT_FALSE(SetAxisSpan(axes, {0.0f, 1.0f, 0.0f}, 2)) << "there is no third axis";
   axes.boxed = true;
   const AxesDrawing drawing = LayoutAxes(axes, kFont, "Mins", "C");
   ASSERT_GE(drawing.texts.size(), 10u);
@@ -157,9 +159,14 @@ TEST(ChartAxisLayout, NothingIsDrawnInThePlotAreaOrTheBandAroundIt) {
         [&](const TextAt& t) { return t.text == text && t.x == at[0] && t.y == at[1]; }))
         << text << " at " << at[0] << "," << at[1];
   }
-  EXPECT_TRUE(std::any_of(drawing.lines.begin(), drawing.lines.end(), [](const Segment& l) {
-    return l.x1 == 35 && l.y1 == 20 && l.x2 == 35 && l.y2 == 140;
-  })) << "the value axis, from the plot's top to the time axis";
+  // The value axis from the plot's top to the time axis; the box's top and right edges.
+  for (const auto& want : {std::array{35, 20, 35, 140}, {35, 16, 244, 16}, {243, 16, 243, 140}}) {
+    EXPECT_TRUE(std::any_of(drawing.lines.begin(), drawing.lines.end(),
+                            [&](const Segment& l) {
+                              return std::array{l.x1, l.y1, l.x2, l.y2} == want;
+                            }))
+        << want[0] << "," << want[1] << " " << want[2] << "," << want[3];
+  }
 }
 
 TEST(ChartAxisTable, StaleHandlesAreRefusedAndTheTableIsBounded) {

@@ -26,7 +26,7 @@ TEST(ParseHostOptions, HelpAndVersionOnlyPrint) {
   EXPECT_EQ(gchost::InfoText(Parse({"--version"}), "P", "1.2"), "gchost (P) 1.2\n");
   EXPECT_EQ(gchost::InfoText(Parse({"--open-editor"}), "P", "1.2"), "");
   const gchost::HostOptions shot =
-      Parse({"--screenshot", "a.png", "--ulvo-modes", "1,2", "--dialog", "209"});
+      Parse({"--screenshot", "a.png", "--dialog", "209", "--ulvo-modes", "1,2"});
   EXPECT_TRUE(shot.error.empty()) << shot.error;
   EXPECT_EQ(shot.dialogCommand, 209);
   EXPECT_EQ(shot.ulvoModes[0], 1);

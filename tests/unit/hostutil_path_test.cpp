@@ -27,6 +27,7 @@ TEST(HostutilPath, SplitsAndJoinsBack) {
       {R"(\\?\C:\m.db)", {R"(\\?\C:\)", "m", "db"}, R"(\\?\C:\m.db)"},
       {R"(:\m.db)", {R"(:\)", "m", "db"}, R"(:\m.db)"},
       {R"(\m.db)", {R"(\)", "m", "db"}, R"(\m.db)"},
+      {R"(a\m.db)", {"a", "m", "db"}, R"(a\m.db)"},
       {"m.db", {"", "m", "db"}, "m.db"},
       {"C:", {"C:", "", ""}, "C:"},
   };
