@@ -13,6 +13,7 @@ import os
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
+from pathlib import Path
 
 SVG = "{http://www.w3.org/2000/svg}"
 
@@ -47,10 +48,8 @@ def main():
     run(code=2)
     run("frob", code=2, err_lines=1)
     run("show", code=2, err_lines=1)
-    with open(f("junk"), "wb") as junk:
-        junk.write(b"x" * 2456)
-    with open(f("huge.json"), "wb") as huge:
-        huge.write(b" " * ((1 << 20) + 1))
+    Path(f("junk")).write_bytes(b"x" * 2456)
+    Path(f("huge.json")).write_bytes(b" " * ((1 << 20) + 1))
     for bad in ["junk", "missing"]:
         run("show", f(bad), code=2, err_lines=1)
         run("import", f(bad), f("never.db"), code=2, err_lines=1, err=f(bad) + ": ")
@@ -61,10 +60,9 @@ def main():
     run("import", a.fixture, f("a.db"), code=0)
     run("import", a.fixture, f("a.rec"), "--record", code=0)
     exported = run("export", f("a.db"), code=0)
-    with open(f("x.json"), "w", encoding="utf-8") as x:
-        x.write(exported)
+    Path(f("x.json")).write_text(exported, encoding="utf-8")
     run("import", f("x.json"), f("b.db"), code=0)
-    if open(f("a.db"), "rb").read() != open(f("b.db"), "rb").read():
+    if Path(f("a.db")).read_bytes() != Path(f("b.db")).read_bytes():
         faults.append("export then import did not give the same database")
     run("diff", f("a.db"), f("a.rec"), code=0)
     run("check", f("a.db"), code=0)
@@ -75,8 +73,7 @@ def main():
 
     method = json.loads(exported)
     method["zones"]["zone2Temp"] = "451"
-    with open(f("c.json"), "w", encoding="utf-8") as c:
-        json.dump(method, c)
+    Path(f("c.json")).write_text(json.dumps(method), encoding="utf-8")
     run("import", f("c.json"), f("c.db"), code=0)
     run("diff", f("a.db"), f("c.db"), code=1, out="Zone 2 temperature: 0 °C → 451 °C\n")
     run("check", f("c.db"), code=1, out="Zones: Zone 2 Temperature 451 °C, allowed 0 to 450\n")

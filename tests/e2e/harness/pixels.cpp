@@ -13,14 +13,6 @@ Pixels CaptureClient(HWND window) {
   return image;
 }
 
-Pixels CaptureWindow(HWND window) {
-  RedrawCompletely(window);
-  Pixels image;
-  std::string error;
-  ::CaptureWindow(window, image, error);
-  return image;
-}
-
 std::vector<POINT> FindHandles(const Pixels& p) {
   constexpr COLORREF kRed = RGB(255, 0, 0);
   std::vector<POINT> found;

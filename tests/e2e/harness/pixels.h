@@ -15,8 +15,6 @@ using Pixels = WindowImage;
 // The client area of `window` as it stands: no repaint is asked for. Empty when it
 // cannot be read.
 Pixels CaptureClient(HWND window);
-// The whole window, caption and frame included, after RedrawCompletely.
-Pixels CaptureWindow(HWND window);
 
 // The points (x, y) of the ramp's handles in a capture: each handle is a black-edged
 // 4 x 4 square over x-1..x+2, y-2..y+1 whose 2 x 2 inside is pure red (but where the

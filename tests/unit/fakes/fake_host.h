@@ -43,8 +43,6 @@ class FakeHost : public HostPort {
   using Key = std::pair<std::string, std::string>;  // section, key
   std::map<Key, std::string> ini;
   std::map<Key, WindowPos> positions;
-  std::map<WindowRef, WindowPos> windowRects;  // what ObtainWindPos reports
-  std::map<int, WindowRef> slots;
   GlobalFileEntry globalFile{};
   std::vector<std::string> log;
   std::vector<std::pair<std::string, std::string>> reported;  // caption, text (code 9)
@@ -61,10 +59,7 @@ class FakeHost : public HostPort {
   std::vector<uint8_t> dbRecord;
   std::vector<std::string> auditTexts;
 
-  void SetDialogSlot(int slot, WindowRef window) override {
-    slots[slot] = window;
-    Log("SetDialogSlot", slot, window);
-  }
+  void SetDialogSlot(int slot, WindowRef window) override { Log("SetDialogSlot", slot, window); }
   bool GetIniWindPos(std::string_view section, std::string_view key, WindowPos& pos) override {
     const auto found = positions.find(Key(section, key));
     if (found != positions.end()) pos = found->second;
@@ -74,7 +69,7 @@ class FakeHost : public HostPort {
                      const WindowPos& pos) override {
     positions[Key(section, key)] = pos;
   }
-  WindowPos ObtainWindPos(WindowRef window) override { return windowRects[window]; }
+  WindowPos ObtainWindPos(WindowRef) override { return {}; }
   // The host copies into a buffer of bufferSize characters, terminator included.
   std::string GetIniString(std::string_view section, std::string_view key,
                            std::string_view defaultText, int bufferSize) override {
