@@ -53,12 +53,13 @@ TEST(ChartAxisTicks, TwelveMinutesOver200PixelsTickEveryTwo) {
   EXPECT_EQ(reversed.front().pixel, 100);
   EXPECT_EQ(PlaceTicks(35, 35, 100, 0, kVertical, kFont).size(), 6u);
   EXPECT_EQ(PlaceTicks(0, 100, 0, 20, kHorizontal, kFont).size(), 1u) << "100 needs a gap after 0";
+  EXPECT_EQ(PlaceTicks(0, 10, 0, 36, kHorizontal, kFont).size(), 3u) << "0, 5 and 10 just fit";
 }
 
 TEST(ChartAxisTicks, NeighbouringNumbersNeverOverlapAndStayInTheSpan) {
-  const double cases[][3] = {{0, 12, 200},     {0, 800, 200},    {0, 40.5, 207},
-                             {-100, 450, 120}, {0, 0.001, 50},   {0, 1e7, 200},
-                             {0, 3, 10},       {-7.3, 2.2, 300}, {-FLT_MAX, FLT_MAX, 200}};
+  const double cases[][3] = {
+      {0, 12, 200},  {0, 800, 200}, {0, 40.5, 207},   {-100, 450, 120},         {0, 0.001, 50},
+      {0, 1e7, 200}, {0, 3, 10},    {-7.3, 2.2, 300}, {-FLT_MAX, FLT_MAX, 200}, {0, 10, 60}};
   for (const auto& c : cases) {
     for (AxisDirection direction : {kHorizontal, kVertical}) {
       const bool across = direction == kHorizontal;

@@ -160,6 +160,7 @@ TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
       {"last hold end free", Unchanged, 2, 1, 23.5, 120, 20, 3.5, 120, 120},
       {"last hold end beyond the axis", Unchanged, 2, 1, 26.0, 120, 20, 5, 120, 120},
       {"a step not in use", Unchanged, 3, 1, 5.0, 120, 18, 10, 250, 250},
+      {"a step not in use: its ramp end", Unchanged, 3, 0, 25.0, 120, 18, 10, 250, 250},
       {"above a fractional top", FractionalAxis, 1, 1, 15.0, 400, 10, 5, 337.5, 99.9000015258789},
       {"below a fractional minimum", FractionalAxis, 1, 0, 13.0, 10, 13, 2, 25.5, 10},
       {"all times zero: ramp end", AllTimesZero, 1, 0, 3.0, 150, 0, 0, 150, 150},

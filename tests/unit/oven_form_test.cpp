@@ -146,9 +146,11 @@ TEST_F(UlvoFormTest, TheDefaultFlowRampShowsItsRatesEvenForRowsNotInUse) {
     EXPECT_EQ(editor.text[f.id], f.text);
   }
   EXPECT_EQ(editorValues.ulvoStepsInUse, 2);
-  EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW1_RATE]);
+  for (int id : {IDC_ULVO_ROW1_TIME, IDC_ULVO_ROW1_VALUE, IDC_ULVO_ROW1_RATE, IDC_ULVO_ROW2_VALUE})
+    EXPECT_TRUE(editor.enabled[id]) << id;
   EXPECT_FALSE(editor.enabled[IDC_ULVO_ROW2_RATE]);
   EXPECT_FALSE(editor.enabled[IDC_ULVO_ROW3_VALUE]);
+  EXPECT_EQ(editor.enabled.size(), 14u) << "the rows' fields and rates only";
 
   FakeDialog right;
   editorValues.ulvoChannel = 1;

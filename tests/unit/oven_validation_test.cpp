@@ -348,10 +348,12 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
   editor.text[IDC_ULVO_ROW1_RATE] = "2.5";  // 5 ml/min down at 2.5: 2 minutes
   editor.text[IDC_ULVO_SAMPLE] = "99.900001";
   editor.focusedId = IDC_ULVO_SAMPLE;
+  inletMethod.ulvo[0].ramp[0].step[0].start = std::nan("");  // no time at all: put at 0
   ASSERT_TRUE(ValidateUlvoForm(editor, host));
   EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(IDC_ULVO_SAMPLE));
   const UlvoRamp& ramp = inletMethod.ulvo[0].ramp[0];
   EXPECT_EQ(ramp.step[0].value, 20.0);
+  EXPECT_EQ(ramp.step[0].start, 0.0);
   EXPECT_EQ(ramp.step[1].start, 3.25);
   EXPECT_EQ(ramp.sampleValue, static_cast<double>(99.9f));
   EXPECT_EQ(editor.text[IDC_ULVO_ROW1_TIME], "1.2");

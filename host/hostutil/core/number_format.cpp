@@ -25,7 +25,6 @@ bool IsNegativeZeroText(std::string_view text) {
 }  // namespace
 
 std::size_t FormatFixed(double value, int decimals, char* buffer, std::size_t size) {
-  if (buffer == nullptr || size == 0) return 0;
   if (decimals < 0) decimals = 0;
   if (decimals > kMaxDecimals) decimals = kMaxDecimals;
 
