@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "figures.h"
-#include "harness/dialog_answerer.h"
+#include "win32/dialog_answerer.h"
 #include "resource_ids.h"
 #include "resources.h"
 #include "win32/owned_handle.h"
@@ -40,7 +40,7 @@ void Measure(const char* what, int cycles, const std::function<void()>& cycle) {
 LRESULT CALLBACK CancelOnActivate(int code, WPARAM wParam, LPARAM lParam) {
   const HWND window = reinterpret_cast<HWND>(wParam);
   if (code == HCBT_ACTIVATE && e2e::ClassOf(window) == "#32770")
-    e2e::DialogAnswerer::Click(window, IDCANCEL);
+    DialogAnswerer::Click(window, IDCANCEL);
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

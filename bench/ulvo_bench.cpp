@@ -11,7 +11,7 @@
 
 #include "graph_benches.h"
 #include "graph_drag.h"
-#include "harness/dialog_answerer.h"
+#include "win32/dialog_answerer.h"
 #include "harness/harness.h"
 #include "harness/pixels.h"
 #include "resource_ids.h"
@@ -55,7 +55,7 @@ LRESULT CALLBACK WatchEditor(HWND editor, UINT message, WPARAM wParam, LPARAM lP
 // waiting for ever: whatever is active is cancelled until the command returns.
 void CALLBACK CancelUnpainted(HWND, UINT, UINT_PTR, DWORD) {
   opening->cancelled = true;
-  e2e::DialogAnswerer::Click(GetActiveWindow(), IDCANCEL);
+  DialogAnswerer::Click(GetActiveWindow(), IDCANCEL);
 }
 
 // Opens the left channel from the editor's menu and calls `onPainted` once the dialog
@@ -108,7 +108,7 @@ GraphFigures MeasureUlvoChannel(const e2e::HostHome& home, HWND owner, const Cou
   // The first opening also loads the dialog's template and bitmaps' pages; it is not
   // timed, but it shows that the graph has been painted when the opening is taken.
   const char* const unpainted = "the channel dialog did not open and paint within 10 s";
-  auto cancel = [](HWND dialog) { e2e::DialogAnswerer::Click(dialog, IDCANCEL); };
+  auto cancel = [](HWND dialog) { DialogAnswerer::Click(dialog, IDCANCEL); };
   bool graphPainted = false;
   auto seeGraph = [&](HWND dialog) {
     const HWND frame = GetDlgItem(dialog, IDC_ULVO_GRAPH_FRAME);

@@ -146,7 +146,7 @@ TEST_F(EditorFormTest, OpenShowsTheChosenMethodAndItsFileAndRefusesAnotherInstru
   answerer.Then([&](HWND box) {
     // The host calls again while the message is up: no second editor may be made.
     e2e::AcqGCInlet()(owner.Get());
-    e2e::DialogAnswerer::Click(box, IDOK);
+    DialogAnswerer::Click(box, IDOK);
   });
   ASSERT_NE(Open(), nullptr);
   EXPECT_EQ(FindWindowExA(nullptr, FindWindowExA(nullptr, nullptr, TOVREX_CLASS, nullptr),
@@ -163,7 +163,6 @@ TEST_F(EditorFormTest, OpenShowsTheChosenMethodAndItsFileAndRefusesAnotherInstru
 
 // The refusals come from the host's message 4, naming the field.
 TEST_F(EditorFormTest, ValveTimesAreShownCheckedAndOnlyOkMarksTheMethod) {
-  using e2e::DialogAnswerer;
   HWND valves = nullptr;
   std::string shown;
   answerer.Then([&](HWND dialog) {
@@ -192,7 +191,6 @@ TEST_F(EditorFormTest, ValveTimesAreShownCheckedAndOnlyOkMarksTheMethod) {
 }
 
 TEST_F(EditorFormTest, ChannelModesChosenWithOkEnableTheirChannelItems) {
-  using e2e::DialogAnswerer;
   std::string shown;
   answerer.Then([&](HWND dialog) {
     shown = e2e::TextOf(dialog, IDC_ULVO_LEFT_MODE) + e2e::TextOf(dialog, IDC_ULVO_RIGHT_MODE);

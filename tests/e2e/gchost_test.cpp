@@ -74,7 +74,7 @@ TEST_F(GcHostTest, FirstScreenshotRunMakesTheHomeAndPicturesTheEditor) {
 
   // The same editor opened here has the picture's size (its pixels are the capture the
   // pixel tests read, through the encoder the unit tests decode).
-  e2e::DialogAnswerer answerer;
+  DialogAnswerer answerer;
   ASSERT_NE(e2e::AcqGCInlet(), nullptr);
   e2e::OwnerWindow owner(100, 60);
   e2e::AcqGCInlet()(owner.Get());

@@ -167,7 +167,7 @@ int LoggedSaves(const std::string& trail) {
 
 [[noreturn]] void SaveUntilKilled(const char* readyEvent) {
   e2e::OwnerWindow owner{50, 50};
-  e2e::DialogAnswerer answerer;  // a message would stop the saves: it is cancelled instead
+  DialogAnswerer answerer;  // a message would stop the saves: it is cancelled instead
   e2e::AcqGCInlet()(owner.Get());
   e2e::PumpMessages();
   const HWND editor = e2e::EditorWindow();

@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "harness/dialog_answerer.h"
+#include "win32/dialog_answerer.h"
 #include "storage/method_record.h"
 
 namespace e2e {
@@ -38,7 +38,6 @@ class HostHome {
   ~HostHome();
   HostHome(const HostHome&) = delete;
   HostHome& operator=(const HostHome&) = delete;
-  const std::string& Path() const { return path_; }
   std::string File(const std::string& name) const { return path_ + "\\" + name; }
   void WriteIni(const char* section, const char* key, const char* value) const;
   std::string ReadIni(const char* section, const char* key) const;
