@@ -102,7 +102,7 @@ int ShowRampFields(DialogPort& editor, HostPort& host) {
 
 int ReadStepChecks(DialogPort& editor) {
   // Rows in use form a prefix: a ticked row counts only behind a row in use.
-  bool inUse[4] = {true, false, false, false};
+  bool inUse[4] = {true};
   editorValues.ovenStepsInUse = 1;
   for (int k = 1; k < 4; ++k) {
     inUse[k] = inUse[k - 1] && editor.IsChecked(kOvenRows[k].check);

@@ -48,6 +48,7 @@ TEST(ParseHostOptions, RefusesWhatItDoesNotKnowAndSaysWhat) {
       {{"--screenshot", "x.png", "--ulvo-modes", "3,0"}, "--ulvo-modes", true},
       {{"--screenshot", "x.png", "--ulvo-modes", "12"}, "--ulvo-modes", true},
       {{"--screenshot", "x.png", "--ulvo-modes"}, "--ulvo-modes", true},
+      {{"--screenshot", "x.png", "--dialog"}, "--dialog", true},
       {{"--dialog", "205"}, "--screenshot", false},
   };
   for (const auto& [args, mentions, unattended] : cases) {

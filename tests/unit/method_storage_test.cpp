@@ -178,7 +178,7 @@ TEST_F(StorageTest, AuditTextNamesTheFileInUpperCaseWithinBounds) {
       {"c:\\data", "m1", "db", "C:\\DATA\\M1.DB"},
       {"c:\\data\\", "m1", "db", "C:\\DATA\\M1.DB"},
       {"c:/data/", "m1", ".db", "C:/DATA/M1.DB"},
-      {"", "m1", "", "M1"},
+      {"", "zm1", "", "ZM1"},
       {"c:\\d\xe9j\xe0", "\xfc", "db", "C:\\D\xe9J\xe0\\\xfc.DB"},  // only ASCII letters change
   };
   for (const auto& [directory, name, extension, path] : cases) {

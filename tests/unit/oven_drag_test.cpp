@@ -108,6 +108,7 @@ TEST_F(OvenDragTest, PointerValuesCutTheTemperatureTowardZeroAndKeepTheTimesFrac
   inletMethod.timeAxisMax = 12.0;
   editorValues.minOvenTemp = -20.0f;
   inletMethod.tempAxisMax = -5.0;
+  editorValues.ovenStepsInUse = 1;  // a lone plateau is dragged too
   ASSERT_EQ(MouseToOvenValues(window, Pos(kOx + 66, kOy + 59), IDC_GRAPH_FRAME), 1);
   EXPECT_EQ(ovenGraph.ovenDragTemp, -10.0) << "-10.9 degrees";
   EXPECT_DOUBLE_EQ(ovenGraph.ovenDragTime, 2.08);

@@ -82,6 +82,7 @@ TEST_F(OvenFormTest, CheckBoxesReadAsAPrefixOfRowsInUse) {
     for (int k = 0; k < 4; ++k) editor.checked[ids[k]] = boxes[k];
     editor.checked[IDC_STANDBY_CHECK] = boxes[3];  // the phase boxes are read as they are
     editor.checked[IDC_TIME5_CHECK] = !boxes[3];
+    inletMethod.ovenStep[0].enabled = 0;  // as another program may have stored it
     ReadStepChecks(editor);
     EXPECT_EQ(inletMethod.standbyEnabled, boxes[3] ? 1 : 0);
     EXPECT_EQ(inletMethod.time5Enabled, boxes[3] ? 0 : 1);

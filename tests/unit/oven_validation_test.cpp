@@ -272,6 +272,8 @@ TEST_F(ValveTimetableTest, TimesAreCheckedInOrderAndStoredAsTheyPass) {
     EXPECT_EQ(host.log, std::vector<std::string>{"ReportOutOfRange " + std::string(refused)});
     EXPECT_EQ(editor.focusedId, refusedId);
     EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(refusedId));
+    OnValveCommand(editor, host, IDC_VALVE_CANCEL);
+    EXPECT_EQ(editor.endedWith, std::vector<int>{0}) << "Cancel ends it, refused or not";
   }
 }
 
