@@ -2,8 +2,8 @@
 // ULVO channel dialog.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
+#include <tuple>
 
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"

@@ -19,11 +19,6 @@ namespace {
 using namespace method_tool;
 using Edit = void (*)(InletMethod&);
 
-InletMethod Defaults() {
-  SetMethodDefaults();
-  return inletMethod;
-}
-
 MethodDbRecord Encoded(const InletMethod& m) {
   MethodDbRecord record;
   EncodeMethodRecord(m, record);
@@ -31,7 +26,7 @@ MethodDbRecord Encoded(const InletMethod& m) {
 }
 
 TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
-  const std::string good = ExportJson(Defaults());
+  const std::string good = ExportJson(DefaultMethod());
   const std::string deep = std::string(20, '[') + std::string(20, ']');
   struct Case {
     std::string from, to, error;
@@ -72,7 +67,7 @@ TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
 }
 
 TEST(MethodFile, RefusesWhatIsNeitherADatabaseNorARecord) {
-  const MethodDbRecord record = Encoded(Defaults());
+  const MethodDbRecord record = Encoded(DefaultMethod());
   std::vector<uint8_t> database = MethodDatabaseBytes(record);
   MethodDbRecord other = record;  // "XOVREX"
   other.bytes[0] = 'X';
@@ -123,9 +118,9 @@ TEST(MethodDiff, OneLinePerChangedFieldWithUnits) {
        {"ULVO left mode: Manual → 5 (unknown)", "ULVO right flow row 1 in use: yes → no"}},
   };
   for (const Case& c : cases) {
-    InletMethod after = Defaults();
+    InletMethod after = DefaultMethod();
     c.edit(after);
-    EXPECT_EQ(DiffLines(Defaults(), after), c.lines);
+    EXPECT_EQ(DiffLines(DefaultMethod(), after), c.lines);
   }
 }
 
@@ -148,7 +143,7 @@ TEST(MethodShow, RowsRatesAndRampsInTheEditorsTerms) {
        "    5    no      22           30              2\n    Run time: 12 min\n"},
   };
   for (const Case& c : cases) {
-    InletMethod m = Defaults();
+    InletMethod m = DefaultMethod();
     c.edit(m);
     const std::string text = ShowText(m);
     EXPECT_NE(text.find(c.text), std::string::npos) << c.text << "\n---\n" << text;
@@ -158,7 +153,7 @@ TEST(MethodShow, RowsRatesAndRampsInTheEditorsTerms) {
 // Time 0 to 12 min across 650 pixels from x 90; the levels, with 0, across 180 pixels up
 // from y 220.
 TEST(MethodPlot, OvenProgrammeInOnePanel) {
-  const std::string svg = PlotSvg(Defaults(), "a<b");
+  const std::string svg = PlotSvg(DefaultMethod(), "a<b");
   EXPECT_NE(svg.find("d=\"M90.0 100.0 L198.3 100.0 L631.7 40.0 L740.0 40.0\""), std::string::npos)
       << svg;
   EXPECT_NE(svg.find("height=\"270\""), std::string::npos);
@@ -214,7 +209,7 @@ TEST(MethodCheck, EditorBoundaryValues) {
        "ULVO right channel: mode 3 is not Manual, Flow or Pressure; the editor opens it as Manual"},
   };
   for (const Case& c : cases) {
-    InletMethod m = Defaults();
+    InletMethod m = DefaultMethod();
     m.ulvo[0].mode = kUlvoFlow;
     m.ulvo[1].mode = kUlvoPressure;
     c.edit(m);
