@@ -153,7 +153,9 @@ TEST_F(EditorCommandsTest, ADialogEndedWithOkMarksTheMethodModified) {
 // (the form is about to be replaced); Cancel at its question shows no file dialog.
 TEST_F(EditorCommandsTest, NewAndOpenAskFirstAndStopAtACancel) {
   editor.text[IDC_ROW1_TIME] = "-1";
+  editorValues.ovenEditChanged = 1;
   Command(IDM_FILE_NEW);
+  EXPECT_EQ(editorValues.ovenEditChanged, 0) << "a pending edit is dropped, not checked again";
   EXPECT_TRUE(editor.questions.empty());
   EXPECT_EQ(host.reported.size(), 1u) << "the refusal only";
   host.reported.clear();

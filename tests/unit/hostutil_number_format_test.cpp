@@ -35,6 +35,7 @@ TEST(HostutilFtoa, RoundsAsPrintfDoesAndStaysInItsBuffer) {
       {-0.001, 2, "0.00"},
       {1e62, 0, "100000000000000003502199685943161173046080317798311825604870144"},
       {1e62, 2, "1.00e+62"},
+      {1e63, 0, "1e+63"},
       {-nan, 1, "NaN"},
       {-inf, 2, "-Infinity"},
       {0.1, 99, "0.10000000000000000555"}};
@@ -43,6 +44,7 @@ TEST(HostutilFtoa, RoundsAsPrintfDoesAndStaysInItsBuffer) {
   }
   // A buffer smaller than any form of the value cuts the text, terminated.
   EXPECT_EQ(Format(12.5, 1, 5), "12.5") << "just fits with its terminator";
+  EXPECT_EQ(Format(12.5, 1, 4), "1.2") << "no room for the fixed form";
   EXPECT_EQ(Format(-1e300, 2, 5), "-1.0");
   EXPECT_EQ(Format(nan, 0, 3), "Na");
   EXPECT_EQ(Format(12.5, 1, 1), "");

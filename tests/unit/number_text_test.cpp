@@ -49,6 +49,9 @@ TEST(ReadDecimalNumber, OutOfRangeExponentsGiveInfinityOrZeroNeverUndefined) {
             std::numeric_limits<double>::infinity());
   EXPECT_EQ(ReadDecimalNumber("0." + std::string(300, '0') + "1e400"), 1e99);
   EXPECT_EQ(ReadDecimalNumber("1" + std::string(400, '0') + "e-395"), 1e5);
+  EXPECT_EQ(ReadDecimalNumber(std::string(400, '0') + "1e-400"), 0.0);
+  EXPECT_EQ(ReadDecimalNumber("1" + std::string(1100, '0') + "e-700"),
+            std::numeric_limits<double>::infinity());
 }
 
 TEST(Saturate, ClampsToTheTargetRangeAndMapsNanToZero) {

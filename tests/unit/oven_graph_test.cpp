@@ -166,7 +166,7 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
 // flow axis (99.9), 4 on the pressure axis (250). A ramp stored with no step in use is
 // drawn with its first step.
 TEST_F(OvenGraphPaintTest, TheUlvoRampIsDrawnOnItsModesAxisFromZero) {
-  const int32_t cases[][4] = {{0, 2, 3, 130}, {1, 2, 3, 138}, {1, 0, 1, 138}};
+  const int32_t cases[][4] = {{0, 2, 3, 130}, {1, 2, 3, 138}, {1, 0, 1, 138}, {0, 1, 1, 130}};
   for (const auto& [ramp, inUse, handles, firstY] : cases) {
     SCOPED_TRACE(testing::Message() << ramp << " " << inUse);
     SetUp();
