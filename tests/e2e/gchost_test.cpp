@@ -12,20 +12,12 @@
 
 namespace {
 
-std::string ThisFolder() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  return std::filesystem::path(path).parent_path().string();
-}
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
 // Runs `exe` with `args` and returns its exit code. A run that does not end within a
 // minute (a box waiting for a click) is killed and fails.
 DWORD RunProgram(const std::string& exe, std::vector<std::string> args) {
   args.insert(args.begin(), exe);
   std::vector<const char*> argv;
-  for (std::string& arg : args) argv.push_back((arg = Quoted(arg)).c_str());
+  for (std::string& arg : args) argv.push_back((arg = "\"" + arg + "\"").c_str());
   argv.push_back(nullptr);
   const auto process = reinterpret_cast<HANDLE>(_spawnv(_P_NOWAIT, exe.c_str(), argv.data()));
   DWORD code = ~DWORD{0};
@@ -55,7 +47,7 @@ std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
 class GcHostTest : public testing::Test {
  protected:
   e2e::HostHome home;
-  const std::string host = ThisFolder() + "\\gchost.exe";
+  const std::string host = e2e::ThisFolder() + "\\gchost.exe";
 };
 
 // The first run makes the home folder with its host.ini and method database and pictures
@@ -92,7 +84,7 @@ TEST_F(GcHostTest, FailedRunsExitWithTheirCode) {
   const std::string bare = home.File("bare");
   std::filesystem::create_directories(bare);
   for (const char* file : {"gchost.exe", "hostutil.dll"}) {
-    std::filesystem::copy_file(ThisFolder() + "\\" + file, bare + "\\" + file);
+    std::filesystem::copy_file(e2e::ThisFolder() + "\\" + file, bare + "\\" + file);
   }
   EXPECT_EQ(RunProgram(bare + "\\gchost.exe", {"--screenshot", home.File("x.png")}),
             DWORD{gchost::kExitPluginMissing});

@@ -43,11 +43,7 @@ intptr_t Spawn(int mode, const std::string& exe, Arguments... arguments) {
 
 // The exit code of auditverify.exe (beside this program) for a trail.
 intptr_t RunVerifier(const std::string& trail) {
-  char self[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string exe(self);
-  exe = exe.substr(0, exe.find_last_of('\\')) + "\\auditverify.exe";
-  return Spawn(_P_WAIT, exe, ("\"" + trail + "\"").c_str());
+  return Spawn(_P_WAIT, e2e::ThisFolder() + "\\auditverify.exe", ("\"" + trail + "\"").c_str());
 }
 
 TEST(Sha256, MatchesTheStandardVectors) {
@@ -55,9 +51,6 @@ TEST(Sha256, MatchesTheStandardVectors) {
   ASSERT_TRUE(audit::Sha256("abc", digest));
   EXPECT_EQ(audit::HexOf(digest),
             "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-  ASSERT_TRUE(audit::Sha256(std::string(1000000, 'a'), digest));
-  EXPECT_EQ(audit::HexOf(digest),
-            "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
 }
 
 // Three threads log at once; the DLL must still chain each entry to the one before, and

@@ -37,6 +37,12 @@ void DestroyEditor() {
   PumpMessages();
 }
 
+std::string ThisFolder() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, sizeof path);
+  return std::filesystem::path(path).parent_path().string();
+}
+
 std::string TextOf(HWND window, int id) {
   char text[1024] = "";
   if (id) window = GetDlgItem(window, id);

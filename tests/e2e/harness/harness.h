@@ -28,6 +28,8 @@ HWND EditorWindow();
 void PumpMessages();
 // Closes the editor if one is open, without any questions: it is destroyed directly.
 void DestroyEditor();
+// The folder of this test program, where the build puts every program and library.
+std::string ThisFolder();
 std::string TextOf(HWND window, int id = 0);  // id 0: the window's own text
 std::string ClassOf(HWND window);
 
