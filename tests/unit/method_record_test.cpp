@@ -84,13 +84,14 @@ MethodDbRecord ByLayout(InletMethod m, uint8_t filler) {
   return r;
 }
 
-// A method whose every stored field holds a value no other field holds, so that a field
-// written to or read from the wrong offset cannot go unnoticed.
+// A method whose every stored field holds a value no other field holds, each double's low
+// bytes set by its fraction, so that a field or a byte written to or read from the wrong
+// offset cannot go unnoticed.
 InletMethod DistinctMethod() {
   InletMethod m{};
   int n = 40;
   for (Stored& f : StoredFields(m)) {
-    std::visit([&n](auto* p) { *p = static_cast<std::remove_pointer_t<decltype(p)>>(++n + 0.25); },
+    std::visit([&n](auto* p) { *p = static_cast<std::remove_pointer_t<decltype(p)>>(++n + 0.1); },
                f.field);
   }
   m.ulvo[0].mode = kUlvoPressure;
