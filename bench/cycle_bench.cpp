@@ -10,9 +10,9 @@
 #include <functional>
 
 #include "figures.h"
-#include "win32/dialog_answerer.h"
 #include "resource_ids.h"
 #include "resources.h"
+#include "win32/dialog_answerer.h"
 #include "win32/owned_handle.h"
 
 namespace bench {

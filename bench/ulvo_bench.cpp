@@ -11,10 +11,10 @@
 
 #include "graph_benches.h"
 #include "graph_drag.h"
-#include "win32/dialog_answerer.h"
 #include "harness/harness.h"
 #include "harness/pixels.h"
 #include "resource_ids.h"
+#include "win32/dialog_answerer.h"
 
 namespace bench {
 

@@ -25,6 +25,7 @@ bool IsNegativeZeroText(std::string_view text) {
 }  // namespace
 
 std::size_t FormatFixed(double value, int decimals, char* buffer, std::size_t size) {
+  // A missing or empty buffer gets nothing: every path ends in CopyBounded, which checks.
   if (decimals < 0) decimals = 0;
   if (decimals > kMaxDecimals) decimals = kMaxDecimals;
 
