@@ -9,15 +9,15 @@
 namespace bench {
 
 namespace {
+// Named, not lambdas: a callback handed to Windows must be stdcall in a 32-bit build.
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
   ++*reinterpret_cast<int*>(count);
-  EnumChildWindows(
-      window,
-      [](HWND, LPARAM n) {
-        ++*reinterpret_cast<int*>(n);
-        return TRUE;
-      },
-      count);
+  EnumChildWindows(window, CountChild, count);
   return TRUE;
 }
 }  // namespace

@@ -7,4 +7,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TOVREX_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
+# CTest runs the tree's programs under the Wine loader of their architecture (TOVREX_WINE,
+# set by the toolchain file); the environment (WINEPREFIX, DISPLAY) comes from
+# tools/wine-env.sh, sourced by scripts/test, scripts/demo and bench/run.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${TOVREX_WINE})

@@ -1,10 +1,18 @@
 # Sourced: prepares a Wine prefix and a display for running the Windows builds.
 #   wine_env_start PREFIX [force-xvfb]   export WINEPREFIX, DISPLAY, WINEDEBUG; warm a wineserver
 #   wine_env_stop                        stop what wine_env_start started, by its own ids
-# A virtual display (Xvfb) is started when there is no DISPLAY or when asked to.
+#   wine_for TREE                        the Wine loader of a tree (i686 or x86_64)
+#   wine32_available                     true when 32-bit Wine (wine32:i386) is installed
+# A virtual display (Xvfb) is started when there is no DISPLAY or when asked to. One
+# 64-bit prefix runs both trees' programs, 32-bit ones through its syswow64.
 WINE=/usr/lib/wine/wine64
+WINE32=/usr/lib/wine/wine
 WINESERVER=/usr/lib/wine/wineserver
 TOVREX_XVFB_PID=
+
+wine32_available() { [ -x "$WINE32" ] && dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'ok installed'; }
+
+wine_for() { if [ "$1" = i686 ]; then echo "$WINE32"; else echo "$WINE"; fi; }
 
 wine_env_start() {
   export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -29,6 +37,11 @@ wine_env_start() {
       return 1
     fi
     export DISPLAY=:$number
+  fi
+  # A prefix made before 32-bit Wine was installed has no syswow64 and runs no 32-bit
+  # program: made anew.
+  if wine32_available && [ -f "$WINEPREFIX/system.reg" ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+    rm -rf "$WINEPREFIX"
   fi
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then

@@ -32,26 +32,46 @@ std::vector<POINT> FindHandles(const Pixels& p) {
   return found;
 }
 
-int LiveGdiObjects() {
+namespace {
+
+// Wine's GDI handle table, in the Windows layout. A 64-bit process finds it in its process
+// block; a 32-bit one runs beside a 64-bit thread block (the 32-bit block's
+// GdiBatchCount holds its address) whose process block names it, as Wine's own gdi32 finds
+// it. Its entries hold 64-bit fields in both.
+struct GdiHandleEntry {
+  UINT64 object;
+  ULONG owner;
+  USHORT unique;
+  UCHAR type, flags;
+  UINT64 user;
+};
+
+const GdiHandleEntry* GdiHandleTable() {
+  constexpr std::size_t kPeb64Table = 0xF8;  // PEB64::GdiSharedHandleTable
 #ifdef _WIN64
-  struct Entry {
-    UINT64 object;
-    ULONG owner;
-    USHORT unique;
-    UCHAR type, flags;
-    UINT64 user;
-  };
-  auto* peb = reinterpret_cast<BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-  auto* table = *reinterpret_cast<Entry**>(peb + 0xF8);  // PEB::GdiSharedHandleTable
+  auto* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+#else
+  constexpr std::size_t kTebBatchCount = 0xF70, kTeb64Peb = 0x60;
+  const auto* teb = reinterpret_cast<const BYTE*>(NtCurrentTeb());
+  const UINT_PTR teb64 = *reinterpret_cast<const DWORD*>(teb + kTebBatchCount);
+  if (!teb64) return nullptr;
+  auto* peb = reinterpret_cast<const BYTE*>(
+      static_cast<UINT_PTR>(*reinterpret_cast<const UINT64*>(teb64 + kTeb64Peb)));
+#endif
+  return reinterpret_cast<const GdiHandleEntry*>(
+      static_cast<UINT_PTR>(*reinterpret_cast<const UINT64*>(peb + kPeb64Table)));
+}
+
+}  // namespace
+
+int LiveGdiObjects() {
+  const GdiHandleEntry* table = GdiHandleTable();
   if (!table) return -1;
   int n = 0;
   for (int i = 0; i < 0x10000; ++i) {
     if (table[i].type && !(table[i].unique & 0x80)) ++n;
   }
   return n;
-#else
-  return -1;
-#endif
 }
 
 }  // namespace e2e
