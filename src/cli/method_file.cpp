@@ -2,10 +2,9 @@
 #include "cli/method_file.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <iterator>
 
+#include "cli/file_io.h"
 #include "recdb/core/database_file.h"
 #include "recdb/recdb_codes.h"
 
@@ -73,45 +72,6 @@ std::vector<uint8_t> MethodDatabaseBytes(const MethodDbRecord& record) {
   image.count = 1;
   image.records.assign(record.bytes.begin(), record.bytes.end());
   return recdb::SerializeDatabase(image);
-}
-
-bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& bytes,
-                   std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = path + ": cannot open the file";
-    return false;
-  }
-  bytes.clear();
-  char chunk[1 << 16];
-  while (in) {
-    in.read(chunk, sizeof chunk);
-    bytes.insert(bytes.end(), chunk, chunk + in.gcount());
-    if (bytes.size() > maxBytes) {
-      error = path + ": too large for a method file";
-      return false;
-    }
-  }
-  if (in.bad()) {
-    error = path + ": cannot read the file";
-    return false;
-  }
-  return true;
-}
-
-bool WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) {
-      out.write(reinterpret_cast<const char*>(bytes.data()),
-                static_cast<std::streamsize>(bytes.size()));
-      out.close();
-      if (out) return true;
-    }
-  }
-  std::remove(path.c_str());
-  error = path + ": cannot write the file";
-  return false;
 }
 
 }  // namespace method_tool

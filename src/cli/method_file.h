@@ -31,13 +31,4 @@ bool LoadMethodFile(const std::string& path, LoadedMethod& method, std::string& 
 // A method database holding `record` as its only record, as the editor would save it.
 std::vector<uint8_t> MethodDatabaseBytes(const MethodDbRecord& record);
 
-// Creates or replaces the file at `path`. A file that could not be written whole is
-// removed again.
-bool WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
-
-// The whole file, refused beyond `maxBytes` so that a wrong argument cannot make the
-// program read without limit.
-bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& bytes,
-                   std::string& error);
-
 }  // namespace method_tool

@@ -1,6 +1,10 @@
 // The verbs of tovrex-method, their help and their exit codes.
 #include "cli/method_tool.h"
 
+#include <cerrno>
+#include <cstring>
+
+#include "cli/file_io.h"
 #include "cli/method_fields.h"
 #include "cli/method_file.h"
 #include "cli/method_json.h"
@@ -86,7 +90,7 @@ int Import(const Args& a, std::ostream&, std::ostream& err) {
   const std::vector<uint8_t> bytes =
       a.record ? std::vector<uint8_t>(record.bytes.begin(), record.bytes.end())
                : MethodDatabaseBytes(record);
-  if (!WriteWholeFile(a.files[1], bytes, error)) return Fail(err, error);
+  if (!ReplaceFile(a.files[1], bytes, error)) return Fail(err, error);
   return kExitOk;
 }
 
@@ -96,7 +100,7 @@ int Plot(const Args& a, std::ostream&, std::ostream& err) {
   if (!LoadMethodFile(a.files[0], m, error)) return Fail(err, error);
   const std::string svg = PlotSvg(m.method, "TOVREX method " + a.files[0]);
   const auto* bytes = reinterpret_cast<const uint8_t*>(svg.data());
-  if (!WriteWholeFile(a.files[1], {bytes, svg.size()}, error)) return Fail(err, error);
+  if (!ReplaceFile(a.files[1], {bytes, svg.size()}, error)) return Fail(err, error);
   return kExitOk;
 }
 
@@ -121,7 +125,8 @@ constexpr Verb kVerbs[] = {
      1, Export},
     {"import", "import JSON OUT [--record]",
      "Writes the method of JSON as a method database holding it as record 1, or with\n"
-     "--record as a bare 2456-byte method record. OUT is replaced.",
+     "--record as a bare 2456-byte method record. OUT is replaced only once the new file is\n"
+     "whole on the disk: a failure leaves it as it was.",
      2, Import},
     {"plot", "plot FILE OUT.svg",
      "Draws the oven programme and the ULVO ramps in use on one time axis as SVG.", 2, Plot},
@@ -198,8 +203,17 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 int RunMethodTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   // The one barrier the exports use too: a failure nobody foresaw (memory, say) ends in
   // one line and exit status 2.
+  errno = 0;
   const int code = NoThrow(-1, [&] { return Run(args, out, err); });
-  return code >= 0 ? code : Fail(err, "stopped by an unexpected failure");
+  if (code < 0) return Fail(err, "stopped by an unexpected failure");
+  // Output that did not arrive (a full disk, a closed pipe) is a failure, not a result;
+  // errno still holds the reason of the write that failed.
+  if (!out.flush()) {
+    const int reason = errno;
+    return Fail(err, std::string("cannot write to standard output") +
+                         (reason ? std::string(": ") + std::strerror(reason) : ""));
+  }
+  return code;
 }
 
 }  // namespace method_tool

@@ -10,6 +10,8 @@ Exit status 0 when every check holds; otherwise 1, with one line per fault.
 import argparse
 import json
 import os
+import resource
+import stat
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
@@ -29,9 +31,10 @@ def main():
     f = lambda name: os.path.join(a.scratch, name)
     faults = []
 
-    def run(*args, code, out=None, err_lines=None, err=None):
+    def run(*args, code, out=None, err_lines=None, err=None, stdout=subprocess.PIPE, limit=None):
         done = subprocess.run(([a.emulator] if a.emulator else []) + [a.tool, *args],
-                              capture_output=True, text=True, encoding="utf-8", timeout=120)
+                              stdout=stdout, stderr=subprocess.PIPE, text=True, encoding="utf-8",
+                              timeout=120, preexec_fn=limit)
         what = " ".join(args)
         if done.returncode != code:
             faults.append(f"{what}: exit {done.returncode}, not {code}: {done.stderr.strip()}")
@@ -56,6 +59,34 @@ def main():
     run("import", f("huge.json"), f("never.db"), code=2, err="too large")
     run("import", a.fixture, f("no/such/folder.db"), code=2, err="cannot write")
     run("show", a.scratch, code=2, err_lines=1)
+    run("show", f("missing"), code=2, err="cannot open the file: ")  # the system's reason
+
+    # A write that cannot be made leaves what was there as it was, and nothing beside it;
+    # a link stays a link. Devices, file-size limits and /dev/full only natively.
+    os.makedirs(f("folder.db"), exist_ok=True)
+    for name, target in [("to-folder.svg", "folder.db"), ("to-new.svg", "new.svg")]:
+        if not os.path.lexists(f(name)):
+            os.symlink(target, f(name))
+    Path(f("kept.db")).write_bytes(b"the previous file")
+    native = not a.emulator and os.name == "posix"
+    fsize = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (1024, 1024))
+    bad_writes = [("folder.db", None), ("to-folder.svg", None)] + (native and [
+        ("kept.db", fsize)] + (os.geteuid() == 0 and [("device", None)] or []) or [])
+    if native and os.geteuid() == 0 and not os.path.exists(f("device")):
+        os.mknod(f("device"), 0o600 | stat.S_IFCHR, os.makedev(1, 7))  # /dev/full
+    for name, limit in bad_writes:
+        before = os.lstat(f(name))
+        run("import", a.fixture, f(name), code=2, err_lines=1, err="cannot write the file: ",
+            limit=limit)
+        after = os.lstat(f(name))
+        if (before.st_mode, before.st_ino, before.st_size) != (after.st_mode, after.st_ino,
+                                                                after.st_size):
+            faults.append(f"import to {name}: a failed write changed it")
+    if Path(f("kept.db")).read_bytes() != b"the previous file":
+        faults.append("import: a failed write changed the previous file")
+    left = [n for n in os.listdir(a.scratch) if n.startswith(".") or ".~" in n]
+    if left:
+        faults.append(f"import: a failed write left {left}")
 
     run("import", a.fixture, f("a.db"), code=0)
     run("import", a.fixture, f("a.rec"), "--record", code=0)
@@ -79,6 +110,12 @@ def main():
     run("check", f("c.db"), code=1, out="Zones: Zone 2 Temperature 451 °C, allowed 0 to 450\n")
 
     run("plot", f("a.db"), f("a.svg"), code=0)
+    run("plot", f("a.db"), f("to-new.svg"), code=0)
+    if not os.path.islink(f("to-new.svg")) or not os.path.isfile(f("new.svg")):
+        faults.append("plot through a link to a new file did not keep the link")
+    if native:
+        with open("/dev/full", "w") as full:
+            run("export", f("a.db"), code=2, err="cannot write to standard output: ", stdout=full)
     try:
         root = ET.parse(f("a.svg")).getroot()
         ramps = [p for p in root.iter(SVG + "path") if p.get("class") == "ramp"]
