@@ -1,6 +1,6 @@
 // Fuzz target: a file as tovrex-method reads it, a method database or a bare method
-// record. A method it accepts is shown, checked, plotted and exported; its JSON form must
-// import again to the same stored fields, bit for bit.
+// record, and the same bytes as the JSON text import reads. A method it accepts is shown, checked,
+// plotted and exported; its JSON form must import again to the same stored fields, bit for bit.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -21,8 +21,10 @@ void Require(bool holds) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  method_tool::LoadedMethod loaded;
   std::string error;
+  InletMethod any{};
+  method_tool::ImportJson(std::string_view(reinterpret_cast<const char*>(data), size), any, error);
+  method_tool::LoadedMethod loaded;
   if (!method_tool::ParseMethodFile(std::span<const uint8_t>(data, size), loaded, error)) return 0;
   const InletMethod& method = loaded.method;
   method_tool::ShowText(method);

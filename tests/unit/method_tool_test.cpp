@@ -27,9 +27,13 @@ MethodDbRecord Encoded(const InletMethod& m) {
 
 TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
   const std::string good = ExportJson(DefaultMethod());
-  const std::string deep = std::string(20, '[') + std::string(20, ']');
+  const std::string deep = std::string(20000, '[') + std::string(20000, ']');
+  std::string deepest = "/dumpValve";  // the 17th container
+  for (int level = 3; level <= 17; ++level) deepest += "/0";
+  const std::string rows = R"({"start": "0", "finish": "0"})";
   struct Case {
     std::string from, to, error;
+    std::string until = "";  // replaces from `from` through the first `until` after it
   };
   const Case cases[] = {
       {"tovrex-method 1", "tovrex-method 2", "not a method in the JSON form \"tovrex-method 1\""},
@@ -42,14 +46,26 @@ TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
        "/dumpValve: 2147483648 is not a 32-bit whole number"},
       {"\"dumpValve\": 0", "\"dumpValve\": 1.5", "/dumpValve: 1.5 is not a 32-bit whole number"},
       {"\"dumpValve\": 0", "\"dumpValve\": 0, \"dumpvalve\": 0", "unknown field /dumpvalve"},
-      {"\"dumpValve\": 0", "\"dumpValve\": 0, \"x\": " + deep, "not JSON text of a method"},
-      {"\"dumpValve\": 0,", "\"dumpValve\": 0", "not JSON text of a method"},
+      {"\"dumpValve\": 0,", "\"dumpValve\": 0",
+       "not JSON text of a method (a syntax error at line 41, column 10)"},
+      // Each of these was taken, crashed the program or was told as a missing field.
+      {"\"dumpValve\": 0", "\"dumpValve\": " + deep, deepest + ": nested deeper than 16 levels"},
+      {"\"dumpValve\": 0", "\"dumpValve\": 1, \"dumpValve\": 0", "/dumpValve: given twice"},
+      {"\"dumpValve\": 0", "\"dumpValve\": [0]",
+       "/dumpValve: an array is not a 32-bit whole number"},
+      {"\"zones\": {", "\"zones\": 5", "/zones: 5 is not an object", "}"},
+      {"\"events\": [",
+       "\"events\": {\"0\": " + rows + ", \"1\": " + rows + ", \"2\": " + rows +
+           ", \"3\": " + rows + "}",
+       "/valves/events: an object is not an array", "]"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.to);
     std::string text = good;
-    ASSERT_NE(text.find(c.from), std::string::npos);
-    text.replace(text.find(c.from), c.from.size(), c.to);
+    const std::size_t at = text.find(c.from);
+    ASSERT_NE(at, std::string::npos);
+    const std::size_t end = c.until.empty() ? at + c.from.size() : text.find(c.until, at) + 1;
+    text.replace(at, end - at, c.to);
     InletMethod m{};
     m.zone1Temp = 123.0;
     std::string error;
