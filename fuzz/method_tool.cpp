@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   InletMethod any{};
   method_tool::ImportJson(std::string_view(reinterpret_cast<const char*>(data), size), any, error);
   method_tool::LoadedMethod loaded;
-  if (!method_tool::ParseMethodFile(std::span<const uint8_t>(data, size), loaded, error)) return 0;
+  if (!method_tool::ParseMethodFile(std::span<const uint8_t>(data, size), 1, loaded, error))
+    return 0;
   const InletMethod& method = loaded.method;
   method_tool::ShowText(method);
   method_tool::CheckLines(method, 0.0f);

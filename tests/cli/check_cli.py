@@ -12,12 +12,22 @@ import json
 import os
 import resource
 import stat
+import struct
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
+import zlib
 from pathlib import Path
 
 SVG = "{http://www.w3.org/2000/svg}"
+
+
+def database(*records):
+    """A method database holding `records`: header, then each record and its checksum."""
+    head = b"RDB3\r\n\x1a\n" + struct.pack("<IIII", 1, 14, 2456, len(records))
+    crc = lambda n, r: struct.pack("<I", zlib.crc32(r, zlib.crc32(struct.pack("<I", n))))
+    return (head + struct.pack("<I", zlib.crc32(head)) +
+            b"".join(r + crc(n, r) for n, r in enumerate(records, 1)))
 
 
 def main():
@@ -108,6 +118,39 @@ def main():
     run("import", f("c.json"), f("c.db"), code=0)
     run("diff", f("a.db"), f("c.db"), code=1, out="Zone 2 temperature: 0 °C → 451 °C\n")
     run("check", f("c.db"), code=1, out="Zones: Zone 2 Temperature 451 °C, allowed 0 to 450\n")
+
+    # A database of two records, laid out as the record-database format says.
+    record = lambda name: Path(f(name)).read_bytes()[28:28 + 2456]
+    Path(f("two.db")).write_bytes(database(record("a.db"), record("c.db")))
+    if Path(f("a.db")).read_bytes() != database(record("a.db")):
+        faults.append("check_cli.py: its database layout is not the tool's")
+    run("show", f("two.db"), "--record", "2", code=0,
+        out="two.db: method database holding 2 records, record 2\n")
+    run("show", f("two.db"), "--record", "3", code=2, err_lines=1,
+        err="holding 2 records, no record 3")
+    if run("export", f("two.db"), "--record", "2", code=0) != run("export", f("c.db"), code=0):
+        faults.append("export --record 2 is not the second record's method")
+
+    # Many files, and the documents for scripts.
+    run("check", f("a.db"), f("c.db"), f("missing"), code=2, err_lines=1,
+        out=f("a.db") + ": passes every check of the editor\n" + f("c.db") + ": Zones: Zone 2 "
+        "Temperature 451 °C, allowed 0 to 450\n3 files: 1 passed, 1 failed, 1 could not be read\n")
+    if run("check", "--quiet", f("a.db"), f("a.db"), code=0) != "":
+        faults.append("check --quiet: output for files that pass")
+    documents = [("show", [f("c.db")], 0), ("check", [f("a.db"), f("c.db")], 1),
+                 ("diff", [f("a.db"), f("c.db")], 1)]
+    try:
+        shown, checked, compared = [json.loads(run(verb, *files, "--json", code=code))
+                                    for verb, files, code in documents]
+        if shown["method"] != method or shown["records"] != 1:
+            faults.append(f"show --json: {shown}")
+        if [len(x["findings"]) for x in checked["files"]] != [0, 1] or checked["failed"] != 1:
+            faults.append(f"check --json: {checked}")
+        if [(c["field"], c["old"], c["new"]) for c in compared["changes"]] != [
+                ("/zones/zone2Temp", "0", "451")]:
+            faults.append(f"diff --json: {compared}")
+    except (json.JSONDecodeError, KeyError, TypeError) as e:
+        faults.append(f"--json: {e!r}")
 
     run("plot", f("a.db"), f("a.svg"), code=0)
     run("plot", f("a.db"), f("to-new.svg"), code=0)

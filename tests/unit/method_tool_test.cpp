@@ -82,36 +82,62 @@ TEST(MethodJson, ImportRefusesWhatIsNotTheFormAndKeepsTheMethod) {
   EXPECT_EQ(m.zone2Temp, 42.5);
 }
 
-TEST(MethodFile, RefusesWhatIsNeitherADatabaseNorARecord) {
+TEST(MethodFile, RefusesWhatIsNeitherADatabaseNorARecordOrHasNoSuchRecord) {
   const MethodDbRecord record = Encoded(DefaultMethod());
   std::vector<uint8_t> database = MethodDatabaseBytes(record);
   MethodDbRecord other = record;  // "XOVREX"
   other.bytes[0] = 'X';
   const std::vector<uint8_t> foreign(other.bytes.begin(), other.bytes.end());
+  const std::vector<uint8_t> bare(record.bytes.begin(), record.bytes.end());
+  InletMethod second = DefaultMethod();
+  second.zone1Temp = 42;
+  const MethodDbRecord secondRecord = Encoded(second);
   std::vector<uint8_t> badCrc = database;
   badCrc[100] ^= 1;
   const std::vector<uint8_t> truncated(database.begin(), database.end() - 1);
   recdb::DatabaseImage empty{recdb::kMethodDatabase, recdb::kMethodRecordSize, 0, {}};
-  const std::pair<std::vector<uint8_t>, const char*> cases[] = {
-      {{}, "neither a method database nor a TOVREX method record"},
-      {foreign, "neither a method database nor a TOVREX method record"},
-      {MethodDatabaseBytes(other),
+  recdb::DatabaseImage two = empty;
+  two.count = 2;
+  two.records.assign(record.bytes.begin(), record.bytes.end());
+  two.records.insert(two.records.end(), secondRecord.bytes.begin(), secondRecord.bytes.end());
+  const std::vector<uint8_t> twoRecords = recdb::SerializeDatabase(two);
+  // Two whole records after a header that counts one.
+  std::vector<uint8_t> miscounted = database;
+  miscounted.insert(miscounted.end(), twoRecords.begin() + database.size(), twoRecords.end());
+  const struct {
+    std::vector<uint8_t> bytes;
+    uint32_t number;
+    const char* error;
+  } cases[] = {
+      {{}, 1, "neither a method database nor a TOVREX method record"},
+      {foreign, 1, "neither a method database nor a TOVREX method record"},
+      {MethodDatabaseBytes(other), 1,
        "a method database whose record 1 is a method of another instrument (XOVREX)"},
-      {badCrc, "a record database whose checksums do not match"},
-      {truncated, "a record database, but not a method database of this format"},
-      {recdb::SerializeDatabase(empty), "a method database that holds no method"},
+      {badCrc, 1, "a method database whose header or a record fails its checksum (damaged)"},
+      {truncated, 1,
+       "a method database cut short or lengthened (2487 bytes, not a header and whole records)"},
+      {miscounted, 1,
+       "a record database, but not a method database of this format (another version, "
+       "database or record size, or a record count that does not match its length)"},
+      {recdb::SerializeDatabase(empty), 1, "a method database that holds no method"},
+      {twoRecords, 3, "a method database holding 2 records, no record 3"},
+      {foreign, 2, "neither a method database nor a TOVREX method record"},
+      {bare, 2, "a bare method record, which is record 1 only, not record 2"},
   };
-  for (const auto& [bytes, want] : cases) {
-    SCOPED_TRACE(want);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.error);
     LoadedMethod loaded;
     std::string error;
-    EXPECT_FALSE(ParseMethodFile(bytes, loaded, error));
-    EXPECT_EQ(error, want);
+    EXPECT_FALSE(ParseMethodFile(c.bytes, c.number, loaded, error));
+    EXPECT_EQ(error, c.error);
   }
   LoadedMethod loaded;
   std::string error;
-  EXPECT_TRUE(ParseMethodFile(record.bytes, loaded, error));
-  EXPECT_EQ(loaded.form, "method record");
+  EXPECT_TRUE(ParseMethodFile(record.bytes, 1, loaded, error));
+  EXPECT_EQ(loaded.Form(), "method record");
+  EXPECT_TRUE(ParseMethodFile(twoRecords, 2, loaded, error));
+  EXPECT_EQ(loaded.Form(), "method database holding 2 records, record 2");
+  EXPECT_EQ(loaded.method.zone1Temp, 42);
 }
 
 TEST(MethodDiff, OneLinePerChangedFieldWithUnits) {
