@@ -52,16 +52,44 @@ std::string Num(double v) {
   return text;
 }
 
+// The length of the UTF-8 character at `at`, or 0 when the bytes there are not one (cut
+// short, overlong, a surrogate, beyond U+10FFFF) or are one that XML 1.0 cannot hold.
+std::size_t XmlCharLength(const std::string& text, std::size_t at) {
+  const unsigned char lead = static_cast<unsigned char>(text[at]);
+  if (lead < 0x80) return lead >= 0x20 || lead == '\t' || lead == '\n' || lead == '\r' ? 1 : 0;
+  const std::size_t length = (lead >> 5) == 0x6    ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  char32_t code = lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const unsigned char next = static_cast<unsigned char>(text[at + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    code = code << 6 | (next & 0x3F);
+  }
+  constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+  const bool ok = code >= kLeast[length] && code <= 0x10FFFF &&
+                  !(code >= 0xD800 && code <= 0xDFFF) && code != 0xFFFE && code != 0xFFFF;
+  return ok ? length : 0;
+}
+
+// Text for XML: the markup characters as entities, and what XML cannot hold (control
+// characters, bytes that are not UTF-8, as a Linux file name may have) as U+FFFD, so
+// that the file still parses.
 std::string Escaped(const std::string& text) {
   std::string out;
-  for (char c : text) {
-    switch (c) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = XmlCharLength(text, at);
+    switch (length == 0 ? '\0' : text[at]) {
+      case '\0': out += "\xEF\xBF\xBD"; break;
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
       case '"': out += "&quot;"; break;
-      default: out += c;
+      default: out.append(text, at, length);
     }
+    at += std::max<std::size_t>(length, 1);
   }
   return out;
 }

@@ -43,7 +43,7 @@ def main():
 
     def run(*args, code, out=None, err_lines=None, err=None, stdout=subprocess.PIPE, limit=None):
         done = subprocess.run(([a.emulator] if a.emulator else []) + [a.tool, *args],
-                              stdout=stdout, stderr=subprocess.PIPE, text=True, encoding="utf-8",
+                              stdout=stdout, stderr=subprocess.PIPE, text=True, encoding="utf-8", errors="replace",
                               timeout=120, preexec_fn=limit)
         what = " ".join(args)
         if done.returncode != code:
@@ -178,6 +178,22 @@ def main():
                 faults.append(f"plot: no label {label!r}")
     except ET.ParseError as e:
         faults.append(f"plot: not XML: {e}")
+
+    # A Linux file name need not be UTF-8: the SVG and the JSON still parse, U+FFFD in its
+    # place. Windows names are UTF-16, always convertible.
+    if native:
+        odd = f(os.fsdecode(b"\xff<&\x01.db"))
+        Path(odd).write_bytes(Path(f("a.db")).read_bytes())
+        run("plot", odd, f("odd.svg"), code=0)
+        try:
+            title = [t.text for t in ET.parse(f("odd.svg")).getroot().iter(SVG + "text")][0]
+            if not title.endswith("\ufffd<&\ufffd.db"):
+                faults.append(f"plot: title {title!r}")
+            if json.loads(run("show", odd, "--json", code=0))["file"] != odd.replace(
+                    "\udcff", "\ufffd").replace("\x01", "\u0001"):
+                faults.append("show --json: the odd name is not as it was given")
+        except (ET.ParseError, json.JSONDecodeError, IndexError) as e:
+            faults.append(f"plot or show --json of an odd name: {e!r}")
 
     for fault in faults:
         print(fault)

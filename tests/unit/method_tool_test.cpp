@@ -195,11 +195,15 @@ TEST(MethodShow, RowsRatesAndRampsInTheEditorsTerms) {
 // Time 0 to 12 min across 650 pixels from x 90; the levels, with 0, across 180 pixels up
 // from y 220.
 TEST(MethodPlot, OvenProgrammeInOnePanel) {
-  const std::string svg = PlotSvg(DefaultMethod(), "a<b");
+  // A name that is not UTF-8 or holds a control character still gives XML.
+  const std::string svg = PlotSvg(DefaultMethod(), "a<b\x01\xff\xc3\xa9\xed\xa0\x80\xe2\x82");
   EXPECT_NE(svg.find("d=\"M90.0 100.0 L198.3 100.0 L631.7 40.0 L740.0 40.0\""), std::string::npos)
       << svg;
   EXPECT_NE(svg.find("height=\"270\""), std::string::npos);
-  EXPECT_NE(svg.find(">a&lt;b</text>"), std::string::npos);
+  const std::string bad = "\xEF\xBF\xBD";  // U+FFFD
+  EXPECT_NE(svg.find(">a&lt;b" + bad + bad + "\xc3\xa9" + bad + bad + bad + bad + bad + "</text>"),
+            std::string::npos)
+      << svg;
 }
 
 // The default method with the left channel on its flow ramp and the right on its
