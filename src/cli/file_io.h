@@ -16,14 +16,15 @@ namespace method_tool {
 bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& bytes,
                    std::string& error);
 
-// Puts `bytes` in the place of the file at `path` (UTF-8). A regular file, or a path that
+// Puts `bytes` in the place of the file at `path` (UTF-8). (Not "ReplaceFile": <windows.h>
+// makes that name a macro.) A regular file, or a path that
 // does not exist yet, is written into a new file of its own in the same folder, flushed
 // to the disk and then renamed over `path`: a failure at any step removes only that new
 // file and leaves `path` exactly as it was. A symbolic link keeps pointing where it
 // pointed, and the file it names is replaced. Anything that is not a regular file (a
 // device, a pipe, a folder) is written into as it is and never removed or replaced. A
 // file its owner made read-only is refused.
-bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
+bool StoreFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
 
 #ifdef _WIN32
 // UTF-16 text from Windows as UTF-8 (the arguments, the system's messages); a lone

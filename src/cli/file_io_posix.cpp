@@ -85,7 +85,7 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<ui
   }
 }
 
-bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
+bool StoreFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
   // A link, or a chain of them, is followed by hand to the name it ends in, so that even
   // a link to a file not yet there stays a link.
   std::filesystem::path link = path;

@@ -99,7 +99,7 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<ui
   }
 }
 
-bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
+bool StoreFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error) {
   const std::wstring target = Wide(path);
   if (IsDevice(target)) {
     OwnedFile device(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -112,8 +112,10 @@ bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::s
   // Windows refuses to replace a read-only file but Wine's rename does not, so ask first:
   // a file marked read-only is one its owner does not want changed.
   const DWORD attributes = GetFileAttributesW(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES &&
-      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return Failed(path, "cannot write the file", ERROR_ACCESS_DENIED, error);
+  }
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     return Failed(path, "cannot replace the file", ERROR_ACCESS_DENIED, error);
   }
   // A name of its own beside the file (CREATE_NEW never opens another's), so that the

@@ -165,7 +165,7 @@ int Import(const Args& a, std::ostream&, std::ostream& err) {
   const std::vector<uint8_t> bytes =
       a.bareRecord ? std::vector<uint8_t>(record.bytes.begin(), record.bytes.end())
                    : MethodDatabaseBytes(record);
-  if (!ReplaceFile(a.files[1], bytes, error)) return Fail(err, error);
+  if (!StoreFile(a.files[1], bytes, error)) return Fail(err, error);
   return kExitOk;
 }
 
@@ -177,7 +177,7 @@ int Plot(const Args& a, std::ostream&, std::ostream& err) {
       "TOVREX method " + a.files[0] + (m.records > 1 ? ", record " + std::to_string(m.number) : "");
   const std::string svg = PlotSvg(m.method, title);
   const auto* bytes = reinterpret_cast<const uint8_t*>(svg.data());
-  if (!ReplaceFile(a.files[1], {bytes, svg.size()}, error)) return Fail(err, error);
+  if (!StoreFile(a.files[1], {bytes, svg.size()}, error)) return Fail(err, error);
   return kExitOk;
 }
 
