@@ -19,21 +19,30 @@
 #ifdef _WIN32
 namespace {
 
+// The console's output code page before the program set UTF-8; 0 without a console.
+UINT previousCodePage = 0;
+
+BOOL WINAPI RestoreOnBreak(DWORD) {
+  SetConsoleOutputCP(previousCodePage);
+  return FALSE;  // and let the default handler end the program
+}
+
 // Units and arrows are printed in UTF-8 ("°C", "→"); a console shows them as such while
-// the program runs and gets back the code page it had, for the programs after it.
+// the program runs and gets back the code page it had, for the programs after it, also
+// when Ctrl+C ends the program.
 class ConsoleUtf8 {
  public:
-  ConsoleUtf8() : previous_(GetConsoleOutputCP()) {
-    if (previous_ != 0) SetConsoleOutputCP(CP_UTF8);
+  ConsoleUtf8() {
+    previousCodePage = GetConsoleOutputCP();
+    if (previousCodePage == 0) return;
+    SetConsoleCtrlHandler(RestoreOnBreak, TRUE);
+    SetConsoleOutputCP(CP_UTF8);
   }
   ConsoleUtf8(const ConsoleUtf8&) = delete;
   ConsoleUtf8& operator=(const ConsoleUtf8&) = delete;
   ~ConsoleUtf8() {
-    if (previous_ != 0) SetConsoleOutputCP(previous_);
+    if (previousCodePage != 0) SetConsoleOutputCP(previousCodePage);
   }
-
- private:
-  UINT previous_;  // 0: no console
 };
 
 }  // namespace
