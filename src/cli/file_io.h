@@ -1,6 +1,7 @@
-// The files tovrex-method reads and writes, one implementation per platform: a whole
-// file read with a bound, and a file replaced so that a failure leaves it as it was.
-// Errors are one line naming the path, what was being done and the system's own reason.
+// What tovrex-method takes from the platform, one implementation per platform: a whole
+// file read with a bound, a file replaced so that a failure leaves it as it was, and
+// SHA-256. Errors are one line naming the path, what was being done and the system's
+// own reason.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +26,10 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<ui
 // device, a pipe, a folder) is written into as it is and never removed or replaced. A
 // file its owner made read-only is refused.
 bool StoreFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
+
+// The SHA-256 of `bytes` in lower-case hexadecimal (Debian's nettle; on Windows the
+// system's BCrypt, as the audit library uses it). Empty when the provider fails.
+std::string Sha256Hex(std::span<const uint8_t> bytes);
 
 #ifdef _WIN32
 // UTF-16 text from Windows as UTF-8 (the arguments, the system's messages); a lone

@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <nettle/sha2.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
+#include "audit/core/audit_entry.h"
 #include "cli/file_io.h"
 
 namespace method_tool {
@@ -142,6 +145,15 @@ bool StoreFile(const std::string& path, std::span<const uint8_t> bytes, std::str
   Fd dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.Get() >= 0) fsync(dir.Get());
   return true;
+}
+
+std::string Sha256Hex(std::span<const uint8_t> bytes) {
+  sha256_ctx context;
+  sha256_init(&context);
+  sha256_update(&context, bytes.size(), bytes.data());
+  audit::Digest digest;
+  sha256_digest(&context, digest.size(), digest.data());
+  return audit::HexOf(digest);
 }
 
 }  // namespace method_tool

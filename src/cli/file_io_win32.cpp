@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "cli/file_io.h"
+#include "sha256.h"
 #include "win32/owned_file.h"
 
 namespace method_tool {
@@ -146,6 +147,14 @@ bool StoreFile(const std::string& path, std::span<const uint8_t> bytes, std::str
     return Failed(path, "cannot replace the file", code, error);
   }
   return true;
+}
+
+std::string Sha256Hex(std::span<const uint8_t> bytes) {
+  audit::Digest digest;
+  if (!audit::Sha256({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, digest)) {
+    return "";
+  }
+  return audit::HexOf(digest);
 }
 
 }  // namespace method_tool

@@ -74,26 +74,6 @@ std::size_t XmlCharLength(const std::string& text, std::size_t at) {
   return ok ? length : 0;
 }
 
-// Text for XML: the markup characters as entities, and what XML cannot hold (control
-// characters, bytes that are not UTF-8, as a Linux file name may have) as U+FFFD, so
-// that the file still parses.
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t length = XmlCharLength(text, at);
-    switch (length == 0 ? '\0' : text[at]) {
-      case '\0': out += "\xEF\xBF\xBD"; break;
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out.append(text, at, length);
-    }
-    at += std::max<std::size_t>(length, 1);
-  }
-  return out;
-}
-
 std::string Line(double x1, double y1, double x2, double y2, const char* style) {
   return "<line x1=\"" + Num(x1) + "\" y1=\"" + Num(y1) + "\" x2=\"" + Num(x2) + "\" y2=\"" +
          Num(y2) + "\" " + style + "/>\n";
@@ -102,7 +82,7 @@ std::string Line(double x1, double y1, double x2, double y2, const char* style) 
 std::string Text(double x, double y, const char* anchor, const std::string& text,
                  const std::string& extra = "") {
   return "<text x=\"" + Num(x) + "\" y=\"" + Num(y) + "\" text-anchor=\"" + anchor + "\"" + extra +
-         ">" + Escaped(text) + "</text>\n";
+         ">" + XmlEscaped(text) + "</text>\n";
 }
 
 // Each row in use: reached at its start, held to its end; the ramp lines join them.
@@ -151,7 +131,28 @@ std::string Panel(const RampView& ramp, const Scale& time, int top, const char* 
 
 }  // namespace
 
+std::string XmlEscaped(const std::string& text) {
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = XmlCharLength(text, at);
+    switch (length == 0 ? '\0' : text[at]) {
+      case '\0': out += "\xEF\xBF\xBD"; break;
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out.append(text, at, length);
+    }
+    at += std::max<std::size_t>(length, 1);
+  }
+  return out;
+}
+
 std::string PlotSvg(const InletMethod& m, const std::string& title) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + PlotSvgElement(m, title);
+}
+
+std::string PlotSvgElement(const InletMethod& m, const std::string& title) {
   std::vector<RampView> ramps = {OvenRampView(m)};
   for (int c = 0; c < 2; ++c) {
     const int r = UlvoRampInUse(m.ulvo[c]);
@@ -166,10 +167,10 @@ std::string PlotSvg(const InletMethod& m, const std::string& title) {
   const int axisY = kTop + count * kPanelHeight + (count - 1) * kPanelGap;
   const int height = axisY + kBottom;
 
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(kWidth) +
-         "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " + std::to_string(kWidth) +
-         " " + std::to_string(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n";
+  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(kWidth) +
+                    "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " +
+                    std::to_string(kWidth) + " " + std::to_string(height) +
+                    "\" font-family=\"sans-serif\" font-size=\"12\">\n";
   svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
   svg += Text(kWidth / 2.0, 24, "middle", title, " font-size=\"14\"");
   for (int i = 0; i < count; ++i) {

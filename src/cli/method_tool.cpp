@@ -9,12 +9,14 @@
 
 #include "cli/file_io.h"
 #include "cli/method_fields.h"
+#include "cli/method_html.h"
 #include "cli/method_file.h"
 #include "cli/method_json.h"
 #include "cli/method_plot.h"
 #include "cli/method_report.h"
 #include "method/number_text.h"
 #include "no_throw.h"
+#include "recdb/core/database_file.h"
 
 namespace method_tool {
 
@@ -181,6 +183,24 @@ int Plot(const Args& a, std::ostream&, std::ostream& err) {
   return kExitOk;
 }
 
+int Report(const Args& a, std::ostream&, std::ostream& err) {
+  std::vector<uint8_t> bytes;
+  std::string error;
+  if (!ReadWholeFile(a.files[0], recdb::MaxFileSize(recdb::kMethodRecordSize), bytes, error)) {
+    return Fail(err, error);
+  }
+  LoadedMethod m;
+  if (!ParseMethodFile(bytes, a.record, m, error)) return Fail(err, a.files[0] + ": " + error);
+  const ReportSource source{a.files[0], Sha256Hex(bytes), Sha256Hex(m.record.bytes)};
+  if (source.fileSha256.empty() || source.recordSha256.empty()) {
+    return Fail(err, "the system's SHA-256 could not be used");
+  }
+  const std::string html = ReportHtml(source, m, a.minOvenTemp);
+  const auto* text = reinterpret_cast<const uint8_t*>(html.data());
+  if (!StoreFile(a.files[1], {text, html.size()}, error)) return Fail(err, error);
+  return kExitOk;
+}
+
 constexpr std::size_t kAnyNumber = static_cast<std::size_t>(-1);
 
 constexpr Verb kVerbs[] = {
@@ -217,6 +237,13 @@ constexpr Verb kVerbs[] = {
      "Draws the oven programme and the ULVO ramps in use on one time axis as SVG. OUT.svg\n"
      "is replaced only once the new file is whole on the disk.",
      2, 2, Plot},
+    {"report", "report FILE OUT.html [--record N] [--min-oven-temp T]",
+     "Writes one page for a reviewer to print on one A4 sheet: the file, the record and\n"
+     "their SHA-256, the plot, every stored field in the editor's terms and units, and\n"
+     "each value the editor would refuse (T as for check) marked and listed. The page holds\n"
+     "its style and picture itself: no scripts, nothing fetched. OUT.html is replaced only\n"
+     "once the new file is whole on the disk.",
+     2, 2, Report},
 };
 
 std::string Usage() {

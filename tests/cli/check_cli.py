@@ -8,6 +8,7 @@ and a plot that parses as XML with one path per ramp in use.
 Exit status 0 when every check holds; otherwise 1, with one line per fault.
 """
 import argparse
+import hashlib
 import json
 import os
 import resource
@@ -56,7 +57,7 @@ def main():
             faults.append(f"{what}: {err_lines} error line(s) wanted, got {done.stderr!r}")
         return done.stdout
 
-    for verb in ["show", "diff", "check", "export", "import", "plot"]:
+    for verb in ["show", "diff", "check", "export", "import", "plot", "report"]:
         run(verb, "--help", code=0, out=f"usage: tovrex-method {verb}")
     run(code=2)
     run("frob", code=2, err_lines=1)
@@ -178,6 +179,22 @@ def main():
                 faults.append(f"plot: no label {label!r}")
     except ET.ParseError as e:
         faults.append(f"plot: not XML: {e}")
+
+    # The review page: well-formed, self-contained, the record's hash, the refused value
+    # marked and the plot inline.
+    run("report", f("two.db"), f("c.html"), "--record", "2", code=0)
+    page = Path(f("c.html")).read_text(encoding="utf-8")
+    try:
+        html = ET.fromstring(page)
+        marked = [e.text for e in html.iter() if e.get("class") == "refused"]
+        if marked != ["451 °C \u2717", "Zones: Zone 2 Temperature 451 °C, allowed 0 to 450"]:
+            faults.append(f"report: marked {marked}")
+        if (hashlib.sha256(record("c.db")).hexdigest() not in page or len(list(
+                html.iter(SVG + "path"))) != 3 or any(e.get("src") or e.get("href") or
+                                                      e.tag == "script" for e in html.iter())):
+            faults.append("report: no record hash or plot, or something fetched or run")
+    except ET.ParseError as e:
+        faults.append(f"report: not well-formed: {e}")
 
     # A Linux file name need not be UTF-8: the SVG and the JSON still parse, U+FFFD in its
     # place. Windows names are UTF-16, always convertible.

@@ -9,6 +9,7 @@
 
 #include "cli/method_fields.h"
 #include "cli/method_file.h"
+#include "cli/method_html.h"
 #include "cli/method_json.h"
 #include "cli/method_plot.h"
 #include "cli/method_report.h"
@@ -262,6 +263,46 @@ TEST(MethodCheck, EditorBoundaryValues) {
     const std::vector<std::string> want =
         c.line ? std::vector<std::string>{c.line} : std::vector<std::string>{};
     EXPECT_EQ(CheckLines(m, 30.0f), want);
+  }
+}
+
+// The review page marks the very cell of each value check refuses, and only those: the
+// default method with the left channel on its flow ramp.
+TEST(MethodReport, MarksEachRefusedValueWhereItStands) {
+  struct Case {
+    Edit edit;
+    const char* cell;  // nullptr: nothing marked
+  };
+  const Case cases[] = {
+      {[](InletMethod&) {}, nullptr},
+      {[](InletMethod& m) { m.ovenStep[1].start = 3; },  // rate 1 shows on row 1's line
+       "<td>100</td><td>2</td><td class=\"refused\">50.0 \u2717</td>"},
+      {[](InletMethod& m) { m.ovenStep[1].start = 1.5; },
+       "<td>yes</td><td class=\"refused\">1.5 \u2717</td><td>150</td>"},
+      {[](InletMethod& m) { m.zone3Temp = 451; },
+       "Zone 3</td><td class=\"refused\">451 °C \u2717</td>"},
+      {[](InletMethod& m) { m.ulvo[0].ramp[0].sampleValue = 0; },
+       "Sample value (in use: yes)</td><td class=\"refused\">0 ml/min \u2717</td>"},
+      {[](InletMethod& m) { m.ulvo[0].ramp[0].step[1].hold = 801; },
+       "<td>15</td><td class=\"refused\">801 \u2717</td>"},
+      {[](InletMethod& m) { m.ulvo[1].mode = 3; }, "<td class=\"refused\">3 (unknown) \u2717</td>"},
+  };
+  for (const Case& c : cases) {
+    LoadedMethod loaded;
+    loaded.method = DefaultMethod();
+    loaded.method.ulvo[0].mode = kUlvoFlow;
+    c.edit(loaded.method);
+    const std::string html = ReportHtml({"m.db", "", ""}, loaded, 0.0f);
+    int marks = 0;
+    for (std::size_t at = html.find("class=\"refused\">"); at != std::string::npos;
+         at = html.find("class=\"refused\">", at + 1)) {
+      ++marks;
+    }
+    // One cell in the tables and one line in the list after them, or none at all.
+    EXPECT_EQ(marks, c.cell ? 2 : 0) << html;
+    if (c.cell) {
+      EXPECT_NE(html.find(c.cell), std::string::npos) << c.cell << "\n---\n" << html;
+    }
   }
 }
 
