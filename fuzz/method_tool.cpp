@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/method_file.h"
+#include "cli/method_html.h"
 #include "cli/method_json.h"
 #include "cli/method_plot.h"
 #include "cli/method_report.h"
@@ -32,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   method_tool::CheckLines(method, 0.0f);
   method_tool::CheckLines(method, 100.0f);
   method_tool::PlotSvg(method, "fuzz <&> \"input\"");
+  method_tool::ReportHtml({"fuzz", "", ""}, loaded, 100.0f);
 
   InletMethod imported{};
   Require(method_tool::ImportJson(method_tool::ExportJson(method), imported, error));

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """tovrex-method run as a user runs it: help and exit codes, one line for a file that is
-not a method, the JSON round trip through files, diff and check of a changed method,
-and a plot that parses as XML with one path per ramp in use.
+not a method, failed writes that leave OUT as it was, the JSON round trip through files,
+diff and check of a changed method, a database of two records, many files and the
+documents for scripts, a plot that parses as XML with one path per ramp in use, and the
+review page.
 
     check_cli.py [--emulator WINE] TOOL FIXTURE.json SCRATCH_DIR
 
@@ -44,8 +46,8 @@ def main():
 
     def run(*args, code, out=None, err_lines=None, err=None, stdout=subprocess.PIPE, limit=None):
         done = subprocess.run(([a.emulator] if a.emulator else []) + [a.tool, *args],
-                              stdout=stdout, stderr=subprocess.PIPE, text=True, encoding="utf-8", errors="replace",
-                              timeout=120, preexec_fn=limit)
+                              stdout=stdout, stderr=subprocess.PIPE, text=True, encoding="utf-8",
+                              errors="replace", timeout=120, preexec_fn=limit)
         what = " ".join(args)
         if done.returncode != code:
             faults.append(f"{what}: exit {done.returncode}, not {code}: {done.stderr.strip()}")
@@ -80,11 +82,14 @@ def main():
             os.symlink(target, f(name))
     Path(f("kept.db")).write_bytes(b"the previous file")
     native = not a.emulator and os.name == "posix"
-    fsize = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (1024, 1024))
-    bad_writes = [("folder.db", None), ("to-folder.svg", None)] + (native and [
-        ("kept.db", fsize)] + (os.geteuid() == 0 and [("device", None)] or []) or [])
-    if native and os.geteuid() == 0 and not os.path.exists(f("device")):
-        os.mknod(f("device"), 0o600 | stat.S_IFCHR, os.makedev(1, 7))  # /dev/full
+    bad_writes = [("folder.db", None), ("to-folder.svg", None)]
+    if native:  # over the previous file, under a file-size limit
+        bad_writes.append(("kept.db", lambda: resource.setrlimit(resource.RLIMIT_FSIZE,
+                                                                 (1024, 1024))))
+    if native and os.geteuid() == 0:  # a device node of its own: /dev/full
+        if not os.path.exists(f("device")):
+            os.mknod(f("device"), 0o600 | stat.S_IFCHR, os.makedev(1, 7))
+        bad_writes.append(("device", None))
     for name, limit in bad_writes:
         kind = lambda: os.path.lexists(f(name)) and (lambda s: (s.st_mode, s.st_ino, s.st_size))(
             os.lstat(f(name)))
@@ -93,7 +98,10 @@ def main():
             limit=limit)
         if kind() != before:
             faults.append(f"import to {name}: a failed write changed or removed it")
-    if Path(f("kept.db")).read_bytes() != b"the previous file":
+    if native and os.geteuid() != 0:  # a file its owner made read-only
+        os.chmod(f("kept.db"), 0o444)
+        run("import", a.fixture, f("kept.db"), code=2, err="cannot replace the file: ")
+    if not os.path.isfile(f("kept.db")) or Path(f("kept.db")).read_bytes() != b"the previous file":
         faults.append("import: a failed write changed the previous file")
     left = [n for n in os.listdir(a.scratch) if n.startswith(".") or ".~" in n]
     if left:
@@ -155,7 +163,7 @@ def main():
 
     run("plot", f("a.db"), f("a.svg"), code=0)
     run("plot", f("a.db"), f("to-new.svg"), code=0)
-    if not os.path.islink(f("to-new.svg")) or not os.path.isfile(f("new.svg")):
+    if native and (not os.path.islink(f("to-new.svg")) or not os.path.isfile(f("new.svg"))):
         faults.append("plot through a link to a new file did not keep the link")
     if native:
         with open("/dev/full", "w") as full:
@@ -183,8 +191,8 @@ def main():
     # The review page: well-formed, self-contained, the record's hash, the refused value
     # marked and the plot inline.
     run("report", f("two.db"), f("c.html"), "--record", "2", code=0)
-    page = Path(f("c.html")).read_text(encoding="utf-8")
     try:
+        page = Path(f("c.html")).read_text(encoding="utf-8")
         html = ET.fromstring(page)
         marked = [e.text for e in html.iter() if e.get("class") == "refused"]
         if marked != ["451 °C \u2717", "Zones: Zone 2 Temperature 451 °C, allowed 0 to 450"]:
@@ -193,8 +201,8 @@ def main():
                 html.iter(SVG + "path"))) != 3 or any(e.get("src") or e.get("href") or
                                                       e.tag == "script" for e in html.iter())):
             faults.append("report: no record hash or plot, or something fetched or run")
-    except ET.ParseError as e:
-        faults.append(f"report: not well-formed: {e}")
+    except (OSError, ET.ParseError) as e:
+        faults.append(f"report: {e}")
 
     # A Linux file name need not be UTF-8: the SVG and the JSON still parse, U+FFFD in its
     # place. Windows names are UTF-16, always convertible.
