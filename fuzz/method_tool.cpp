@@ -1,6 +1,7 @@
 // Fuzz target: a file as tovrex-method reads it, a method database or a bare method
-// record, and the same bytes as the JSON text import reads. A method it accepts is shown, checked,
-// plotted and exported; its JSON form must import again to the same stored fields, bit for bit.
+// record, and the same bytes as the JSON text import reads. A method it accepts is
+// shown, checked, plotted, put on the review page and exported; its JSON form must
+// import again to the same stored fields, bit for bit.
 #include <cstddef>
 #include <cstdint>
 #include <span>
