@@ -33,6 +33,7 @@ td.name { text-align: left; }
 .grid { display: grid; grid-template-columns: 1fr 1fr; gap: 0 6mm; }
 .plot svg { width: 100%; height: auto; max-height: 80mm; }
 .hash { font-family: monospace; font-size: 7pt; }
+ul { columns: 2; margin: 0; padding-left: 10pt; }
 )";
 
 std::string Element(const char* tag, const std::string& text, const std::string& attributes = "") {
