@@ -76,10 +76,13 @@ def main():
 
     # A write that cannot be made leaves what was there as it was, and nothing beside it;
     # a link stays a link. Devices, file-size limits and /dev/full only natively.
+    # Made afresh: a faulty build may have left files in their place.
+    for name in ["folder.db", "to-folder.svg", "to-new.svg", "new.svg"]:
+        if os.path.islink(f(name)) or os.path.isfile(f(name)):
+            os.unlink(f(name))
     os.makedirs(f("folder.db"), exist_ok=True)
-    for name, target in [("to-folder.svg", "folder.db"), ("to-new.svg", "new.svg")]:
-        if not os.path.lexists(f(name)):
-            os.symlink(target, f(name))
+    os.symlink("folder.db", f("to-folder.svg"))
+    os.symlink("new.svg", f("to-new.svg"))
     Path(f("kept.db")).unlink(missing_ok=True)  # read-only after a run not as root
     Path(f("kept.db")).write_bytes(b"the previous file")
     native = not a.emulator and os.name == "posix"
@@ -88,7 +91,9 @@ def main():
         bad_writes.append(("kept.db", lambda: resource.setrlimit(resource.RLIMIT_FSIZE,
                                                                  (1024, 1024))))
     if native and os.geteuid() == 0:  # a device node of its own: /dev/full
-        if not os.path.exists(f("device")):
+        if os.path.lexists(f("device")) and not stat.S_ISCHR(os.lstat(f("device")).st_mode):
+            os.unlink(f("device"))
+        if not os.path.lexists(f("device")):
             os.mknod(f("device"), 0o600 | stat.S_IFCHR, os.makedev(1, 7))
         bad_writes.append(("device", None))
     for name, limit in bad_writes:
