@@ -96,8 +96,9 @@ bool StoreFile(const std::string& path, std::span<const uint8_t> bytes, std::str
   for (int hops = 0; lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode); ++hops) {
     std::error_code ec;
     const std::filesystem::path next = std::filesystem::read_symlink(link, ec);
-    if (ec || hops == 40)
+    if (ec || hops == 40) {
       return Failed(path, "cannot follow the link", ec ? ec.value() : ELOOP, error);
+    }
     link = next.is_absolute() ? next : link.parent_path() / next;
   }
   const std::string target = link.string();

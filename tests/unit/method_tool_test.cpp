@@ -1,6 +1,6 @@
 // tovrex-method: what the JSON form refuses (its bit-for-bit round trip is the fuzz
-// target's check), the files it reads, diff, show, plot and check on the editor's
-// boundary values.
+// target's check), the files and records it reads, diff, show, plot, check on the
+// editor's boundary values and the review page's marks.
 #include <gtest/gtest.h>
 
 #include <cmath>
