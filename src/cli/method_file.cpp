@@ -22,19 +22,60 @@ bool TakeRecord(std::span<const uint8_t> bytes, LoadedMethod& method) {
   return true;
 }
 
-// What a file that starts as a record database but is not one of method records says
-// about itself: a method database is a header and whole records, each of the same
-// length, which the library's own writer tells.
-std::string DatabaseFault(std::size_t size) {
+// The layout of a method database as the library's own writer lays it out: the header's
+// length, a record's slot (its bytes and its checksum) and where in the slot its bytes
+// start. Learned from the writer, so that nothing here repeats the format.
+struct Layout {
+  std::size_t header, slot, recordAt;
+};
+
+Layout DatabaseLayout() {
   recdb::DatabaseImage image{recdb::kMethodDatabase, recdb::kMethodRecordSize, 0, {}};
   const std::size_t header = recdb::SerializeDatabase(image).size();
-  const std::size_t slot = MethodDatabaseBytes(MethodDbRecord{}).size() - header;
-  if (size < header || (size - header) % slot != 0) {
+  MethodDbRecord marked{};
+  marked.bytes.fill(0xA5);
+  const std::vector<uint8_t> one = MethodDatabaseBytes(marked);
+  const auto at =
+      std::search(one.begin() + header, one.end(), marked.bytes.begin(), marked.bytes.end());
+  return {header, one.size() - header, static_cast<std::size_t>(at - one.begin()) - header};
+}
+
+// What a file that starts as a record database but is not one of method records says
+// about itself: whether its length is a header and whole records.
+std::string DatabaseFault(std::size_t size) {
+  const Layout layout = DatabaseLayout();
+  if (size < layout.header || (size - layout.header) % layout.slot != 0) {
     return "a method database cut short or lengthened (" + std::to_string(size) +
            " bytes, not a header and whole records)";
   }
   return "a record database, but not a method database of this format (another version, "
          "database or record size, or a record count that does not match its length)";
+}
+
+// Which checksum of a database fails: the writer, given the records as they lie in the
+// file, writes them with the right checksums, and the first byte where the file differs
+// is in the header or in the damaged record's slot.
+std::string ChecksumFault(std::span<const uint8_t> bytes) {
+  const Layout layout = DatabaseLayout();
+  const std::string damaged = "a method database whose ";
+  if (bytes.size() < layout.header || (bytes.size() - layout.header) % layout.slot != 0) {
+    return damaged + "header fails its checksum (damaged)";
+  }
+  recdb::DatabaseImage image{recdb::kMethodDatabase, recdb::kMethodRecordSize, 0, {}};
+  image.count = static_cast<uint32_t>((bytes.size() - layout.header) / layout.slot);
+  for (uint32_t n = 0; n < image.count; ++n) {
+    const auto record =
+        bytes.subspan(layout.header + n * layout.slot + layout.recordAt, recdb::kMethodRecordSize);
+    image.records.insert(image.records.end(), record.begin(), record.end());
+  }
+  const std::vector<uint8_t> rewritten = recdb::SerializeDatabase(image);
+  const std::size_t at = static_cast<std::size_t>(
+      std::mismatch(bytes.begin(), bytes.end(), rewritten.begin()).first - bytes.begin());
+  if (at < layout.header || at == bytes.size()) {
+    return damaged + "header fails its checksum (damaged)";
+  }
+  return damaged + "record " + std::to_string((at - layout.header) / layout.slot + 1) +
+         " fails its checksum (damaged)";
 }
 
 }  // namespace
@@ -67,9 +108,7 @@ bool ParseMethodFile(std::span<const uint8_t> bytes, uint32_t number, LoadedMeth
   recdb::DatabaseImage image;
   switch (recdb::ParseDatabase(bytes, recdb::kMethodDatabase, recdb::kMethodRecordSize, image)) {
     case recdb::kOk: break;
-    case recdb::kCorrupt:
-      error = "a method database whose header or a record fails its checksum (damaged)";
-      return false;
+    case recdb::kCorrupt: error = ChecksumFault(bytes); return false;
     default: error = DatabaseFault(bytes.size()); return false;
   }
   if (image.count == 0) {

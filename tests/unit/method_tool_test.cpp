@@ -102,6 +102,10 @@ TEST(MethodFile, RefusesWhatIsNeitherADatabaseNorARecordOrHasNoSuchRecord) {
   two.records.assign(record.bytes.begin(), record.bytes.end());
   two.records.insert(two.records.end(), secondRecord.bytes.begin(), secondRecord.bytes.end());
   const std::vector<uint8_t> twoRecords = recdb::SerializeDatabase(two);
+  const auto damaged = [](std::vector<uint8_t> bytes, std::size_t at) {
+    bytes[at] ^= 1;
+    return bytes;
+  };
   // Two whole records after a header that counts one.
   std::vector<uint8_t> miscounted = database;
   miscounted.insert(miscounted.end(), twoRecords.begin() + database.size(), twoRecords.end());
@@ -114,7 +118,10 @@ TEST(MethodFile, RefusesWhatIsNeitherADatabaseNorARecordOrHasNoSuchRecord) {
       {foreign, 1, "neither a method database nor a TOVREX method record"},
       {MethodDatabaseBytes(other), 1,
        "a method database whose record 1 is a method of another instrument (XOVREX)"},
-      {badCrc, 1, "a method database whose header or a record fails its checksum (damaged)"},
+      {badCrc, 1, "a method database whose record 1 fails its checksum (damaged)"},
+      {damaged(twoRecords, twoRecords.size() - 10), 1,
+       "a method database whose record 2 fails its checksum (damaged)"},
+      {damaged(twoRecords, 12), 2, "a method database whose header fails its checksum (damaged)"},
       {truncated, 1,
        "a method database cut short or lengthened (2487 bytes, not a header and whole records)"},
       {miscounted, 1,
