@@ -26,17 +26,21 @@ std::string Bound(double value, int decimals) {
 
 class Findings {
  public:
+  void Add(const std::string& place, const std::string& field, const std::string& text) {
+    list.push_back({place, field, place + ": " + text});
+  }
   // "place: Name value unit, allowed low to high", the bounds as the message shows them.
   void Range(const std::string& place, const std::string& name, const std::string& value,
              const char* unit, ValueRange range, int decimals) {
-    lines.push_back(place + ": " + Trimmed(name) + " " + value + " " + unit + ", allowed " +
-                    Bound(range.low, decimals) + " to " + Bound(range.high, decimals));
+    Add(place, Trimmed(name),
+        Trimmed(name) + " " + value + " " + unit + ", allowed " + Bound(range.low, decimals) +
+            " to " + Bound(range.high, decimals));
   }
   void Number(const std::string& place, const std::string& name, double value, const char* unit,
               ValueRange range, int decimals) {
     if (!InRange(value, range)) Range(place, name, ExactText(value), unit, range, decimals);
   }
-  std::vector<std::string> lines;
+  std::vector<Finding> list;
 };
 
 // The ramp into row k + 1 (0-based k >= 1) of `ramp`, named "Rate k" as the form's field.
@@ -47,16 +51,16 @@ void CheckRate(Findings& out, const std::string& place, const RampView& ramp, in
   const RampRow& to = ramp.rows[k];
   const std::string name = kRateName + std::to_string(k);
   if (to.start < from.start + from.hold) {
-    out.lines.push_back(place + ": starts at " + ExactText(to.start) + " min, before row " +
-                        std::to_string(k) + "'s time ends at " + ExactText(from.start + from.hold) +
-                        " min");
+    out.Add(place, kStartField,
+            "starts at " + ExactText(to.start) + " min, before row " + std::to_string(k) +
+                "'s time ends at " + ExactText(from.start + from.hold) + " min");
     return;
   }
   const double rate = RateAsRead(ramp, k - 1);
   if (!InRange(rate, range)) {
     out.Range(place, name, RateText(ramp, k - 1), ramp.rateUnit, range, ramp.rateDecimals);
   } else if (zeroRefused && rate == 0.0) {
-    out.lines.push_back(place + ": " + name + kRateZeroText);
+    out.Add(place, Trimmed(name), Trimmed(name) + kRateZeroText);
   }
 }
 
@@ -92,8 +96,9 @@ void CheckUlvo(Findings& out, const InletMethod& m, int c) {
   const std::string side = c == 0 ? "left" : "right";
   if (r < 0) {
     if (channel.mode != kUlvoManual) {
-      out.lines.push_back("ULVO " + side + " channel: mode " + std::to_string(channel.mode) +
-                          " is not Manual, Flow or Pressure; the editor opens it as Manual");
+      out.Add("ULVO " + side + " channel", kModeField,
+              "mode " + std::to_string(channel.mode) +
+                  " is not Manual, Flow or Pressure; the editor opens it as Manual");
     }
     return;
   }
@@ -118,12 +123,18 @@ void CheckUlvo(Findings& out, const InletMethod& m, int c) {
 
 }  // namespace
 
-std::vector<std::string> CheckLines(const InletMethod& m, float minOvenTemp) {
+std::vector<Finding> CheckFindings(const InletMethod& m, float minOvenTemp) {
   Findings out;
   CheckOven(out, m, minOvenTemp);
   CheckValves(out, m);
   for (int c = 0; c < 2; ++c) CheckUlvo(out, m, c);
-  return out.lines;
+  return out.list;
+}
+
+std::vector<std::string> CheckLines(const InletMethod& m, float minOvenTemp) {
+  std::vector<std::string> lines;
+  for (const Finding& finding : CheckFindings(m, minOvenTemp)) lines.push_back(finding.line);
+  return lines;
 }
 
 }  // namespace method_tool

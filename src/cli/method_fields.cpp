@@ -162,14 +162,25 @@ std::string FieldValueText(const StoredField& field) {
   return "";
 }
 
+std::vector<std::size_t> ChangedFields(const InletMethod& before, const InletMethod& after) {
+  InletMethod a = before;
+  InletMethod b = after;
+  const std::vector<StoredField> fa = StoredFields(a);
+  const std::vector<StoredField> fb = StoredFields(b);
+  std::vector<std::size_t> changed;
+  for (std::size_t i = 0; i < fa.size(); ++i) {
+    if (!SameValue(fa[i], fb[i])) changed.push_back(i);
+  }
+  return changed;
+}
+
 std::vector<std::string> DiffLines(const InletMethod& before, const InletMethod& after) {
   InletMethod a = before;
   InletMethod b = after;
   const std::vector<StoredField> fa = StoredFields(a);
   const std::vector<StoredField> fb = StoredFields(b);
   std::vector<std::string> lines;
-  for (std::size_t i = 0; i < fa.size(); ++i) {
-    if (SameValue(fa[i], fb[i])) continue;
+  for (const std::size_t i : ChangedFields(before, after)) {
     lines.push_back(fa[i].label + ": " + FieldValueText(fa[i]) + " → " + FieldValueText(fb[i]));
   }
   return lines;

@@ -48,8 +48,11 @@ std::string FlagText(int32_t value, const char* off, const char* on);
 // Mode 0, 1, 2 as the configuration dialog names them; any other value by its number.
 std::string ModeText(int32_t mode);
 
-// One line per stored field that differs, "label: old → new", compared bit for bit (a
-// NaN equals only the same NaN, and -0 is not 0).
+// The positions in StoredFields of the fields that differ, compared bit for bit (a NaN
+// equals only the same NaN, and -0 is not 0).
+std::vector<std::size_t> ChangedFields(const InletMethod& before, const InletMethod& after);
+
+// One line per stored field that differs, "label: old → new".
 std::vector<std::string> DiffLines(const InletMethod& before, const InletMethod& after);
 
 }  // namespace method_tool

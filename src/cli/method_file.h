@@ -18,26 +18,25 @@ namespace method_tool {
 struct LoadedMethod {
   MethodDbRecord record;
   InletMethod method;
-  std::string form;  // "method database, record 1" or "method record"
+  bool database = false;  // a method database, or else a bare method record
+  uint32_t number = 1;    // which record of the database
+  uint32_t records = 1;   // how many it holds
+  // "method database holding 3 records, record 2", or "method record"
+  std::string Form() const;
 };
 
-// What the bytes of a file hold. False with a one-line `error` when they are neither a
-// method database whose record 1 is a TOVREX method nor a bare TOVREX method record.
-bool ParseMethodFile(std::span<const uint8_t> bytes, LoadedMethod& method, std::string& error);
+// What the bytes of a file hold, taking record `number` (1-based) of a database. False
+// with a one-line `error` when they are neither a method database whose record `number`
+// is a TOVREX method nor a bare TOVREX method record (which is record 1 only), saying
+// what is wrong as far as the bytes tell.
+bool ParseMethodFile(std::span<const uint8_t> bytes, uint32_t number, LoadedMethod& method,
+                     std::string& error);
 
 // Reads and parses the file at `path`; `error` names the path.
-bool LoadMethodFile(const std::string& path, LoadedMethod& method, std::string& error);
+bool LoadMethodFile(const std::string& path, uint32_t number, LoadedMethod& method,
+                    std::string& error);
 
 // A method database holding `record` as its only record, as the editor would save it.
 std::vector<uint8_t> MethodDatabaseBytes(const MethodDbRecord& record);
-
-// Creates or replaces the file at `path`. A file that could not be written whole is
-// removed again.
-bool WriteWholeFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
-
-// The whole file, refused beyond `maxBytes` so that a wrong argument cannot make the
-// program read without limit.
-bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& bytes,
-                   std::string& error);
 
 }  // namespace method_tool

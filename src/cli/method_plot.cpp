@@ -52,18 +52,26 @@ std::string Num(double v) {
   return text;
 }
 
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
+// The length of the UTF-8 character at `at`, or 0 when the bytes there are not one (cut
+// short, overlong, a surrogate, beyond U+10FFFF) or are one that XML 1.0 cannot hold.
+std::size_t XmlCharLength(const std::string& text, std::size_t at) {
+  const unsigned char lead = static_cast<unsigned char>(text[at]);
+  if (lead < 0x80) return lead >= 0x20 || lead == '\t' || lead == '\n' || lead == '\r' ? 1 : 0;
+  const std::size_t length = (lead >> 5) == 0x6    ? 2
+                             : (lead >> 4) == 0xE  ? 3
+                             : (lead >> 3) == 0x1E ? 4
+                                                   : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  char32_t code = lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const unsigned char next = static_cast<unsigned char>(text[at + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    code = code << 6 | (next & 0x3F);
   }
-  return out;
+  constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+  const bool ok = code >= kLeast[length] && code <= 0x10FFFF &&
+                  !(code >= 0xD800 && code <= 0xDFFF) && code != 0xFFFE && code != 0xFFFF;
+  return ok ? length : 0;
 }
 
 std::string Line(double x1, double y1, double x2, double y2, const char* style) {
@@ -74,7 +82,7 @@ std::string Line(double x1, double y1, double x2, double y2, const char* style) 
 std::string Text(double x, double y, const char* anchor, const std::string& text,
                  const std::string& extra = "") {
   return "<text x=\"" + Num(x) + "\" y=\"" + Num(y) + "\" text-anchor=\"" + anchor + "\"" + extra +
-         ">" + Escaped(text) + "</text>\n";
+         ">" + XmlEscaped(text) + "</text>\n";
 }
 
 // Each row in use: reached at its start, held to its end; the ramp lines join them.
@@ -123,7 +131,28 @@ std::string Panel(const RampView& ramp, const Scale& time, int top, const char* 
 
 }  // namespace
 
+std::string XmlEscaped(const std::string& text) {
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = XmlCharLength(text, at);
+    switch (length == 0 ? '\0' : text[at]) {
+      case '\0': out += "\xEF\xBF\xBD"; break;
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out.append(text, at, length);
+    }
+    at += std::max<std::size_t>(length, 1);
+  }
+  return out;
+}
+
 std::string PlotSvg(const InletMethod& m, const std::string& title) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + PlotSvgElement(m, title);
+}
+
+std::string PlotSvgElement(const InletMethod& m, const std::string& title) {
   std::vector<RampView> ramps = {OvenRampView(m)};
   for (int c = 0; c < 2; ++c) {
     const int r = UlvoRampInUse(m.ulvo[c]);
@@ -138,10 +167,10 @@ std::string PlotSvg(const InletMethod& m, const std::string& title) {
   const int axisY = kTop + count * kPanelHeight + (count - 1) * kPanelGap;
   const int height = axisY + kBottom;
 
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(kWidth) +
-         "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " + std::to_string(kWidth) +
-         " " + std::to_string(height) + "\" font-family=\"sans-serif\" font-size=\"12\">\n";
+  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(kWidth) +
+                    "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " +
+                    std::to_string(kWidth) + " " + std::to_string(height) +
+                    "\" font-family=\"sans-serif\" font-size=\"12\">\n";
   svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
   svg += Text(kWidth / 2.0, 24, "middle", title, " font-size=\"14\"");
   for (int i = 0; i < count; ++i) {

@@ -22,4 +22,19 @@ std::string ShowText(const InletMethod& method);
 // editor does not know. `minOvenTemp` is the host's minimum oven temperature.
 std::vector<std::string> CheckLines(const InletMethod& method, float minOvenTemp);
 
+// A value the editor would refuse: where it is ("Oven row 2", "Zones", "ULVO left flow"),
+// which field there (the name its message gives it, without the trailing blank:
+// "Temperature", "Rate 1", "Zone 2 Temperature"; kStartField for a row that starts too
+// early, kModeField for a channel's mode) and the line `check` prints.
+struct Finding {
+  std::string place;
+  std::string field;
+  std::string line;
+};
+inline constexpr const char* kStartField = "Start";
+inline constexpr const char* kModeField = "Mode";
+
+// CheckLines with the place and field of each line, for marking the values themselves.
+std::vector<Finding> CheckFindings(const InletMethod& method, float minOvenTemp);
+
 }  // namespace method_tool
