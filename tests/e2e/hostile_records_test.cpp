@@ -204,17 +204,19 @@ TEST_P(HostileFieldTest, EveryWindowOpensTakesADragAndOkAndSavesWhatItShowed) {
 INSTANTIATE_TEST_SUITE_P(Rows, HostileFieldTest, testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Each seed's records in one run; a failure names the seed and the record's number.
+// Each seed's records in one run; a failure names the seed and the record's number. Ten
+// records a seed keep a run well inside a test's time limit on a loaded machine, where
+// one record with its thirty-odd refusals can take 3 s.
 class RandomRecordTest : public HostileRecordTest, public testing::WithParamInterface<int> {};
 
 TEST_P(RandomRecordTest, EveryWindowOpensTakesADragAndOkAndSavesWhatItShowed) {
   std::mt19937 rng(static_cast<unsigned>(GetParam()));
-  for (int n = 0; n < 25 && !HasFailure(); ++n) {
+  for (int n = 0; n < 10 && !HasFailure(); ++n) {
     SCOPED_TRACE("seed " + std::to_string(GetParam()) + ", record " + std::to_string(n));
     EditAndSave(RandomRecord(rng));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomRecordTest, testing::Range(1, 9));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomRecordTest, testing::Range(1, 21));
 
 }  // namespace
