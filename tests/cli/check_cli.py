@@ -5,7 +5,10 @@ diff and check of a changed method, a database of two records, many files and th
 documents for scripts, a plot that parses as XML with one path per ramp in use, and the
 review page.
 
-    check_cli.py [--emulator WINE] TOOL FIXTURE.json SCRATCH_DIR
+    check_cli.py [--emulator WINE] [--browser CHROMIUM] TOOL FIXTURE.json SCRATCH_DIR
+
+With --browser the review page is printed to PDF as a reviewer prints it (headless
+Chromium, poppler's pdfinfo and pdftotext): one A4 page holding the fields' text.
 
 Exit status 0 when every check holds; otherwise 1, with one line per fault.
 """
@@ -33,9 +36,34 @@ def database(*records):
             b"".join(r + crc(n, r) for n, r in enumerate(records, 1)))
 
 
+def printed_faults(browser, page, pdf):
+    """The review page printed by a browser: one A4 sheet with every part's text on it."""
+    profile = page + ".profile"
+    subprocess.run([browser, "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                    "--disable-background-networking", "--disable-component-update",
+                    "--disable-sync", f"--user-data-dir={profile}", "--no-pdf-header-footer",
+                    f"--print-to-pdf={pdf}", Path(page).resolve().as_uri()],
+                   capture_output=True, timeout=120)
+    if not os.path.exists(pdf):
+        return [f"report: {browser} printed no PDF"]
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    text = " ".join(subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True,
+                                   text=True).stdout.split())
+    faults = []
+    if "Pages: 1" not in " ".join(info.split()) or "(A4)" not in info:
+        faults.append(f"report: not one A4 page: {info!r}")
+    for wanted in ["TOVREX inlet method", "Record SHA-256", "Oven programme", "Zones and valves",
+                   "ULVO left channel", "ULVO right channel", "Pressure ramp, in use",
+                   "Zone 2 Temperature 451 °C, allowed 0 to 450"]:
+        if wanted not in text:
+            faults.append(f"report: the printed page lacks {wanted!r}")
+    return faults
+
+
 def main():
     p = argparse.ArgumentParser()
     p.add_argument("--emulator")
+    p.add_argument("--browser")
     p.add_argument("tool")
     p.add_argument("fixture")
     p.add_argument("scratch")
@@ -209,6 +237,8 @@ def main():
             faults.append("report: no record hash or plot, or something fetched or run")
     except (OSError, ET.ParseError) as e:
         faults.append(f"report: {e}")
+    if a.browser:
+        faults += printed_faults(a.browser, f("c.html"), f("c.pdf"))
 
     # A Linux file name need not be UTF-8: the SVG and the JSON still parse, U+FFFD in its
     # place. Windows names are UTF-16, always convertible.
