@@ -9,6 +9,7 @@
 #include "editor/ramp_rows.h"
 #include "method/inlet_method.h"
 #include "method/method_limits.h"
+#include "reentry_guard.h"
 #include "resource_ids.h"
 
 namespace {
@@ -20,7 +21,7 @@ constexpr double kMaxRate = kOvenRateRange.high;
 
 // Reporting a refusal moves the focus, which makes the field it left ask for another
 // validation; one message at a time is what the user must see.
-int32_t validationInProgress;
+bool validationInProgress = false;
 
 // Beeps, shows the host's message with the field's allowed range and puts the focus
 // on the field. `label` already holds the field's name and its blank.
@@ -131,10 +132,12 @@ bool StoreOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int ti
 }
 
 bool ValidateOvenForm(DialogPort& editor, HostPort& host) {
-  if (validationInProgress) return false;
-  validationInProgress = 1;
-  const bool ok = ValidateRows(editor, host) && ValidateZonesAndTimes(editor, host);
-  validationInProgress = 0;
+  bool ok = false;
+  {
+    const ReentryGuard guard(validationInProgress);
+    if (!guard.Entered()) return false;
+    ok = ValidateRows(editor, host) && ValidateZonesAndTimes(editor, host);
+  }
   if (ok) SelectFocusedText(editor);
   return ok;
 }

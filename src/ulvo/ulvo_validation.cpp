@@ -8,6 +8,7 @@
 #include "method/inlet_method.h"
 #include "method/method_limits.h"
 #include "method/number_text.h"
+#include "reentry_guard.h"
 #include "resource_ids.h"
 #include "ulvo/ulvo_axes.h"
 #include "ulvo/ulvo_form.h"
@@ -23,7 +24,7 @@ const UlvoModeLimits& Ranges() {
 
 // Reporting a refusal moves the focus, which makes the field it left ask for another
 // validation; one message at a time is what the user must see.
-int32_t validationInProgress;
+bool validationInProgress = false;
 
 bool Refuse(DialogPort& dialog, int id, const std::string& text) {
   dialog.Ask(text, "ULVO", AskKind::kOkInformation);
@@ -116,14 +117,15 @@ bool StoreUlvoStep(DialogPort& dialog, HostPort& host, int k, int valueId, int t
 }
 
 bool ValidateUlvoForm(DialogPort& dialog, HostPort& host) {
-  if (validationInProgress) return false;
-  validationInProgress = 1;
-  UlvoRamp& ramp = EditedUlvoRamp();
-  const bool ok =
-      ValidateRows(dialog, host) &&
-      CheckAndStoreLevel(dialog, host, IDC_ULVO_SAMPLE, kSampleValueName, ramp.sampleValue) &&
-      CheckAndStoreLevel(dialog, host, IDC_ULVO_STANDBY, kStandbyValueName, ramp.standbyValue);
-  validationInProgress = 0;
+  bool ok = false;
+  {
+    const ReentryGuard guard(validationInProgress);
+    if (!guard.Entered()) return false;
+    UlvoRamp& ramp = EditedUlvoRamp();
+    ok = ValidateRows(dialog, host) &&
+         CheckAndStoreLevel(dialog, host, IDC_ULVO_SAMPLE, kSampleValueName, ramp.sampleValue) &&
+         CheckAndStoreLevel(dialog, host, IDC_ULVO_STANDBY, kStandbyValueName, ramp.standbyValue);
+  }
   if (ok) SelectFocusedText(dialog);
   return ok;
 }

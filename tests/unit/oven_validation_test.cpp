@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
+#include <new>
 #include <tuple>
 
 #include "editor/oven_validation.h"
@@ -208,16 +210,28 @@ TEST_F(OvenValidationTest, ARefusalStopsTheCheckAndKeepsWhatPassedBeforeIt) {
   EXPECT_EQ(inletMethod.standbyTime, 0.0) << "not reached";
 }
 
-TEST_F(OvenValidationTest, AMessageOnScreenDoesNotStartASecondValidation) {
-  editor.text[IDC_ROW1_TEMP] = "999";
-  int nested = -1;
-  host.whileReporting = [&] { nested = ValidateOvenForm(editor, host); };
-  EXPECT_FALSE(ValidateOvenForm(editor, host));
-  EXPECT_EQ(nested, 0);
-  EXPECT_EQ(host.reported.size(), 1u);
-  host.whileReporting = nullptr;
-  editor.text[IDC_ROW1_TEMP] = "100";
-  EXPECT_TRUE(ValidateOvenForm(editor, host)) << "the guard is released afterwards";
+// The same for the oven, whose refusal is the host's message.
+TEST_F(OvenValidationTest, AMessageOnScreenBlocksASecondValidationUntilItIsGone) {
+  for (bool throws : {false, true}) {
+    SCOPED_TRACE(throws ? "throwing" : "answered");
+    SetUp();
+    host = {};
+    editor.text[IDC_ROW1_TEMP] = "999";
+    int nested = -1;
+    host.whileReporting = [&] {
+      nested = ValidateOvenForm(editor, host);
+      if (throws) throw std::bad_alloc();
+    };
+    if (throws) {
+      EXPECT_THROW(ValidateOvenForm(editor, host), std::bad_alloc);
+    } else {
+      EXPECT_FALSE(ValidateOvenForm(editor, host));
+    }
+    EXPECT_EQ(nested, 0);
+    host.whileReporting = nullptr;
+    editor.text[IDC_ROW1_TEMP] = "100";
+    EXPECT_TRUE(ValidateOvenForm(editor, host)) << "the guard is released afterwards";
+  }
 }
 
 TEST_F(OvenValidationTest, SuccessSelectsTheFocusedFieldButNotARowCheckBox) {
@@ -372,6 +386,33 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
   EXPECT_EQ(ramp.step[1].value, 30.0);
   EXPECT_EQ(ramp.sampleValue, 50.0);
   EXPECT_EQ(ramp.standbyValue, 1.0);
+}
+
+// While a refusal is on screen a second validation is refused; the guard is released
+// afterwards, also when an exception left the message (caught at the export's barrier),
+// or every later validation would fail and the form could never be closed.
+TEST_F(UlvoValidationTest, AMessageOnScreenBlocksASecondValidationUntilItIsGone) {
+  for (bool throws : {false, true}) {
+    SCOPED_TRACE(throws ? "throwing" : "answered");
+    SetUp();
+    editor = {};
+    Open(kUlvoFlow);
+    editor.text[IDC_ULVO_ROW1_VALUE] = "999";
+    int nested = -1;
+    editor.whileAsking = [&] {
+      nested = ValidateUlvoForm(editor, host);
+      if (throws) throw std::bad_alloc();
+    };
+    if (throws) {
+      EXPECT_THROW(ValidateUlvoForm(editor, host), std::bad_alloc);
+    } else {
+      EXPECT_FALSE(ValidateUlvoForm(editor, host));
+    }
+    EXPECT_EQ(nested, 0);
+    editor.whileAsking = nullptr;
+    editor.text[IDC_ULVO_ROW1_VALUE] = "10";
+    EXPECT_TRUE(ValidateUlvoForm(editor, host)) << "the guard is released afterwards";
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,7 +24,8 @@ class FakeDialog : public DialogPort {
   int closesPosted = 0, beeps = 0, invalidations = 0, menuRedraws = 0;
   int movedLeft = -1, movedTop = -1;
   WindowRef self = 0x1000, owner = 0x2000;
-  std::deque<Answer> answers;  // for Ask, in order; Cancel when none is left
+  std::deque<Answer> answers;         // for Ask, in order; Cancel when none is left
+  std::function<void()> whileAsking;  // runs while a question is on screen
   struct Question {
     std::string text, caption;
     AskKind kind;
@@ -87,6 +89,7 @@ class FakeDialog : public DialogPort {
   Answer Ask(std::string_view question, std::string_view caption, AskKind kind) override {
     questions.push_back({std::string(question), std::string(caption), kind});
     Log("Ask");
+    if (whileAsking) whileAsking();
     if (answers.empty()) return Answer::kCancel;
     const Answer answer = answers.front();
     answers.pop_front();
