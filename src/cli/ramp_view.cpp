@@ -1,6 +1,8 @@
 // Ramps as the editor's forms show them.
 #include "cli/ramp_view.h"
 
+#include <algorithm>
+
 #include "editor/form_fields.h"
 #include "editor/ramp_rows.h"
 #include "hostutil/core/number_format.h"
@@ -9,22 +11,10 @@
 
 namespace method_tool {
 
-namespace {
-
-// Rows in use go up to the last enabled one, whatever lies below it; row 1 at least.
-int CountRowsInUse(const std::vector<RampRow>& rows) {
-  for (int k = static_cast<int>(rows.size()); k > 1; --k) {
-    if (rows[k - 1].enabled) return k;
-  }
-  return 1;
-}
-
-}  // namespace
-
 RampView OvenRampView(const InletMethod& m) {
   RampView view{"Oven", "Temp", "°C", "°C/min", kRateDecimals, {}, 1};
   for (const OvenStep& s : m.ovenStep) view.rows.push_back({s.start, s.temp, s.hold, s.enabled});
-  view.inUse = CountRowsInUse(view.rows);
+  view.inUse = std::max(1, RowsInUse(m.ovenStep));
   return view;
 }
 
@@ -36,7 +26,7 @@ RampView UlvoRampView(const InletMethod& m, int channel, int ramp) {
   for (const UlvoStep& s : m.ulvo[channel].ramp[ramp].step) {
     view.rows.push_back({s.start, s.value, s.hold, s.enabled});
   }
-  view.inUse = CountRowsInUse(view.rows);
+  view.inUse = std::max(1, RowsInUse(m.ulvo[channel].ramp[ramp].step));
   return view;
 }
 

@@ -58,7 +58,7 @@ int ShowMethod(DialogPort& editor, HostPort& host) {
   WriteNumberField(editor, host, IDC_ZONE3_TEMP, m.zone3Temp, kTempDecimals);
   WriteNumberField(editor, host, IDC_STANDBY_TIME, m.standbyTime, kTimeDecimals);
   WriteNumberField(editor, host, IDC_TIME5, m.time5, kTimeDecimals);
-  editorValues.ovenStepsInUse = CountOvenStepsInUse(m);
+  editorValues.ovenStepsInUse = RowsInUse(m.ovenStep);
   editor.SetChecked(IDC_DUMP_VALVE, m.dumpValve != 0);
   ShowStepChecks(editor);
   ShowRampFields(editor, host);

@@ -55,10 +55,3 @@ int SetMethodDefaults() {
 }
 
 float GetMinOvenTemp() { return editorValues.minOvenTemp; }
-
-int32_t CountOvenStepsInUse(const InletMethod& method) {
-  for (int32_t k = 3; k >= 0; --k) {
-    if (method.ovenStep[k].enabled) return k + 1;
-  }
-  return 0;
-}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 struct OvenStep {
@@ -95,6 +96,12 @@ int SetMethodDefaults();
 // The lowest oven temperature allowed; 0 until the INI option has been read.
 float GetMinOvenTemp();
 
-// Number of oven steps in use, derived from the enabled flags (4 if step 3 is enabled,
-// else 3 if step 2 is, and so on; 0 when even step 0 is off).
-int32_t CountOvenStepsInUse(const InletMethod& method);
+// Rows in use of a ramp (the oven programme or a ULVO ramp), from the enabled flags: up
+// to the last enabled row, whatever lies before it; 0 when none is.
+template <class Step, std::size_t N>
+int32_t RowsInUse(const std::array<Step, N>& steps) {
+  for (std::size_t k = N; k > 0; --k) {
+    if (steps[k - 1].enabled) return static_cast<int32_t>(k);
+  }
+  return 0;
+}

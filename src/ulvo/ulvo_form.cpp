@@ -27,14 +27,6 @@ constexpr ModeTexts kPressureTexts{"ULVO Pressure Ramp", "Press", "(kPa)", "(kPa
 
 bool StepEnabled(int k) { return EditedUlvoRamp().step[k].enabled != 0; }
 
-// The highest enabled step, counted from the top; gaps below it are not looked at.
-int32_t CountUlvoStepsInUse(const UlvoRamp& ramp) {
-  for (int32_t k = 4; k >= 0; --k) {
-    if (ramp.step[k].enabled) return k + 1;
-  }
-  return 0;
-}
-
 }  // namespace
 
 int ShowUlvoChannel(DialogPort& dialog, HostPort& host) {
@@ -48,7 +40,7 @@ int ShowUlvoChannel(DialogPort& dialog, HostPort& host) {
   UlvoRamp& ramp = EditedUlvoRamp();
   WriteNumberField(dialog, host, IDC_ULVO_STANDBY, ramp.standbyValue, kUlvoDecimals);
   WriteNumberField(dialog, host, IDC_ULVO_SAMPLE, ramp.sampleValue, kUlvoDecimals);
-  editorValues.ulvoStepsInUse = CountUlvoStepsInUse(ramp);
+  editorValues.ulvoStepsInUse = RowsInUse(ramp.step);
   // The axes, the graph and the rows need a step to work from: a ramp stored with none
   // enabled is shown with its first step in use, as a user would see a fresh ramp.
   if (editorValues.ulvoStepsInUse == 0) {

@@ -61,9 +61,10 @@ TEST(InletMethod, StepsInUseFollowTheHighestEnabledStep) {
       {{0, 0, 0, 0}, 0}, {{1, 0, 0, 0}, 1}, {{1, 1, 1, 1}, 4}, {{0, 0, 1, 0}, 3}};
   for (const auto& [enabled, expected] : cases) {
     InletMethod m{};
-    m.dumpValve = 1;  // the fields after the steps never count
     for (int k = 0; k < 4; ++k) m.ovenStep[k].enabled = enabled[k];
-    EXPECT_EQ(CountOvenStepsInUse(m), expected) << expected;
+    EXPECT_EQ(RowsInUse(m.ovenStep), expected) << expected;
+    for (int k = 0; k < 4; ++k) m.ulvo[1].ramp[0].step[k + 1].enabled = enabled[k];
+    EXPECT_EQ(RowsInUse(m.ulvo[1].ramp[0].step), expected == 0 ? 0 : expected + 1) << expected;
   }
 }
 
