@@ -44,9 +44,8 @@ class Findings {
 };
 
 // The ramp into row k + 1 (0-based k >= 1) of `ramp`, named "Rate k" as the form's field.
-// A zero rate lies inside the ULVO ranges and has a message of its own there.
-void CheckRate(Findings& out, const std::string& place, const RampView& ramp, int k,
-               ValueRange range, bool zeroRefused) {
+void CheckRampRate(Findings& out, const std::string& place, const RampView& ramp, int k,
+                   const RampLimits& limits) {
   const RampRow& from = ramp.rows[k - 1];
   const RampRow& to = ramp.rows[k];
   const std::string name = kRateName + std::to_string(k);
@@ -56,23 +55,24 @@ void CheckRate(Findings& out, const std::string& place, const RampView& ramp, in
                 "'s time ends at " + ExactText(from.start + from.hold) + " min");
     return;
   }
-  const double rate = RateAsRead(ramp, k - 1);
-  if (!InRange(rate, range)) {
-    out.Range(place, name, RateText(ramp, k - 1), ramp.rateUnit, range, ramp.rateDecimals);
-  } else if (zeroRefused && rate == 0.0) {
-    out.Add(place, Trimmed(name), Trimmed(name) + kRateZeroText);
+  switch (CheckRate(RateAsRead(ramp, k - 1), limits)) {
+    case RateCheck::kOutOfRange:
+      out.Range(place, name, RateText(ramp, k - 1), ramp.rateUnit, limits.rate, ramp.rateDecimals);
+      break;
+    case RateCheck::kZero: out.Add(place, Trimmed(name), Trimmed(name) + kRateZeroText); break;
+    case RateCheck::kAllowed: break;
   }
 }
 
 void CheckOven(Findings& out, const InletMethod& m, float minOvenTemp) {
   const RampView oven = OvenRampView(m);
-  const ValueRange tempRange{minOvenTemp, kOvenMaxTemp};
+  const RampLimits limits = OvenRampLimits(minOvenTemp);
   for (int k = 0; k < oven.inUse; ++k) {
     const std::string place = "Oven row " + std::to_string(k + 1);
     const RampRow& row = oven.rows[k];
-    out.Number(place, kOvenTempName, row.level, "°C", tempRange, kTempDecimals);
-    out.Number(place, kOvenTimeName, row.hold, "min", kOvenTimeRange, kTimeDecimals);
-    if (k > 0) CheckRate(out, place, oven, k, kOvenRateRange, false);
+    out.Number(place, kOvenTempName, row.level, "°C", limits.level, kTempDecimals);
+    out.Number(place, kOvenTimeName, row.hold, "min", limits.time, kTimeDecimals);
+    if (k > 0) CheckRampRate(out, place, oven, k, limits);
   }
   const double zones[3] = {m.zone1Temp, m.zone2Temp, m.zone3Temp};
   for (int z = 0; z < 3; ++z) {
@@ -102,20 +102,21 @@ void CheckUlvo(Findings& out, const InletMethod& m, int c) {
     }
     return;
   }
-  const UlvoModeLimits& limits = r == 0 ? kFlowLimits : kPressureLimits;
+  const RampLimits limits = UlvoRampLimits(channel.mode);
   const RampView view = UlvoRampView(m, c, r);
   for (int k = 0; k < view.inUse; ++k) {
     const std::string place = view.name + " row " + std::to_string(k + 1);
     const RampRow& row = view.rows[k];
-    out.Number(place, limits.levelName, row.level, view.levelUnit, limits.level, kUlvoDecimals);
-    out.Number(place, kUlvoTimeName, row.hold, "min", kUlvoTimeRange, kUlvoDecimals);
-    if (k > 0) CheckRate(out, place, view, k, limits.rate, true);
+    out.Number(place, UlvoLimits(channel.mode).levelName, row.level, view.levelUnit, limits.level,
+               kUlvoDecimals);
+    out.Number(place, kUlvoTimeName, row.hold, "min", limits.time, kUlvoDecimals);
+    if (k > 0) CheckRampRate(out, place, view, k, limits);
   }
   const UlvoRamp& ramp = channel.ramp[r];
   const std::pair<const char*, double> levels[2] = {{kSampleValueName, ramp.sampleValue},
                                                     {kStandbyValueName, ramp.standbyValue}};
   for (const auto& [name, value] : levels) {
-    if (!InSingleRange(SaturateToFloat(value), limits.level)) {
+    if (!HeldLevelAllowed(value, limits.level)) {
       out.Range(view.name, name, ExactText(value), view.levelUnit, limits.level, kUlvoDecimals);
     }
   }

@@ -14,22 +14,17 @@
 
 namespace {
 
-constexpr double kMaxTemp = kOvenMaxTemp;
-constexpr double kMaxTime = kOvenTimeRange.high;
-constexpr double kMinRate = kOvenRateRange.low;
-constexpr double kMaxRate = kOvenRateRange.high;
-
 // Reporting a refusal moves the focus, which makes the field it left ask for another
 // validation; one message at a time is what the user must see.
 bool validationInProgress = false;
 
 // Beeps, shows the host's message with the field's allowed range and puts the focus
 // on the field. `label` already holds the field's name and its blank.
-bool Refuse(DialogPort& editor, HostPort& host, int id, const std::string& label, double low,
-            double high, int decimals) {
+bool Refuse(DialogPort& editor, HostPort& host, int id, const std::string& label, ValueRange range,
+            int decimals) {
   editor.Beep();
-  const std::string text = label + "\n\nAllowed Range is " + host.Ftoa(low, decimals) + " to " +
-                           host.Ftoa(high, decimals);
+  const std::string text = label + "\n\nAllowed Range is " + host.Ftoa(range.low, decimals) +
+                           " to " + host.Ftoa(range.high, decimals);
   host.ReportMessage("TOVREX", text);
   FocusField(editor, id);
   return false;
@@ -44,7 +39,7 @@ bool CheckAndStoreWhole(DialogPort& editor, HostPort& host, int id, const char* 
                         double& field) {
   const int32_t v = ReadWholeField(editor, id);
   if (v < kZoneTempRange.low || v > kZoneTempRange.high) {
-    return Refuse(editor, host, id, label, kZoneTempRange.low, kZoneTempRange.high, kTempDecimals);
+    return Refuse(editor, host, id, label, kZoneTempRange, kTempDecimals);
   }
   field = v;
   return true;
@@ -54,7 +49,7 @@ bool CheckAndStoreTime(DialogPort& editor, HostPort& host, int id, const char* l
                        double& field) {
   const double v = ReadDecimalField(editor, id);
   if (!InRange(v, kOvenTimeRange)) {
-    return Refuse(editor, host, id, label, kOvenTimeRange.low, kMaxTime, kTimeDecimals);
+    return Refuse(editor, host, id, label, kOvenTimeRange, kTimeDecimals);
   }
   field = v;
   return true;
@@ -95,20 +90,16 @@ void SelectFocusedText(DialogPort& editor) {
 }  // namespace
 
 bool CheckOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int timeId, int rateId) {
-  const int32_t temp = ReadWholeField(editor, tempId);
-  // The minimum comes from the INI file at single precision and is compared so.
-  const float minTemp = GetMinOvenTemp();
-  if (static_cast<float>(temp) < minTemp || temp > kMaxTemp) {
-    return Refuse(editor, host, tempId, kOvenTempName, minTemp, kMaxTemp, kTempDecimals);
+  const RampLimits limits = OvenRampLimits(GetMinOvenTemp());
+  if (!InRange(ReadWholeField(editor, tempId), limits.level)) {
+    return Refuse(editor, host, tempId, kOvenTempName, limits.level, kTempDecimals);
   }
-  const double time = ReadDecimalField(editor, timeId);
-  if (!InRange(time, kOvenTimeRange)) {
-    return Refuse(editor, host, timeId, kOvenTimeName, kOvenTimeRange.low, kMaxTime, kTimeDecimals);
+  if (!InRange(ReadDecimalField(editor, timeId), limits.time)) {
+    return Refuse(editor, host, timeId, kOvenTimeName, limits.time, kTimeDecimals);
   }
   if (rateId == 0) return true;
-  const double rate = ReadDecimalField(editor, rateId);
-  if (!InRange(rate, kOvenRateRange)) {
-    return Refuse(editor, host, rateId, kRateName + std::to_string(k - 1) + " ", kMinRate, kMaxRate,
+  if (CheckRate(ReadDecimalField(editor, rateId), limits) != RateCheck::kAllowed) {
+    return Refuse(editor, host, rateId, kRateName + std::to_string(k - 1) + " ", limits.rate,
                   kRateDecimals);
   }
   return true;

@@ -4,6 +4,11 @@
 // Every range is inclusive. Names keep the blank the messages put before the line break.
 #pragma once
 
+#include <cstdint>
+
+#include "method/inlet_method.h"
+#include "method/number_text.h"
+
 struct ValueRange {
   double low;
   double high;
@@ -59,4 +64,40 @@ inline constexpr const char* kRateZeroText = " cannot be zero";
 // and compared against single-precision bounds.
 constexpr bool InSingleRange(float value, ValueRange range) {
   return value >= static_cast<float>(range.low) && value <= static_cast<float>(range.high);
+}
+
+// ---- One check per kind of ramp field ---------------------------------------------------
+// What a ramp's rows are held to: the level, the hold time and the rate leading into a
+// row; `zeroRateRefused` where a rate of 0 lies inside the range and has a message of its
+// own.
+struct RampLimits {
+  ValueRange level;
+  ValueRange time;
+  ValueRange rate;
+  bool zeroRateRefused;
+};
+
+// The INI's minimum is single precision; widened, it compares a whole number of degrees
+// exactly as a single-precision comparison would.
+constexpr RampLimits OvenRampLimits(float minOvenTemp) {
+  return {{minOvenTemp, kOvenMaxTemp}, kOvenTimeRange, kOvenRateRange, false};
+}
+
+// The limits of a channel's mode: Flow's in Flow mode, Pressure's otherwise.
+constexpr const UlvoModeLimits& UlvoLimits(int32_t mode) {
+  return mode == kUlvoFlow ? kFlowLimits : kPressureLimits;
+}
+constexpr RampLimits UlvoRampLimits(int32_t mode) {
+  return {UlvoLimits(mode).level, kUlvoTimeRange, UlvoLimits(mode).rate, true};
+}
+
+enum class RateCheck { kAllowed, kOutOfRange, kZero };
+constexpr RateCheck CheckRate(double rate, const RampLimits& limits) {
+  if (!InRange(rate, limits.rate)) return RateCheck::kOutOfRange;
+  return limits.zeroRateRefused && rate == 0.0 ? RateCheck::kZero : RateCheck::kAllowed;
+}
+
+// A ULVO sample or standby value, checked as the unit holds it: at single precision.
+inline bool HeldLevelAllowed(double value, ValueRange range) {
+  return InSingleRange(SaturateToFloat(value), range);
 }

@@ -16,12 +16,6 @@
 
 namespace {
 
-constexpr double kMaxTime = kUlvoTimeRange.high;
-
-const UlvoModeLimits& Ranges() {
-  return EditedUlvoMode() == kUlvoFlow ? kFlowLimits : kPressureLimits;
-}
-
 // Reporting a refusal moves the focus, which makes the field it left ask for another
 // validation; one message at a time is what the user must see.
 bool validationInProgress = false;
@@ -32,9 +26,9 @@ bool Refuse(DialogPort& dialog, int id, const std::string& text) {
   return false;
 }
 
-std::string RangeText(HostPort& host, const std::string& label, double low, double high) {
-  return label + "\n\nAllowed Range is " + host.Ftoa(low, kUlvoDecimals) + " to " +
-         host.Ftoa(high, kUlvoDecimals);
+std::string RangeText(HostPort& host, const std::string& label, ValueRange range) {
+  return label + "\n\nAllowed Range is " + host.Ftoa(range.low, kUlvoDecimals) + " to " +
+         host.Ftoa(range.high, kUlvoDecimals);
 }
 
 const UlvoRowControls& Row(int k) { return kUlvoRows[k - 1]; }
@@ -56,12 +50,10 @@ bool ValidateRows(DialogPort& dialog, HostPort& host) {
 // compared so, and stored as that value widened.
 bool CheckAndStoreLevel(DialogPort& dialog, HostPort& host, int id, const char* label,
                         double& field) {
-  const UlvoModeLimits& r = Ranges();
-  const float v = SaturateToFloat(ReadDecimalField(dialog, id));
-  if (!InSingleRange(v, r.level)) {
-    return Refuse(dialog, id, RangeText(host, label, r.level.low, r.level.high));
-  }
-  field = static_cast<double>(v);
+  const ValueRange level = UlvoLimits(EditedUlvoMode()).level;
+  const double v = ReadDecimalField(dialog, id);
+  if (!HeldLevelAllowed(v, level)) return Refuse(dialog, id, RangeText(host, label, level));
+  field = static_cast<double>(SaturateToFloat(v));
   return true;
 }
 
@@ -79,23 +71,24 @@ void SelectFocusedText(DialogPort& dialog) {
 }  // namespace
 
 bool CheckUlvoStep(DialogPort& dialog, HostPort& host, int k, int valueId, int timeId, int rateId) {
-  const UlvoModeLimits& r = Ranges();
-  const double value = ReadDecimalField(dialog, valueId);
-  if (!InRange(value, r.level)) {
-    return Refuse(dialog, valueId, RangeText(host, r.levelName, r.level.low, r.level.high));
+  const RampLimits limits = UlvoRampLimits(EditedUlvoMode());
+  if (!InRange(ReadDecimalField(dialog, valueId), limits.level)) {
+    return Refuse(dialog, valueId,
+                  RangeText(host, UlvoLimits(EditedUlvoMode()).levelName, limits.level));
   }
-  const double time = ReadDecimalField(dialog, timeId);
-  if (!InRange(time, kUlvoTimeRange)) {
-    return Refuse(dialog, timeId, RangeText(host, kUlvoTimeName, kUlvoTimeRange.low, kMaxTime));
+  if (!InRange(ReadDecimalField(dialog, timeId), limits.time)) {
+    return Refuse(dialog, timeId, RangeText(host, kUlvoTimeName, limits.time));
   }
   if (rateId == 0) return true;
-  const double rate = ReadDecimalField(dialog, rateId);
   const std::string rateName = kRateName + std::to_string(k - 1);
-  if (!InRange(rate, r.rate)) {
-    return Refuse(dialog, rateId, RangeText(host, rateName + " ", r.rate.low, r.rate.high));
+  switch (CheckRate(ReadDecimalField(dialog, rateId), limits)) {
+    case RateCheck::kOutOfRange:
+      return Refuse(dialog, rateId, RangeText(host, rateName + " ", limits.rate));
+    case RateCheck::kZero:
+      // "Infinity", shown for a ramp of no duration, reads as 0 and lands here too.
+      return Refuse(dialog, rateId, rateName + kRateZeroText);
+    case RateCheck::kAllowed: break;
   }
-  // "Infinity", shown for a ramp of no duration, reads as 0 and lands here too.
-  if (rate == 0.0) return Refuse(dialog, rateId, rateName + kRateZeroText);
   return true;
 }
 
