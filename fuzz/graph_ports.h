@@ -7,7 +7,7 @@
 
 #include "chartaxis/core/axes_layout.h"
 #include "chartaxis/core/axes_table.h"
-#include "editor/ramp_graph.h"
+#include "ramp/ramp_graph.h"
 #include "ui/chart_axis_port.h"
 #include "ui/graph_window.h"
 

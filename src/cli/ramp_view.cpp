@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "editor/form_fields.h"
-#include "editor/ramp_rows.h"
+#include "ramp/ramp_rows.h"
 #include "hostutil/core/number_format.h"
 #include "method/number_text.h"
 #include "ulvo/ulvo_form.h"

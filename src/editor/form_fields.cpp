@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "editor/ramp_rows.h"
+#include "ramp/ramp_rows.h"
 #include "method/number_text.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // Dragging the oven ramp's handles with the mouse: the editor's named operations over
-// the shared rules of editor/ramp_drag.h, with the oven programme as the ramp and the
+// the shared rules of ramp/ramp_drag.h, with the oven programme as the ramp and the
 // editor's border, caption and menu around its client area.
 #pragma once
 
 #include <cstdint>
 
-#include "editor/ramp_drag.h"
+#include "ramp/ramp_drag.h"
 #include "ui/dialog_port.h"
 #include "ui/graph_window.h"
 #include "ui/host_port.h"

@@ -6,7 +6,7 @@
 #include "editor/form_fields.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_form.h"
-#include "editor/ramp_rows.h"
+#include "ramp/ramp_rows.h"
 #include "method/inlet_method.h"
 #include "method/method_limits.h"
 #include "reentry_guard.h"

@@ -1,5 +1,5 @@
 // Dragging the ULVO ramp's handles: the channel dialog's named operations over the
-// shared rules of editor/ramp_drag.h, with the edited ramp (values from 0 up to its
+// shared rules of ramp/ramp_drag.h, with the edited ramp (values from 0 up to its
 // valueAxisMax) and the dialog's frame and caption around its client area. A drag
 // changes the method like the dialog's fields do, which Cancel undoes, so it neither
 // marks the method modified nor touches the editor's menu.
@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "editor/ramp_drag.h"
+#include "ramp/ramp_drag.h"
 #include "ui/dialog_port.h"
 #include "ui/graph_window.h"
 #include "ui/host_port.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "editor/ramp_graph.h"
+#include "ramp/ramp_graph.h"
 #include "ui/canvas.h"
 #include "ui/chart_axis_port.h"
 #include "ui/graph_window.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "editor/form_fields.h"
-#include "editor/ramp_rows.h"
+#include "ramp/ramp_rows.h"
 #include "method/inlet_method.h"
 #include "method/method_limits.h"
 #include "method/number_text.h"

@@ -1,5 +1,5 @@
 // The mapping, axis fitting and painting that the oven and ULVO graphs share.
-#include "editor/ramp_graph.h"
+#include "ramp/ramp_graph.h"
 
 #include <algorithm>
 #include <cmath>

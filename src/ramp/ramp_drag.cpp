@@ -1,5 +1,5 @@
 // The hit test, the pointer's values, the drag rules and the capture states of a ramp.
-#include "editor/ramp_drag.h"
+#include "ramp/ramp_drag.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "editor/ramp_graph.h"
+#include "ramp/ramp_graph.h"
 #include "ui/graph_window.h"
 
 // Within this many pixels of a handle's point, in x and in y, the handle is grabbed.
