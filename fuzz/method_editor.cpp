@@ -86,8 +86,8 @@ void RunOvenEvents(Script& script, FormDialog& editor, FuzzHost& host, FrameWind
                    CoreChartAxis& axes) {
   PaintOvenGraph(window, axes, IDC_GRAPH_FRAME);
   while (const std::optional<Event> event = script.Next()) {
-    const uint32_t word = PointerWord(*event, GraphFrameBox(window, IDC_GRAPH_FRAME), OvenRamp(),
-                                      ovenGraph.ovenPlotRect);
+    const uint32_t word = PointerWord(*event, RampFrameBox(kOvenGraph, window, IDC_GRAPH_FRAME),
+                                      OvenRamp(), ovenGraph.plotRect);
     switch (event->kind % 8) {
       case kMove: OnGraphMouseMove(editor, window, word, IDC_GRAPH_FRAME); break;
       case kDown: OnGraphButtonDown(window, word, IDC_GRAPH_FRAME); break;
@@ -111,8 +111,9 @@ void RunUlvoEvents(Script& script, FormDialog& dialog, FuzzHost& host, FrameWind
                    CoreChartAxis& axes) {
   PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME);
   while (const std::optional<Event> event = script.Next()) {
-    const uint32_t word = PointerWord(*event, UlvoGraphFrameBox(window, IDC_ULVO_GRAPH_FRAME),
-                                      UlvoRampSnapshot(), ulvoGraph.ulvoPlotRect);
+    const uint32_t word =
+        PointerWord(*event, RampFrameBox(kUlvoGraph, window, IDC_ULVO_GRAPH_FRAME),
+                    UlvoRampSnapshot(), ulvoGraph.plotRect);
     switch (event->kind % 8) {
       case kMove: OnUlvoGraphMouseMove(window, word, IDC_ULVO_GRAPH_FRAME); break;
       case kDown: OnUlvoGraphButtonDown(window, word, IDC_ULVO_GRAPH_FRAME); break;

@@ -8,7 +8,7 @@
 #include "method/inlet_method.h"
 #include "resource_ids.h"
 
-OvenGraphState ovenGraph;
+RampGraphState ovenGraph;
 
 static_assert(std::tuple_size_v<decltype(InletMethod::ovenStep)> <= kMaxRampSteps);
 
@@ -43,13 +43,13 @@ RampSnapshot OvenRamp() {
 }
 
 int PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
-  const bool dragging = ovenGraph.ovenDragging != 0;
+  const bool dragging = ovenGraph.dragging != 0;
   if (!dragging) PaintLegend(window);
   const bool erase = editorValues.ovenAxesChanged && !dragging;
   const std::optional<PixelRect> plot = PaintRampFrame(
       window, axes, frameId, {OvenRamp(), {kTempAxisLabel, kTempAxisLabel}, dragging, erase});
   if (plot) {
-    ovenGraph.ovenPlotRect = *plot;
+    ovenGraph.plotRect = *plot;
     if (erase) editorValues.ovenAxesChanged = 0;
   }
   editorValues.ovenEditChanged = 0;

@@ -6,22 +6,13 @@
 #include <cstdint>
 
 #include "ramp/ramp_graph.h"
+#include "ramp/ramp_mouse.h"
 #include "ui/canvas.h"
 #include "ui/chart_axis_port.h"
 #include "ui/graph_window.h"
 
-struct OvenGraphState {
-  int32_t ovenDragging;       // a handle is held
-  int32_t ovenMouseCaptured;  // the editor holds the capture: the pointer is on the frame
-  int32_t ovenDragStep;       // the held handle's step
-  int32_t ovenDragHoldEnd;    // 1: the end of its plateau, 0: the end of its ramp
-  double ovenDragTemp;        // the values under the pointer at the last move
-  double ovenDragTime;
-  PixelRect ovenPlotRect;  // the plot area and the handles' overhang; the mouse's scale
-};
-
-// Zero when the library loads, like the method.
-extern OvenGraphState ovenGraph;
+// The graph's mouse state; zero when the library loads, like the method.
+extern RampGraphState ovenGraph;
 
 inline constexpr const char* kTempAxisLabel =
     "    \xB0"

@@ -6,7 +6,7 @@
 #include "method/inlet_method.h"
 #include "ulvo/ulvo_state.h"
 
-UlvoGraphState ulvoGraph;
+RampGraphState ulvoGraph;
 
 static_assert(std::tuple_size_v<decltype(UlvoRamp::step)> <= kMaxRampSteps);
 
@@ -23,14 +23,14 @@ RampSnapshot UlvoRampSnapshot() {
 }
 
 int PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
-  const bool dragging = ulvoGraph.ulvoDragging != 0;
+  const bool dragging = ulvoGraph.dragging != 0;
   const bool erase = ulvoValues.ulvoAxesChanged && !dragging;
   const RampAxisLabels& labels =
       EditedUlvoMode() == kUlvoFlow ? kFlowAxisLabels : kPressureAxisLabels;
   const std::optional<PixelRect> plot =
       PaintRampFrame(window, axes, frameId, {UlvoRampSnapshot(), labels, dragging, erase});
   if (plot) {
-    ulvoGraph.ulvoPlotRect = *plot;
+    ulvoGraph.plotRect = *plot;
     if (erase) ulvoValues.ulvoAxesChanged = 0;
   }
   ulvoValues.ulvoEditChanged = 0;

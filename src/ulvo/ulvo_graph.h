@@ -6,22 +6,13 @@
 #include <cstdint>
 
 #include "ramp/ramp_graph.h"
+#include "ramp/ramp_mouse.h"
 #include "ui/canvas.h"
 #include "ui/chart_axis_port.h"
 #include "ui/graph_window.h"
 
-struct UlvoGraphState {
-  int32_t ulvoDragging;       // a handle is held
-  int32_t ulvoMouseCaptured;  // the dialog holds the capture: the pointer is on the frame
-  int32_t ulvoDragStep;       // the held handle's step
-  int32_t ulvoDragHoldEnd;    // 1: the end of its plateau, 0: the end of its ramp
-  double ulvoDragValue;       // the values under the pointer at the last move
-  double ulvoDragTime;
-  PixelRect ulvoPlotRect;  // the plot area and the handles' overhang; the mouse's scale
-};
-
-// Zero when the library loads, like the method.
-extern UlvoGraphState ulvoGraph;
+// The graph's mouse state; zero when the library loads, like the method.
+extern RampGraphState ulvoGraph;
 
 // The chart-axis library measures the flow label with its slash doubled and draws it
 // with one; the pressure label is the same both times.

@@ -35,7 +35,7 @@ class OvenDragTest : public testing::Test {
     ulvoGraph = {};
     SetMethodDefaults();
     FitOvenAxes();
-    ovenGraph.ovenPlotRect = ulvoGraph.ulvoPlotRect = {40, 18, 250, 143};
+    ovenGraph.plotRect = ulvoGraph.plotRect = {40, 18, 250, 143};
     UlvoRamp& ramp = EditedUlvoRamp();
     ramp.step[0].value = 100.0;
     ramp.step[1].value = 150.0;
@@ -95,23 +95,23 @@ TEST_F(OvenDragTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
     SCOPED_TRACE(c.name);
     SetUp();
     c.prepare();
-    ovenGraph.ovenDragStep = ovenGraph.ovenDragHoldEnd = 9;
-    EXPECT_EQ(HitOvenHandle(window, Pos(c.x, c.y), IDC_GRAPH_FRAME), c.hit);
-    EXPECT_EQ(ovenGraph.ovenDragStep, c.step);
-    EXPECT_EQ(ovenGraph.ovenDragHoldEnd, c.holdEnd);
+    ovenGraph.dragStep = ovenGraph.dragHoldEnd = 9;
+    EXPECT_EQ(HitHandle(kOvenGraph, window, Pos(c.x, c.y), IDC_GRAPH_FRAME), c.hit != 0);
+    EXPECT_EQ(ovenGraph.dragStep, c.step);
+    EXPECT_EQ(ovenGraph.dragHoldEnd, c.holdEnd);
   }
 }
 
 // Levels are cut toward zero, times keep their fraction.
 TEST_F(OvenDragTest, PointerValuesCutTheTemperatureTowardZeroAndKeepTheTimesFraction) {
-  ovenGraph.ovenPlotRect = {40, 0, 190, 150};  // 10 pixels a degree, 12.5 a minute
+  ovenGraph.plotRect = {40, 0, 190, 150};  // 10 pixels a degree, 12.5 a minute
   inletMethod.timeAxisMax = 12.0;
   editorValues.minOvenTemp = -20.0f;
   inletMethod.tempAxisMax = -5.0;
   editorValues.ovenStepsInUse = 1;  // a lone plateau is dragged too
-  ASSERT_EQ(MouseToOvenValues(window, Pos(kOx + 66, kOy + 59), IDC_GRAPH_FRAME), 1);
-  EXPECT_EQ(ovenGraph.ovenDragTemp, -10.0) << "-10.9 degrees";
-  EXPECT_DOUBLE_EQ(ovenGraph.ovenDragTime, 2.08);
+  ASSERT_TRUE(ReadPointer(kOvenGraph, window, Pos(kOx + 66, kOy + 59), IDC_GRAPH_FRAME));
+  EXPECT_EQ(ovenGraph.dragLevel, -10.0) << "-10.9 degrees";
+  EXPECT_DOUBLE_EQ(ovenGraph.dragTime, 2.08);
 }
 
 void FractionalAxis() {
@@ -181,16 +181,16 @@ TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
       inletMethod.timeAxisMax = ramp.timeAxisMax = 25.0;
       inletMethod.tempAxisMax = ramp.valueAxisMax = 200.0;
       c.prepare();
-      ovenGraph.ovenDragStep = ulvoGraph.ulvoDragStep = c.step;
-      ovenGraph.ovenDragTime = ulvoGraph.ulvoDragTime = c.time;
-      ovenGraph.ovenDragTemp = ulvoGraph.ulvoDragValue = c.pointer;
+      ovenGraph.dragStep = ulvoGraph.dragStep = c.step;
+      ovenGraph.dragTime = ulvoGraph.dragTime = c.time;
+      ovenGraph.dragLevel = ulvoGraph.dragLevel = c.pointer;
+      ovenGraph.dragHoldEnd = ulvoGraph.dragHoldEnd = c.holdEnd;
+      DragHeldHandle(ulvo ? kUlvoGraph : kOvenGraph);
       if (ulvo) {
-        EXPECT_EQ(c.holdEnd ? DragUlvoHoldEnd() : DragUlvoRampEnd(), 1);
         EXPECT_DOUBLE_EQ(ramp.step[c.step].start, c.start);
         EXPECT_DOUBLE_EQ(ramp.step[c.step].hold, c.hold);
         EXPECT_EQ(ramp.step[c.step].value, c.value);
       } else {
-        EXPECT_EQ(c.holdEnd ? DragHoldEnd() : DragRampEnd(), 1);
         EXPECT_DOUBLE_EQ(inletMethod.ovenStep[c.step].start, c.start);
         EXPECT_DOUBLE_EQ(inletMethod.ovenStep[c.step].hold, c.hold);
         EXPECT_EQ(inletMethod.ovenStep[c.step].temp, c.temp);
@@ -237,10 +237,10 @@ TEST_F(OvenDragTest, TheMouseWalksThroughTheCaptureStates) {
     int32_t &captured, &dragging;
     double &start1, &hold1;
   } graphs[] = {
-      {false, kOx, kOy, ovenGraph.ovenMouseCaptured, ovenGraph.ovenDragging,
-       inletMethod.ovenStep[1].start, inletMethod.ovenStep[1].hold},
-      {true, 197, 51, ulvoGraph.ulvoMouseCaptured, ulvoGraph.ulvoDragging,
-       EditedUlvoRamp().step[1].start, EditedUlvoRamp().step[1].hold},
+      {false, kOx, kOy, ovenGraph.mouseCaptured, ovenGraph.dragging, inletMethod.ovenStep[1].start,
+       inletMethod.ovenStep[1].hold},
+      {true, 197, 51, ulvoGraph.mouseCaptured, ulvoGraph.dragging, EditedUlvoRamp().step[1].start,
+       EditedUlvoRamp().step[1].hold},
   };
   for (const Graph& g : graphs) {
     SCOPED_TRACE(g.ulvo ? "ULVO" : "oven");

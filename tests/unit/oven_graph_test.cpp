@@ -137,11 +137,11 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
     axesChanged = changed;
     editChanged = 1;
     if (c.graph == kOven) {
-      ovenGraph.ovenDragging = dragging;
+      ovenGraph.dragging = dragging;
       Paint();
     } else {
       ulvoValues.ulvoRamp = c.graph == kFlow ? 0 : 1;
-      ulvoGraph.ulvoDragging = dragging;
+      ulvoGraph.dragging = dragging;
       editorValues.ulvoStepsInUse = 2;
       ASSERT_EQ(PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME), 1);
     }
@@ -157,7 +157,7 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
     }
     EXPECT_EQ(axesChanged, dragging && changed) << "the erase waits for the drag's end";
     EXPECT_EQ(editChanged, 0);
-    const PixelRect& plotRect = c.graph == kOven ? ovenGraph.ovenPlotRect : ulvoGraph.ulvoPlotRect;
+    const PixelRect& plotRect = c.graph == kOven ? ovenGraph.plotRect : ulvoGraph.plotRect;
     EXPECT_EQ(Corners(plotRect), (std::vector<int32_t>{40, 18, 250, 143}));
   }
 }
