@@ -70,8 +70,8 @@ void CheckOven(Findings& out, const InletMethod& m, float minOvenTemp) {
   for (int k = 0; k < oven.inUse; ++k) {
     const std::string place = "Oven row " + std::to_string(k + 1);
     const RampRow& row = oven.rows[k];
-    out.Number(place, kOvenTempName, row.level, "°C", limits.level, kTempDecimals);
-    out.Number(place, kOvenTimeName, row.hold, "min", limits.time, kTimeDecimals);
+    out.Number(place, limits.levelName, row.level, "°C", limits.level, kTempDecimals);
+    out.Number(place, kTimeName, row.hold, "min", limits.time, kTimeDecimals);
     if (k > 0) CheckRampRate(out, place, oven, k, limits);
   }
   const double zones[3] = {m.zone1Temp, m.zone2Temp, m.zone3Temp};
@@ -107,9 +107,8 @@ void CheckUlvo(Findings& out, const InletMethod& m, int c) {
   for (int k = 0; k < view.inUse; ++k) {
     const std::string place = view.name + " row " + std::to_string(k + 1);
     const RampRow& row = view.rows[k];
-    out.Number(place, UlvoLimits(channel.mode).levelName, row.level, view.levelUnit, limits.level,
-               kUlvoDecimals);
-    out.Number(place, kUlvoTimeName, row.hold, "min", limits.time, kUlvoDecimals);
+    out.Number(place, limits.levelName, row.level, view.levelUnit, limits.level, kUlvoDecimals);
+    out.Number(place, kTimeName, row.hold, "min", limits.time, kUlvoDecimals);
     if (k > 0) CheckRampRate(out, place, view, k, limits);
   }
   const UlvoRamp& ramp = channel.ramp[r];

@@ -104,8 +104,7 @@ std::string RampTable(const RampView& ramp, const char* levelField, const char* 
 
 std::string OvenSection(const InletMethod& m, const Marks& marks) {
   const RampView oven = OvenRampView(m);
-  std::string html =
-      "<h2>Oven programme</h2>\n" + RampTable(oven, kOvenTempName, kOvenTimeName, marks);
+  std::string html = "<h2>Oven programme</h2>\n" + RampTable(oven, kOvenTempName, kTimeName, marks);
   html += "<table>\n";
   html +=
       ValueRow("Run time", Element("td", Quantity(EndTime(oven), "min") + ", to the end of row " +
@@ -164,7 +163,7 @@ std::string UlvoSection(const InletMethod& m, int c, const Marks& marks) {
     html += ValueRow(
         "Sample value (in use: " + FlagText(ramp.sampleEnabled, "no", "yes") + ")",
         marks.Cell(view.name, Field(kSampleValueName), Quantity(ramp.sampleValue, view.levelUnit)));
-    html += "</table>\n" + RampTable(view, limits.levelName, kUlvoTimeName, marks);
+    html += "</table>\n" + RampTable(view, limits.levelName, kTimeName, marks);
   }
   return html;
 }

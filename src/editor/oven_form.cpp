@@ -7,7 +7,7 @@
 #include "method/inlet_method.h"
 #include "resource_ids.h"
 
-const OvenRowControls kOvenRows[4] = {
+const RampRowControls kOvenRows[4] = {
     {IDC_ROW1_CHECK, IDC_ROW1_TIME, IDC_ROW1_TEMP, IDC_ROW1_RATE},
     {IDC_ROW2_CHECK, IDC_ROW2_TIME, IDC_ROW2_TEMP, IDC_ROW2_RATE},
     {IDC_ROW3_CHECK, IDC_ROW3_TIME, IDC_ROW3_TEMP, IDC_ROW3_RATE},
@@ -81,7 +81,7 @@ int EnableStepFields(DialogPort& editor, HostPort& host) {
   // A row's fields and the rate of the ramp leading into it follow the row's flag.
   for (int k = 1; k < 4; ++k) {
     editor.EnableControl(kOvenRows[k].time, StepEnabled(k));
-    editor.EnableControl(kOvenRows[k].temp, StepEnabled(k));
+    editor.EnableControl(kOvenRows[k].level, StepEnabled(k));
     editor.EnableControl(kOvenRows[k - 1].rate, StepEnabled(k));
   }
   ShowRampFields(editor, host);
@@ -92,7 +92,7 @@ int ShowRampFields(DialogPort& editor, HostPort& host) {
   const auto& steps = inletMethod.ovenStep;
   for (int k = 0; k < 4; ++k) {
     WriteNumberField(editor, host, kOvenRows[k].time, steps[k].hold, kTimeDecimals);
-    WriteNumberField(editor, host, kOvenRows[k].temp, steps[k].temp, kTempDecimals);
+    WriteNumberField(editor, host, kOvenRows[k].level, steps[k].temp, kTempDecimals);
     if (k == 3) break;
     WriteRampRate(editor, host, kOvenRows[k].rate, steps[k + 1].temp - steps[k].temp,
                   steps[k + 1].start - (steps[k].start + steps[k].hold), kRateDecimals);

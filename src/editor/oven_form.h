@@ -6,18 +6,13 @@
 #include <string>
 
 #include "hostutil_types.h"
+#include "ramp/ramp_form.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
 
 // The controls of one programme row. The rate field belongs to the ramp that leads
 // from this row to the next (row 4 has none).
-struct OvenRowControls {
-  int check;
-  int time;
-  int temp;
-  int rate;
-};
-extern const OvenRowControls kOvenRows[4];
+extern const RampRowControls kOvenRows[4];
 
 // "TOVREX Control - " and "[Untitled]" or the registry's NAME.EXT, upper-cased as the
 // platform's ANSI code page does. Reads the entry's fields only up to their sizes.

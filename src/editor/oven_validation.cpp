@@ -1,12 +1,9 @@
 // Validation of the oven programme, the zones and the two phase times.
 #include "editor/oven_validation.h"
 
-#include <string>
-
 #include "editor/form_fields.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_form.h"
-#include "ramp/ramp_rows.h"
 #include "method/inlet_method.h"
 #include "method/method_limits.h"
 #include "reentry_guard.h"
@@ -18,27 +15,19 @@ namespace {
 // validation; one message at a time is what the user must see.
 bool validationInProgress = false;
 
-// Beeps, shows the host's message with the field's allowed range and puts the focus
-// on the field. `label` already holds the field's name and its blank.
-bool Refuse(DialogPort& editor, HostPort& host, int id, const std::string& label, ValueRange range,
-            int decimals) {
-  editor.Beep();
-  const std::string text = label + "\n\nAllowed Range is " + host.Ftoa(range.low, decimals) +
-                           " to " + host.Ftoa(range.high, decimals);
-  host.ReportMessage("TOVREX", text);
-  FocusField(editor, id);
-  return false;
-}
+constexpr RampForm kOvenForm{kOvenRows,     true,          kTempDecimals,
+                             kTimeDecimals, kRateDecimals, RefusalStyle::kBeepAndHostMessage};
 
-const OvenRowControls& Row(int k) { return kOvenRows[k - 1]; }
-int IncomingRate(int k) { return k >= 2 ? Row(k - 1).rate : 0; }
-int RowsToValidate() { return editorValues.ovenStepsInUse > 1 ? editorValues.ovenStepsInUse : 1; }
+bool Refuse(DialogPort& editor, HostPort& host, int id, const char* label, ValueRange range,
+            int decimals) {
+  return RefuseRange(editor, host, kOvenForm.refusal, id, label, range, decimals);
+}
 
 // The zones, then standby and time 5: each stored before the next is read.
 bool CheckAndStoreWhole(DialogPort& editor, HostPort& host, int id, const char* label,
                         double& field) {
   const int32_t v = ReadWholeField(editor, id);
-  if (v < kZoneTempRange.low || v > kZoneTempRange.high) {
+  if (!InRange(v, kZoneTempRange)) {
     return Refuse(editor, host, id, label, kZoneTempRange, kTempDecimals);
   }
   field = v;
@@ -56,12 +45,10 @@ bool CheckAndStoreTime(DialogPort& editor, HostPort& host, int id, const char* l
 }
 
 bool ValidateRows(DialogPort& editor, HostPort& host) {
-  const int rows = RowsToValidate();
-  for (int k = 1; k <= rows; ++k) {
-    if (!CheckOvenStep(editor, host, k, Row(k).temp, Row(k).time, IncomingRate(k))) return false;
-  }
-  for (int k = 1; k <= rows; ++k) {
-    StoreOvenStep(editor, host, k, Row(k).temp, Row(k).time, IncomingRate(k));
+  const int rows = editorValues.ovenStepsInUse > 1 ? editorValues.ovenStepsInUse : 1;
+  if (!ValidateRampRows(editor, host, kOvenForm, OvenRampLimits(GetMinOvenTemp()),
+                        inletMethod.ovenStep, &OvenStep::temp, rows)) {
+    return false;
   }
   FitOvenAxes();
   return true;
@@ -76,51 +63,7 @@ bool ValidateZonesAndTimes(DialogPort& editor, HostPort& host) {
          CheckAndStoreTime(editor, host, IDC_TIME5, kTime5Name, m.time5);
 }
 
-// Enter in a field leaves its text selected, ready to be typed over; a row's check box
-// has no text to select.
-void SelectFocusedText(DialogPort& editor) {
-  const int focused = editor.FocusedControlId();
-  if (focused == 0) return;
-  for (const OvenRowControls& row : kOvenRows) {
-    if (focused == row.check) return;
-  }
-  editor.SelectAllText(focused);
-}
-
 }  // namespace
-
-bool CheckOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int timeId, int rateId) {
-  const RampLimits limits = OvenRampLimits(GetMinOvenTemp());
-  if (!InRange(ReadWholeField(editor, tempId), limits.level)) {
-    return Refuse(editor, host, tempId, kOvenTempName, limits.level, kTempDecimals);
-  }
-  if (!InRange(ReadDecimalField(editor, timeId), limits.time)) {
-    return Refuse(editor, host, timeId, kOvenTimeName, limits.time, kTimeDecimals);
-  }
-  if (rateId == 0) return true;
-  if (CheckRate(ReadDecimalField(editor, rateId), limits) != RateCheck::kAllowed) {
-    return Refuse(editor, host, rateId, kRateName + std::to_string(k - 1) + " ", limits.rate,
-                  kRateDecimals);
-  }
-  return true;
-}
-
-bool StoreOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int timeId, int rateId) {
-  auto& steps = inletMethod.ovenStep;
-  OvenStep& step = steps[k - 1];
-  step.temp = ReadWholeField(editor, tempId);
-  WriteNumberField(editor, host, tempId, step.temp, kTempDecimals);
-  step.hold = ReadDecimalField(editor, timeId);
-  WriteNumberField(editor, host, timeId, step.hold, kTimeDecimals);
-  if (k == 1) step.start = FirstRowStart(step.start, kOvenTimeRange.high);
-  if (k == 1 || rateId == 0) return true;
-  const OvenStep& previous = steps[k - 2];
-  const double rate = ReadDecimalField(editor, rateId);
-  PlaceRampRow(steps, k, editorValues.ovenStepsInUse,
-               StartAfterRamp(previous.start, previous.hold, previous.temp, step.temp, rate));
-  WriteNumberField(editor, host, rateId, rate, kRateDecimals);
-  return true;
-}
 
 bool ValidateOvenForm(DialogPort& editor, HostPort& host) {
   bool ok = false;
@@ -129,6 +72,6 @@ bool ValidateOvenForm(DialogPort& editor, HostPort& host) {
     if (!guard.Entered()) return false;
     ok = ValidateRows(editor, host) && ValidateZonesAndTimes(editor, host);
   }
-  if (ok) SelectFocusedText(editor);
+  if (ok) SelectFocusedText(editor, kOvenForm);
   return ok;
 }

@@ -9,7 +9,3 @@
 // Checks and stores the whole form: the rows in use (a typed rate becomes the next
 // row's start), the axes refitted, then the zones, the standby time and time 5.
 bool ValidateOvenForm(DialogPort& editor, HostPort& host);
-
-// Row k (1..4) with its controls; rateId is 0 for row 1, which has no incoming ramp.
-bool CheckOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int timeId, int rateId);
-bool StoreOvenStep(DialogPort& editor, HostPort& host, int k, int tempId, int timeId, int rateId);

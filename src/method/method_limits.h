@@ -28,11 +28,12 @@ inline constexpr ValueRange kOvenRateRange{0.1, 49.9};
 inline constexpr ValueRange kZoneTempRange{0.0, 450.0};
 
 inline constexpr const char* kOvenTempName = "Temperature ";
-inline constexpr const char* kOvenTimeName = "Time ";
 inline constexpr const char* kZoneTempNames[3] = {"Zone 1 Temperature ", "Zone 2 Temperature ",
                                                   "Zone 3 Temperature "};
 inline constexpr const char* kStandbyTimeName = "Standby Time ";
 inline constexpr const char* kTime5Name = "Time 5 ";
+// A row's time, in the oven programme and the ULVO ramps alike.
+inline constexpr const char* kTimeName = "Time ";
 // "Rate " then the number of the rate (rate j leads from row j to row j + 1) and a blank.
 inline constexpr const char* kRateName = "Rate ";
 
@@ -54,7 +55,6 @@ inline constexpr UlvoModeLimits kFlowLimits{"Flow", {0.1, 99.9}, {0.0, 10.0}};
 inline constexpr UlvoModeLimits kPressureLimits{"Pressure", {3.0, 250.0}, {0.0, 250.0}};
 inline constexpr ValueRange kUlvoTimeRange{0.0, 800.0};
 
-inline constexpr const char* kUlvoTimeName = "Time ";
 inline constexpr const char* kSampleValueName = "Sample value ";
 inline constexpr const char* kStandbyValueName = "Standby value ";
 // Follows "Rate " and the rate's number.
@@ -71,6 +71,7 @@ constexpr bool InSingleRange(float value, ValueRange range) {
 // row; `zeroRateRefused` where a rate of 0 lies inside the range and has a message of its
 // own.
 struct RampLimits {
+  const char* levelName;
   ValueRange level;
   ValueRange time;
   ValueRange rate;
@@ -80,7 +81,7 @@ struct RampLimits {
 // The INI's minimum is single precision; widened, it compares a whole number of degrees
 // exactly as a single-precision comparison would.
 constexpr RampLimits OvenRampLimits(float minOvenTemp) {
-  return {{minOvenTemp, kOvenMaxTemp}, kOvenTimeRange, kOvenRateRange, false};
+  return {kOvenTempName, {minOvenTemp, kOvenMaxTemp}, kOvenTimeRange, kOvenRateRange, false};
 }
 
 // The limits of a channel's mode: Flow's in Flow mode, Pressure's otherwise.
@@ -88,7 +89,8 @@ constexpr const UlvoModeLimits& UlvoLimits(int32_t mode) {
   return mode == kUlvoFlow ? kFlowLimits : kPressureLimits;
 }
 constexpr RampLimits UlvoRampLimits(int32_t mode) {
-  return {UlvoLimits(mode).level, kUlvoTimeRange, UlvoLimits(mode).rate, true};
+  const UlvoModeLimits& limits = UlvoLimits(mode);
+  return {limits.levelName, limits.level, kUlvoTimeRange, limits.rate, true};
 }
 
 enum class RateCheck { kAllowed, kOutOfRange, kZero };

@@ -6,7 +6,7 @@
 #include "resource_ids.h"
 #include "ulvo/ulvo_state.h"
 
-const UlvoRowControls kUlvoRows[5] = {
+const RampRowControls kUlvoRows[5] = {
     {IDC_ULVO_ROW1_CHECK, IDC_ULVO_ROW1_TIME, IDC_ULVO_ROW1_VALUE, IDC_ULVO_ROW1_RATE},
     {IDC_ULVO_ROW2_CHECK, IDC_ULVO_ROW2_TIME, IDC_ULVO_ROW2_VALUE, IDC_ULVO_ROW2_RATE},
     {IDC_ULVO_ROW3_CHECK, IDC_ULVO_ROW3_TIME, IDC_ULVO_ROW3_VALUE, IDC_ULVO_ROW3_RATE},
@@ -64,7 +64,7 @@ int EnableUlvoStepFields(DialogPort& dialog, HostPort& host) {
   // A row's fields and the rate of the ramp leading into it follow the row's flag.
   for (int k = 1; k < 5; ++k) {
     dialog.EnableControl(kUlvoRows[k].time, StepEnabled(k));
-    dialog.EnableControl(kUlvoRows[k].value, StepEnabled(k));
+    dialog.EnableControl(kUlvoRows[k].level, StepEnabled(k));
     dialog.EnableControl(kUlvoRows[k - 1].rate, StepEnabled(k));
   }
   ShowUlvoRampFields(dialog, host);
@@ -75,7 +75,7 @@ int ShowUlvoRampFields(DialogPort& dialog, HostPort& host) {
   const auto& steps = EditedUlvoRamp().step;
   for (int k = 0; k < 5; ++k) {
     WriteNumberField(dialog, host, kUlvoRows[k].time, steps[k].hold, kUlvoDecimals);
-    WriteNumberField(dialog, host, kUlvoRows[k].value, steps[k].value, kUlvoDecimals);
+    WriteNumberField(dialog, host, kUlvoRows[k].level, steps[k].value, kUlvoDecimals);
     if (k == 4) break;
     // Shown for every row, in use or not, from the steps as they are stored.
     WriteRampRate(dialog, host, kUlvoRows[k].rate, steps[k + 1].value - steps[k].value,

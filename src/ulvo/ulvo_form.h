@@ -3,18 +3,13 @@
 // reach the ramp through validation, not here. Every number is shown with one decimal.
 #pragma once
 
+#include "ramp/ramp_form.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
 
 // The controls of one ramp row. The rate field belongs to the ramp that leads from this
 // row to the next (row 5 has none).
-struct UlvoRowControls {
-  int check;
-  int time;
-  int value;
-  int rate;
-};
-extern const UlvoRowControls kUlvoRows[5];
+extern const RampRowControls kUlvoRows[5];
 
 inline constexpr int kUlvoDecimals = 1;
 

@@ -12,7 +12,3 @@
 // next row's start), refits the axes, then checks and stores the sample and the
 // standby value.
 bool ValidateUlvoForm(DialogPort& dialog, HostPort& host);
-
-// Row k (1..5) with its controls; rateId is 0 for row 1, which has no incoming ramp.
-bool CheckUlvoStep(DialogPort& dialog, HostPort& host, int k, int valueId, int timeId, int rateId);
-bool StoreUlvoStep(DialogPort& dialog, HostPort& host, int k, int valueId, int timeId, int rateId);

@@ -10,6 +10,7 @@
 
 #include "editor/oven_validation.h"
 #include "editor/valve_timetable.h"
+#include "ramp/ramp_rows.h"
 #include "ulvo/ulvo_form.h"
 #include "ulvo/ulvo_state.h"
 #include "ulvo/ulvo_validation.h"
@@ -162,10 +163,9 @@ TEST_F(OvenValidationTest, ARowPlacedLaterPushesTheNextOnlyWhenItsHoldWouldOverl
   ASSERT_TRUE(ValidateOvenForm(editor, host));
   EXPECT_EQ(inletMethod.ovenStep[1].start, 52.0);
   EXPECT_EQ(inletMethod.ovenStep[2].start, 64.0);
-  // Stored alone at Rate 1 of 10, row 2 ends before row 3 and leaves row 3's start.
-  editor.text[IDC_ROW1_RATE] = "10";
+  // Placed alone at 7, row 2 ends before row 3 and leaves row 3's start.
   inletMethod.ovenStep[2].start = 100;
-  ASSERT_TRUE(StoreOvenStep(editor, host, 2, IDC_ROW2_TEMP, IDC_ROW2_TIME, IDC_ROW1_RATE));
+  PlaceRampRow(inletMethod.ovenStep, 2, 3, 7.0);
   EXPECT_EQ(inletMethod.ovenStep[1].start, 7.0);
   EXPECT_EQ(inletMethod.ovenStep[2].start, 100.0);
 }
