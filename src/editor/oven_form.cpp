@@ -38,8 +38,6 @@ std::string UpperField(const char (&field)[N]) {
   return text;
 }
 
-bool StepEnabled(int k) { return inletMethod.ovenStep[k].enabled != 0; }
-
 }  // namespace
 
 std::string EditorTitle(bool untitled, const GlobalFileEntry& entry) {
@@ -68,62 +66,30 @@ int ShowMethod(DialogPort& editor, HostPort& host) {
 int ShowStepChecks(DialogPort& editor) {
   editor.SetChecked(IDC_STANDBY_CHECK, inletMethod.standbyEnabled != 0);
   editor.SetChecked(IDC_TIME5_CHECK, inletMethod.time5Enabled != 0);
-  editor.SetChecked(IDC_ROW1_CHECK, true);
-  for (int k = 1; k < 4; ++k) editor.SetChecked(kOvenRows[k].check, StepEnabled(k));
+  ShowRowChecks(editor, kOvenForm, inletMethod.ovenStep);
   return 1;
 }
 
 int EnableStepFields(DialogPort& editor, HostPort& host) {
   editor.EnableControl(IDC_TIME5, inletMethod.time5Enabled != 0);
   editor.EnableControl(IDC_STANDBY_TIME, inletMethod.standbyEnabled != 0);
-  editor.EnableControl(IDC_ROW1_TIME, true);
-  editor.EnableControl(IDC_ROW1_TEMP, true);
-  // A row's fields and the rate of the ramp leading into it follow the row's flag.
-  for (int k = 1; k < 4; ++k) {
-    editor.EnableControl(kOvenRows[k].time, StepEnabled(k));
-    editor.EnableControl(kOvenRows[k].level, StepEnabled(k));
-    editor.EnableControl(kOvenRows[k - 1].rate, StepEnabled(k));
-  }
+  EnableRows(editor, kOvenForm, inletMethod.ovenStep);
   ShowRampFields(editor, host);
   return 1;
 }
 
 int ShowRampFields(DialogPort& editor, HostPort& host) {
-  const auto& steps = inletMethod.ovenStep;
-  for (int k = 0; k < 4; ++k) {
-    WriteNumberField(editor, host, kOvenRows[k].time, steps[k].hold, kTimeDecimals);
-    WriteNumberField(editor, host, kOvenRows[k].level, steps[k].temp, kTempDecimals);
-    if (k == 3) break;
-    WriteRampRate(editor, host, kOvenRows[k].rate, steps[k + 1].temp - steps[k].temp,
-                  steps[k + 1].start - (steps[k].start + steps[k].hold), kRateDecimals);
-  }
+  ShowRows(editor, host, kOvenForm, inletMethod.ovenStep, &OvenStep::temp);
   return 1;
 }
 
 int ReadStepChecks(DialogPort& editor) {
-  // Rows in use form a prefix: a ticked row counts only behind a row in use.
-  bool inUse[4] = {true};
-  editorValues.ovenStepsInUse = 1;
-  for (int k = 1; k < 4; ++k) {
-    inUse[k] = inUse[k - 1] && editor.IsChecked(kOvenRows[k].check);
-    if (inUse[k]) editorValues.ovenStepsInUse = k + 1;
-  }
-  for (int k = 0; k < 4; ++k) inletMethod.ovenStep[k].enabled = inUse[k] ? 1 : 0;
+  editorValues.ovenStepsInUse = ReadRowChecks(editor, kOvenForm, inletMethod.ovenStep);
   inletMethod.time5Enabled = editor.IsChecked(IDC_TIME5_CHECK) ? 1 : 0;
   inletMethod.standbyEnabled = editor.IsChecked(IDC_STANDBY_CHECK) ? 1 : 0;
   return 1;
 }
 
 int ShiftStepAfterCheck(DialogPort& /*editor*/, int checkId) {
-  int k = 0;
-  switch (checkId) {
-    case IDC_ROW2_CHECK: k = 1; break;
-    case IDC_ROW3_CHECK: k = 2; break;
-    case IDC_ROW4_CHECK: k = 3; break;
-    default: return 0;
-  }
-  auto& steps = inletMethod.ovenStep;
-  const double previousEnd = steps[k - 1].start + steps[k - 1].hold;
-  if (previousEnd > steps[k].start) steps[k].start = previousEnd;
-  return 1;
+  return ShiftRowAfterCheck(kOvenForm, inletMethod.ovenStep, checkId) ? 1 : 0;
 }

@@ -13,6 +13,11 @@
 // The controls of one programme row. The rate field belongs to the ramp that leads
 // from this row to the next (row 4 has none).
 extern const RampRowControls kOvenRows[4];
+// The oven programme's rows: whole degrees, times with two decimals, rates with one; a
+// refusal beeps and shows the host's message.
+inline constexpr RampForm kOvenForm{kOvenRows,     true,
+                                    kTempDecimals, kTimeDecimals,
+                                    kRateDecimals, RefusalStyle::kBeepAndHostMessage};
 
 // "TOVREX Control - " and "[Untitled]" or the registry's NAME.EXT, upper-cased as the
 // platform's ANSI code page does. Reads the entry's fields only up to their sizes.

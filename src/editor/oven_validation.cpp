@@ -15,9 +15,6 @@ namespace {
 // validation; one message at a time is what the user must see.
 bool validationInProgress = false;
 
-constexpr RampForm kOvenForm{kOvenRows,     true,          kTempDecimals,
-                             kTimeDecimals, kRateDecimals, RefusalStyle::kBeepAndHostMessage};
-
 bool Refuse(DialogPort& editor, HostPort& host, int id, const char* label, ValueRange range,
             int decimals) {
   return RefuseRange(editor, host, kOvenForm.refusal, id, label, range, decimals);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -79,6 +80,68 @@ bool ValidateRampRows(DialogPort& dialog, HostPort& host, const RampForm& form,
     WriteNumberField(dialog, host, rateId, rate, form.rateDecimals);
   }
   return true;
+}
+
+// Row 1's box ticked (row 1 is always in use), the others' as their steps' flags.
+template <class Step, std::size_t N>
+void ShowRowChecks(DialogPort& dialog, const RampForm& form, const std::array<Step, N>& steps) {
+  dialog.SetChecked(form.rows[0].check, true);
+  for (std::size_t k = 1; k < N; ++k) dialog.SetChecked(form.rows[k].check, steps[k].enabled != 0);
+}
+
+// Row 1's fields enabled; a row's fields and the rate leading into it follow its flag.
+template <class Step, std::size_t N>
+void EnableRows(DialogPort& dialog, const RampForm& form, const std::array<Step, N>& steps) {
+  dialog.EnableControl(form.rows[0].time, true);
+  dialog.EnableControl(form.rows[0].level, true);
+  for (std::size_t k = 1; k < N; ++k) {
+    const bool enabled = steps[k].enabled != 0;
+    dialog.EnableControl(form.rows[k].time, enabled);
+    dialog.EnableControl(form.rows[k].level, enabled);
+    dialog.EnableControl(form.rows[k - 1].rate, enabled);
+  }
+}
+
+// Every row's time and level, and the rate between each two rows, in use or not, from
+// the steps as they are stored.
+template <class Step, std::size_t N>
+void ShowRows(DialogPort& dialog, HostPort& host, const RampForm& form,
+              const std::array<Step, N>& steps, double Step::*level) {
+  for (std::size_t k = 0; k < N; ++k) {
+    WriteNumberField(dialog, host, form.rows[k].time, steps[k].hold, form.timeDecimals);
+    WriteNumberField(dialog, host, form.rows[k].level, steps[k].*level, form.levelDecimals);
+    if (k + 1 == N) break;
+    WriteRampRate(dialog, host, form.rows[k].rate, steps[k + 1].*level - steps[k].*level,
+                  steps[k + 1].start - (steps[k].start + steps[k].hold), form.rateDecimals);
+  }
+}
+
+// The boxes read into the steps' flags: rows in use form a prefix, so a ticked box counts
+// only behind a row in use; row 1 always is. Returns the rows in use.
+template <class Step, std::size_t N>
+int32_t ReadRowChecks(DialogPort& dialog, const RampForm& form, std::array<Step, N>& steps) {
+  bool inUse = true;
+  int32_t rows = 1;
+  steps[0].enabled = 1;
+  for (std::size_t k = 1; k < N; ++k) {
+    inUse = inUse && dialog.IsChecked(form.rows[k].check);
+    if (inUse) rows = static_cast<int32_t>(k + 1);
+    steps[k].enabled = inUse ? 1 : 0;
+  }
+  return rows;
+}
+
+// After row k's box was toggled (k >= 2), its step starts no earlier than the end of the
+// previous plateau. False for a box that is not a later row's, which has no start to move.
+template <class Step, std::size_t N>
+bool ShiftRowAfterCheck(const RampForm& form, std::array<Step, N>& steps, int checkId) {
+  for (std::size_t k = 1; k < N; ++k) {
+    if (form.rows[k].check != checkId) continue;
+    const double previousEnd = steps[k - 1].start + steps[k - 1].hold;
+    if (previousEnd > steps[k].start) steps[k].start = previousEnd;
+    return true;
+  }
+  return false;
 }
 
 // After a validation that passed: Enter in a field leaves its text selected, ready to be

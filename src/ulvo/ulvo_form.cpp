@@ -25,8 +25,6 @@ struct ModeTexts {
 constexpr ModeTexts kFlowTexts{"ULVO Flow Ramp", "Flow", "(ml/Min)", "(ml/Min-2)"};
 constexpr ModeTexts kPressureTexts{"ULVO Pressure Ramp", "Press", "(kPa)", "(kPa/Min)"};
 
-bool StepEnabled(int k) { return EditedUlvoRamp().step[k].enabled != 0; }
-
 }  // namespace
 
 int ShowUlvoChannel(DialogPort& dialog, HostPort& host) {
@@ -53,60 +51,29 @@ int ShowUlvoChannel(DialogPort& dialog, HostPort& host) {
 }
 
 int ShowUlvoStepChecks(DialogPort& dialog) {
-  dialog.SetChecked(IDC_ULVO_ROW1_CHECK, true);
-  for (int k = 1; k < 5; ++k) dialog.SetChecked(kUlvoRows[k].check, StepEnabled(k));
+  ShowRowChecks(dialog, kUlvoForm, EditedUlvoRamp().step);
   return 1;
 }
 
 int EnableUlvoStepFields(DialogPort& dialog, HostPort& host) {
-  dialog.EnableControl(IDC_ULVO_ROW1_TIME, true);
-  dialog.EnableControl(IDC_ULVO_ROW1_VALUE, true);
-  // A row's fields and the rate of the ramp leading into it follow the row's flag.
-  for (int k = 1; k < 5; ++k) {
-    dialog.EnableControl(kUlvoRows[k].time, StepEnabled(k));
-    dialog.EnableControl(kUlvoRows[k].level, StepEnabled(k));
-    dialog.EnableControl(kUlvoRows[k - 1].rate, StepEnabled(k));
-  }
+  EnableRows(dialog, kUlvoForm, EditedUlvoRamp().step);
   ShowUlvoRampFields(dialog, host);
   return 1;
 }
 
 int ShowUlvoRampFields(DialogPort& dialog, HostPort& host) {
-  const auto& steps = EditedUlvoRamp().step;
-  for (int k = 0; k < 5; ++k) {
-    WriteNumberField(dialog, host, kUlvoRows[k].time, steps[k].hold, kUlvoDecimals);
-    WriteNumberField(dialog, host, kUlvoRows[k].level, steps[k].value, kUlvoDecimals);
-    if (k == 4) break;
-    // Shown for every row, in use or not, from the steps as they are stored.
-    WriteRampRate(dialog, host, kUlvoRows[k].rate, steps[k + 1].value - steps[k].value,
-                  steps[k + 1].start - (steps[k].start + steps[k].hold), kUlvoDecimals);
-  }
+  ShowRows(dialog, host, kUlvoForm, EditedUlvoRamp().step, &UlvoStep::value);
   return 1;
 }
 
 int ReadUlvoStepChecks(DialogPort& dialog) {
-  // Steps in use form a prefix: a ticked box counts only behind a step in use.
   UlvoRamp& ramp = EditedUlvoRamp();
-  bool inUse = true;
-  editorValues.ulvoStepsInUse = 1;
-  ramp.step[0].enabled = 1;
-  for (int k = 1; k < 5; ++k) {
-    inUse = inUse && dialog.IsChecked(kUlvoRows[k].check);
-    if (inUse) editorValues.ulvoStepsInUse = k + 1;
-    ramp.step[k].enabled = inUse ? 1 : 0;
-  }
+  editorValues.ulvoStepsInUse = ReadRowChecks(dialog, kUlvoForm, ramp.step);
   ramp.standbyEnabled = 1;
   ramp.sampleEnabled = 1;
   return 1;
 }
 
 int ShiftUlvoStepAfterCheck(DialogPort& /*dialog*/, int checkId) {
-  for (int k = 1; k < 5; ++k) {
-    if (kUlvoRows[k].check != checkId) continue;
-    auto& steps = EditedUlvoRamp().step;
-    const double previousEnd = steps[k - 1].start + steps[k - 1].hold;
-    if (previousEnd > steps[k].start) steps[k].start = previousEnd;
-    return 1;
-  }
-  return 0;
+  return ShiftRowAfterCheck(kUlvoForm, EditedUlvoRamp().step, checkId) ? 1 : 0;
 }

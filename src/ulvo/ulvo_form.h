@@ -12,6 +12,9 @@
 extern const RampRowControls kUlvoRows[5];
 
 inline constexpr int kUlvoDecimals = 1;
+// A channel's rows: every number with one decimal; a refusal is a box captioned "ULVO".
+inline constexpr RampForm kUlvoForm{kUlvoRows,     false,         kUlvoDecimals,
+                                    kUlvoDecimals, kUlvoDecimals, RefusalStyle::kUlvoBox};
 
 int ShowUlvoChannel(DialogPort& dialog, HostPort& host);
 int ShowUlvoStepChecks(DialogPort& dialog);

@@ -17,9 +17,6 @@ namespace {
 // validation; one message at a time is what the user must see.
 bool validationInProgress = false;
 
-constexpr RampForm kUlvoForm{kUlvoRows,     false,         kUlvoDecimals,
-                             kUlvoDecimals, kUlvoDecimals, RefusalStyle::kUlvoBox};
-
 // The sample and standby values are held at single precision, as the unit takes them:
 // compared so, and stored as that value widened.
 bool CheckAndStoreLevel(DialogPort& dialog, HostPort& host, int id, const char* label,
