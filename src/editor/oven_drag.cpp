@@ -9,10 +9,7 @@
 namespace {
 
 void WriteOvenStep(int32_t k, const RampPoint& moved) {
-  OvenStep& step = inletMethod.ovenStep[k];
-  step.start = moved.start;
-  step.temp = moved.level;
-  step.hold = moved.hold;
+  WriteRampPoint(inletMethod.ovenStep[k], &OvenStep::temp, moved);
 }
 
 }  // namespace

@@ -10,8 +10,6 @@
 
 RampGraphState ovenGraph;
 
-static_assert(std::tuple_size_v<decltype(InletMethod::ovenStep)> <= kMaxRampSteps);
-
 namespace {
 
 // Step 1 of every paint but a drag's: the legend picture below the oven group. It is
@@ -32,9 +30,7 @@ int32_t OvenStepsDrawn() {
 }
 
 RampSnapshot OvenRamp() {
-  RampSnapshot ramp{};
-  auto point = ramp.step.begin();
-  for (const OvenStep& step : inletMethod.ovenStep) *point++ = {step.start, step.temp, step.hold};
+  RampSnapshot ramp = SnapshotOf(inletMethod.ovenStep, &OvenStep::temp);
   ramp.inUse = OvenStepsDrawn();
   ramp.valueAxisMax = inletMethod.tempAxisMax;
   ramp.timeAxisMax = inletMethod.timeAxisMax;

@@ -20,22 +20,16 @@ bool Refuse(DialogPort& editor, HostPort& host, int id, const char* label, Value
   return RefuseRange(editor, host, kOvenForm.refusal, id, label, range, decimals);
 }
 
-// The zones, then standby and time 5: each stored before the next is read.
-bool CheckAndStoreWhole(DialogPort& editor, HostPort& host, int id, const char* label,
-                        double& field) {
-  const int32_t v = ReadWholeField(editor, id);
-  if (!InRange(v, kZoneTempRange)) {
-    return Refuse(editor, host, id, label, kZoneTempRange, kTempDecimals);
-  }
-  field = v;
-  return true;
-}
+// The zones (whole degrees), then standby and time 5: each stored before the next is read.
+enum class Field { kZoneTemp, kPhaseTime };
 
-bool CheckAndStoreTime(DialogPort& editor, HostPort& host, int id, const char* label,
-                       double& field) {
-  const double v = ReadDecimalField(editor, id);
-  if (!InRange(v, kOvenTimeRange)) {
-    return Refuse(editor, host, id, label, kOvenTimeRange, kTimeDecimals);
+bool CheckAndStore(DialogPort& editor, HostPort& host, int id, const char* label, double& field,
+                   Field kind) {
+  const bool whole = kind == Field::kZoneTemp;
+  const ValueRange range = whole ? kZoneTempRange : kOvenTimeRange;
+  const double v = whole ? ReadWholeField(editor, id) : ReadDecimalField(editor, id);
+  if (!InRange(v, range)) {
+    return Refuse(editor, host, id, label, range, whole ? kTempDecimals : kTimeDecimals);
   }
   field = v;
   return true;
@@ -53,11 +47,15 @@ bool ValidateRows(DialogPort& editor, HostPort& host) {
 
 bool ValidateZonesAndTimes(DialogPort& editor, HostPort& host) {
   InletMethod& m = inletMethod;
-  return CheckAndStoreWhole(editor, host, IDC_ZONE1_TEMP, kZoneTempNames[0], m.zone1Temp) &&
-         CheckAndStoreWhole(editor, host, IDC_ZONE2_TEMP, kZoneTempNames[1], m.zone2Temp) &&
-         CheckAndStoreWhole(editor, host, IDC_ZONE3_TEMP, kZoneTempNames[2], m.zone3Temp) &&
-         CheckAndStoreTime(editor, host, IDC_STANDBY_TIME, kStandbyTimeName, m.standbyTime) &&
-         CheckAndStoreTime(editor, host, IDC_TIME5, kTime5Name, m.time5);
+  return CheckAndStore(editor, host, IDC_ZONE1_TEMP, kZoneTempNames[0], m.zone1Temp,
+                       Field::kZoneTemp) &&
+         CheckAndStore(editor, host, IDC_ZONE2_TEMP, kZoneTempNames[1], m.zone2Temp,
+                       Field::kZoneTemp) &&
+         CheckAndStore(editor, host, IDC_ZONE3_TEMP, kZoneTempNames[2], m.zone3Temp,
+                       Field::kZoneTemp) &&
+         CheckAndStore(editor, host, IDC_STANDBY_TIME, kStandbyTimeName, m.standbyTime,
+                       Field::kPhaseTime) &&
+         CheckAndStore(editor, host, IDC_TIME5, kTime5Name, m.time5, Field::kPhaseTime);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -30,6 +31,24 @@ struct RampSnapshot {
   double timeAxisMax;
   double valueFloor;  // the bottom of the value axis: minOvenTemp, or 0 for the ULVO
 };
+// A method's steps as points, whatever its step record calls the level; inUse and the
+// axes are left for the caller.
+template <class Step, std::size_t N>
+RampSnapshot SnapshotOf(const std::array<Step, N>& steps, double Step::*level) {
+  static_assert(N <= kMaxRampSteps);
+  RampSnapshot ramp{};
+  for (std::size_t k = 0; k < N; ++k)
+    ramp.step[k] = {steps[k].start, steps[k].*level, steps[k].hold};
+  return ramp;
+}
+// A dragged point written back into a method's step.
+template <class Step>
+void WriteRampPoint(Step& step, double Step::*level, const RampPoint& point) {
+  step.start = point.start;
+  step.*level = point.level;
+  step.hold = point.hold;
+}
+
 // inUse held to the steps a snapshot has, so that no count indexes past them.
 int32_t StepsInUse(const RampSnapshot& ramp);
 

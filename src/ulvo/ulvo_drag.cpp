@@ -9,10 +9,7 @@
 namespace {
 
 void WriteUlvoStep(int32_t k, const RampPoint& moved) {
-  UlvoStep& step = EditedUlvoRamp().step[k];
-  step.start = moved.start;
-  step.value = moved.level;
-  step.hold = moved.hold;
+  WriteRampPoint(EditedUlvoRamp().step[k], &UlvoStep::value, moved);
 }
 
 }  // namespace

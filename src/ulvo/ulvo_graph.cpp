@@ -8,13 +8,9 @@
 
 RampGraphState ulvoGraph;
 
-static_assert(std::tuple_size_v<decltype(UlvoRamp::step)> <= kMaxRampSteps);
-
 RampSnapshot UlvoRampSnapshot() {
   const UlvoRamp& edited = EditedUlvoRamp();
-  RampSnapshot ramp{};
-  auto point = ramp.step.begin();
-  for (const UlvoStep& step : edited.step) *point++ = {step.start, step.value, step.hold};
+  RampSnapshot ramp = SnapshotOf(edited.step, &UlvoStep::value);
   ramp.inUse = UlvoStepsInUse();
   ramp.valueAxisMax = edited.valueAxisMax;
   ramp.timeAxisMax = edited.timeAxisMax;
