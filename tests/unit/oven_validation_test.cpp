@@ -8,6 +8,7 @@
 #include <new>
 #include <tuple>
 
+#include "editor/oven_form.h"
 #include "editor/oven_validation.h"
 #include "editor/valve_timetable.h"
 #include "ramp/ramp_rows.h"
@@ -210,30 +211,6 @@ TEST_F(OvenValidationTest, ARefusalStopsTheCheckAndKeepsWhatPassedBeforeIt) {
   EXPECT_EQ(inletMethod.standbyTime, 0.0) << "not reached";
 }
 
-// The same for the oven, whose refusal is the host's message.
-TEST_F(OvenValidationTest, AMessageOnScreenBlocksASecondValidationUntilItIsGone) {
-  for (bool throws : {false, true}) {
-    SCOPED_TRACE(throws ? "throwing" : "answered");
-    SetUp();
-    host = {};
-    editor.text[IDC_ROW1_TEMP] = "999";
-    int nested = -1;
-    host.whileReporting = [&] {
-      nested = ValidateOvenForm(editor, host);
-      if (throws) throw std::bad_alloc();
-    };
-    if (throws) {
-      EXPECT_THROW(ValidateOvenForm(editor, host), std::bad_alloc);
-    } else {
-      EXPECT_FALSE(ValidateOvenForm(editor, host));
-    }
-    EXPECT_EQ(nested, 0);
-    host.whileReporting = nullptr;
-    editor.text[IDC_ROW1_TEMP] = "100";
-    EXPECT_TRUE(ValidateOvenForm(editor, host)) << "the guard is released afterwards";
-  }
-}
-
 TEST_F(OvenValidationTest, SuccessSelectsTheFocusedFieldButNotARowCheckBox) {
   for (int id : {IDC_ZONE1_TEMP, IDC_ROW1_CHECK, IDC_ROW2_CHECK, IDC_ROW3_CHECK, IDC_ROW4_CHECK}) {
     SCOPED_TRACE(id);
@@ -392,26 +369,38 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
 // afterwards, also when an exception left the message (caught at the export's barrier),
 // or every later validation would fail and the form could never be closed.
 TEST_F(UlvoValidationTest, AMessageOnScreenBlocksASecondValidationUntilItIsGone) {
-  for (bool throws : {false, true}) {
-    SCOPED_TRACE(throws ? "throwing" : "answered");
-    SetUp();
-    editor = {};
-    Open(kUlvoFlow);
-    editor.text[IDC_ULVO_ROW1_VALUE] = "999";
-    int nested = -1;
-    editor.whileAsking = [&] {
-      nested = ValidateUlvoForm(editor, host);
-      if (throws) throw std::bad_alloc();
-    };
-    if (throws) {
-      EXPECT_THROW(ValidateUlvoForm(editor, host), std::bad_alloc);
-    } else {
-      EXPECT_FALSE(ValidateUlvoForm(editor, host));
+  const std::tuple<bool (*)(DialogPort&, HostPort&), int, const char*> forms[] = {
+      {ValidateOvenForm, IDC_ROW1_TEMP, "100"},       // refused by the host's message
+      {ValidateUlvoForm, IDC_ULVO_ROW1_VALUE, "10"},  // refused by the "ULVO" box
+  };
+  for (const auto& [validate, field, good] : forms) {
+    for (bool throws : {false, true}) {
+      const bool oven = validate == ValidateOvenForm;
+      SCOPED_TRACE(testing::Message() << (oven ? "oven" : "ULVO") << (throws ? " throwing" : ""));
+      SetUp();
+      editor = {};
+      host = {};
+      if (oven) {
+        ShowMethod(editor, host);
+      } else {
+        Open(kUlvoFlow);
+      }
+      editor.text[field] = "999";
+      int nested = -1;
+      host.whileReporting = editor.whileAsking = [&, validate = validate] {
+        nested = validate(editor, host);
+        if (throws) throw std::bad_alloc();
+      };
+      if (throws) {
+        EXPECT_THROW(validate(editor, host), std::bad_alloc);
+      } else {
+        EXPECT_FALSE(validate(editor, host));
+      }
+      EXPECT_EQ(nested, 0);
+      host.whileReporting = editor.whileAsking = nullptr;
+      editor.text[field] = good;
+      EXPECT_TRUE(validate(editor, host)) << "the guard is released afterwards";
     }
-    EXPECT_EQ(nested, 0);
-    editor.whileAsking = nullptr;
-    editor.text[IDC_ULVO_ROW1_VALUE] = "10";
-    EXPECT_TRUE(ValidateUlvoForm(editor, host)) << "the guard is released afterwards";
   }
 }
 
