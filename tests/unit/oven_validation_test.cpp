@@ -266,6 +266,14 @@ TEST_F(ValveTimetableTest, TimesAreCheckedInOrderAndStoredAsTheyPass) {
     OnValveCommand(editor, host, IDC_VALVE_CANCEL);
     EXPECT_EQ(editor.endedWith, std::vector<int>{0}) << "Cancel ends it, refused or not";
   }
+  // Shown with two decimals, each from its own time.
+  inletMethod.purgeTime = 5;
+  inletMethod.secondaryCoolTime = 6.5;
+  inletMethod.splitTime = 7.25;
+  ShowValveTimes(editor, host);
+  EXPECT_EQ(editor.text[IDC_VALVE_PURGE], "5.00");
+  EXPECT_EQ(editor.text[IDC_VALVE_COOL], "6.50");
+  EXPECT_EQ(editor.text[IDC_VALVE_SPLIT], "7.25");
 }
 
 class UlvoValidationTest : public EditorTest {
@@ -326,6 +334,7 @@ TEST_F(UlvoValidationTest, EveryFieldHasItsModesInclusiveRangeAndMessage) {
     if (ok) continue;
     ASSERT_EQ(editor.questions.size(), 1u);
     EXPECT_EQ(editor.questions[0].caption, "ULVO");
+    EXPECT_EQ(editor.questions[0].kind, AskKind::kOkInformation);
     EXPECT_EQ(editor.questions[0].text, *refusal);
     EXPECT_EQ(editor.focusedId, id);
     EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(id));
@@ -354,6 +363,19 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
   EXPECT_EQ(editor.text[IDC_ULVO_SAMPLE], "99.900001") << "levels are not rewritten";
   EXPECT_EQ(ramp.valueAxisMax, 20.0);
   EXPECT_EQ(ramp.timeAxisMax, 5.25);
+
+  // A later row's refusal stores no row, not even those that passed before it; a focused
+  // row box is not sent select-all.
+  editor.text[IDC_ULVO_ROW1_VALUE] = "40";
+  editor.text[IDC_ULVO_ROW2_TIME] = "900";
+  EXPECT_FALSE(ValidateUlvoForm(editor, host));
+  EXPECT_EQ(ramp.step[0].value, 20.0);
+  editor.text[IDC_ULVO_ROW1_VALUE] = "20";
+  editor.text[IDC_ULVO_ROW2_TIME] = "2";
+  editor.focusedId = IDC_ULVO_ROW2_CHECK;
+  editor.selectAllCount = 0;
+  ASSERT_TRUE(ValidateUlvoForm(editor, host));
+  EXPECT_EQ(editor.selectAllCount, 0);
 
   // A refused standby leaves the rows and the sample stored.
   editor.text[IDC_ULVO_ROW2_VALUE] = "30";
