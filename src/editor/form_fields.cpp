@@ -36,8 +36,7 @@ void WriteRampRate(DialogPort& dialog, HostPort& host, int id, double rise, doub
   WriteNumberField(dialog, host, id, *rate, decimals);
 }
 
-int FocusField(DialogPort& dialog, int id) {
+void FocusField(DialogPort& dialog, int id) {
   dialog.FocusControl(id);
   dialog.SelectAllText(id);
-  return 1;
 }

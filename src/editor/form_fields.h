@@ -23,5 +23,5 @@ void WriteNumberField(DialogPort& dialog, HostPort& host, int id, double value, 
 void WriteRampRate(DialogPort& dialog, HostPort& host, int id, double rise, double span,
                    int decimals);
 
-// Gives the control the focus and selects all its text. Returns 1.
-int FocusField(DialogPort& dialog, int id);
+// Gives the control the focus and selects all its text.
+void FocusField(DialogPort& dialog, int id);

@@ -9,13 +9,12 @@ MenuStates DecideMenuStates(const InletMethod& method, const EditorValues& value
           method.ulvo[1].mode != kUlvoManual};
 }
 
-int UpdateMenuStates(DialogPort& editor) {
+void UpdateMenuStates(DialogPort& editor) {
   const MenuStates states = DecideMenuStates(inletMethod, editorValues);
   editor.EnableMenuItem(IDM_FILE_SAVE, states.save);
   // Once the ULVO pop-up is removed these items no longer exist and this does nothing.
   editor.EnableMenuItem(IDM_ULVO_LEFT, states.leftChannel);
   editor.EnableMenuItem(IDM_ULVO_RIGHT, states.rightChannel);
-  return 1;
 }
 
 void ApplyUlvoMenuOption(DialogPort& editor, HostPort& host) {

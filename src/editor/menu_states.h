@@ -20,8 +20,8 @@ struct MenuStates {
 // unsaved changes, a ULVO channel while it is not manual.
 MenuStates DecideMenuStates(const InletMethod& method, const EditorValues& values);
 
-// Applies DecideMenuStates to the window's menu. Returns 1.
-int UpdateMenuStates(DialogPort& editor);
+// Applies DecideMenuStates to the window's menu.
+void UpdateMenuStates(DialogPort& editor);
 
 // Removes the "&ULVO" pop-up when the option "ULVOControl" is 0 (its default), then
 // redraws the menu bar.

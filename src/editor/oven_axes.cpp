@@ -3,12 +3,11 @@
 
 #include "editor/oven_graph.h"
 
-int FitOvenAxes() {
+void FitOvenAxes() {
   const RampAxes axes = FitRampAxes(OvenRamp(), LevelRounding::kCut);
   inletMethod.tempAxisMax = axes.valueAxisMax;
   inletMethod.timeAxisMax = axes.timeAxisMax;
   editorValues.ovenAxesChanged = 1;
-  return 1;
 }
 
 void EnlargeTempAxis() {

@@ -9,8 +9,8 @@ inline constexpr double kTimeAxisCap = 800.0;
 
 // tempAxisMax := the highest temperature of the steps in use, cut to whole degrees,
 // but at least minOvenTemp; timeAxisMax := the end of the last step's hold.
-// With no step in use the time axis keeps its value. Returns 1.
-int FitOvenAxes();
+// With no step in use the time axis keeps its value.
+void FitOvenAxes();
 
 // Up: 1.5 times the top (of its magnitude when negative), at most 450.
 void EnlargeTempAxis();

@@ -46,7 +46,7 @@ std::string EditorTitle(bool untitled, const GlobalFileEntry& entry) {
   return title + UpperField(entry.fileName) + "." + UpperField(entry.extension);
 }
 
-int ShowMethod(DialogPort& editor, HostPort& host) {
+void ShowMethod(DialogPort& editor, HostPort& host) {
   GlobalFileEntry entry{};
   if (!editorValues.methodUntitled) host.GetGlobalFile(entry);
   editor.SetTitle(EditorTitle(editorValues.methodUntitled != 0, entry));
@@ -60,34 +60,29 @@ int ShowMethod(DialogPort& editor, HostPort& host) {
   editor.SetChecked(IDC_DUMP_VALVE, m.dumpValve != 0);
   ShowStepChecks(editor);
   ShowRampFields(editor, host);
-  return 1;
 }
 
-int ShowStepChecks(DialogPort& editor) {
+void ShowStepChecks(DialogPort& editor) {
   editor.SetChecked(IDC_STANDBY_CHECK, inletMethod.standbyEnabled != 0);
   editor.SetChecked(IDC_TIME5_CHECK, inletMethod.time5Enabled != 0);
   ShowRowChecks(editor, kOvenForm, inletMethod.ovenStep);
-  return 1;
 }
 
-int EnableStepFields(DialogPort& editor, HostPort& host) {
+void EnableStepFields(DialogPort& editor, HostPort& host) {
   editor.EnableControl(IDC_TIME5, inletMethod.time5Enabled != 0);
   editor.EnableControl(IDC_STANDBY_TIME, inletMethod.standbyEnabled != 0);
   EnableRows(editor, kOvenForm, inletMethod.ovenStep);
   ShowRampFields(editor, host);
-  return 1;
 }
 
-int ShowRampFields(DialogPort& editor, HostPort& host) {
+void ShowRampFields(DialogPort& editor, HostPort& host) {
   ShowRows(editor, host, kOvenForm, inletMethod.ovenStep, &OvenStep::temp);
-  return 1;
 }
 
-int ReadStepChecks(DialogPort& editor) {
+void ReadStepChecks(DialogPort& editor) {
   editorValues.ovenStepsInUse = ReadRowChecks(editor, kOvenForm, inletMethod.ovenStep);
   inletMethod.time5Enabled = editor.IsChecked(IDC_TIME5_CHECK) ? 1 : 0;
   inletMethod.standbyEnabled = editor.IsChecked(IDC_STANDBY_CHECK) ? 1 : 0;
-  return 1;
 }
 
 int ShiftStepAfterCheck(DialogPort& /*editor*/, int checkId) {

@@ -23,10 +23,10 @@ inline constexpr RampForm kOvenForm{kOvenRows,     true,
 // platform's ANSI code page does. Reads the entry's fields only up to their sizes.
 std::string EditorTitle(bool untitled, const GlobalFileEntry& entry);
 
-int ShowMethod(DialogPort& editor, HostPort& host);
-int ShowStepChecks(DialogPort& editor);
-int EnableStepFields(DialogPort& editor, HostPort& host);
-int ShowRampFields(DialogPort& editor, HostPort& host);
-int ReadStepChecks(DialogPort& editor);
+void ShowMethod(DialogPort& editor, HostPort& host);
+void ShowStepChecks(DialogPort& editor);
+void EnableStepFields(DialogPort& editor, HostPort& host);
+void ShowRampFields(DialogPort& editor, HostPort& host);
+void ReadStepChecks(DialogPort& editor);
 // Returns 0 for the row 1, standby and time-5 boxes, which have no start to move.
 int ShiftStepAfterCheck(DialogPort& editor, int checkId);

@@ -38,7 +38,7 @@ RampSnapshot OvenRamp() {
   return ramp;
 }
 
-int PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
+void PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
   const bool dragging = ovenGraph.dragging != 0;
   if (!dragging) PaintLegend(window);
   const bool erase = editorValues.ovenAxesChanged && !dragging;
@@ -49,5 +49,4 @@ int PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
     if (erase) editorValues.ovenAxesChanged = 0;
   }
   editorValues.ovenEditChanged = 0;
-  return 1;
 }

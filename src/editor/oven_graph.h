@@ -30,5 +30,5 @@ RampSnapshot OvenRamp();
 
 // Paints the graph into frame control `frameId`. While a handle is dragged only the plot
 // area is erased and the ramp redrawn; the legend, the whole-frame erase and the axes
-// wait for the next paint. Returns 1.
-int PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId);
+// wait for the next paint.
+void PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId);

@@ -23,11 +23,10 @@ constexpr ValveField kValveFields[] = {
 
 }  // namespace
 
-int ShowValveTimes(DialogPort& dialog, HostPort& host) {
+void ShowValveTimes(DialogPort& dialog, HostPort& host) {
   for (const ValveField& field : kValveFields) {
     WriteNumberField(dialog, host, field.id, inletMethod.*field.time, kTimeDecimals);
   }
-  return 1;
 }
 
 bool ReadValveTimes(DialogPort& dialog, HostPort& host) {

@@ -9,7 +9,7 @@
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
 
-int ShowValveTimes(DialogPort& dialog, HostPort& host);
+void ShowValveTimes(DialogPort& dialog, HostPort& host);
 // OK (or Enter) ends the dialog with 1 once every time passes; Cancel (or Escape, or
 // the close box) ends it with 0 at once. Returns 0.
 int OnValveCommand(DialogPort& dialog, HostPort& host, int id);

@@ -47,11 +47,10 @@ InletMethod DefaultMethod() {
   return m;
 }
 
-int SetMethodDefaults() {
+void SetMethodDefaults() {
   inletMethod = DefaultMethod();
   editorValues.ovenStepsInUse = 2;
   editorValues.ulvoStepsInUse = 2;
-  return 1;
 }
 
 float GetMinOvenTemp() { return editorValues.minOvenTemp; }

@@ -90,8 +90,8 @@ extern EditorValues editorValues;
 InletMethod DefaultMethod();
 
 // Writes DefaultMethod() into the process-wide method and sets two steps in use on both
-// ramp kinds. Returns 1.
-int SetMethodDefaults();
+// ramp kinds.
+void SetMethodDefaults();
 
 // The lowest oven temperature allowed; 0 until the INI option has been read.
 float GetMinOvenTemp();

@@ -4,13 +4,12 @@
 #include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_state.h"
 
-int FitUlvoAxes() {
+void FitUlvoAxes() {
   const RampAxes axes = FitRampAxes(UlvoRampSnapshot(), LevelRounding::kUp);
   UlvoRamp& ramp = EditedUlvoRamp();
   ramp.valueAxisMax = axes.valueAxisMax;
   ramp.timeAxisMax = axes.timeAxisMax;
   ulvoValues.ulvoAxesChanged = 1;
-  return 1;
 }
 
 void EnlargeUlvoValueAxis() {

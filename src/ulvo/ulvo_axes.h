@@ -7,8 +7,8 @@
 inline constexpr double kUlvoTimeAxisCap = 800.0;
 
 // valueAxisMax := the highest value of the steps in use rounded up to a whole unit (0
-// when none is above 0); timeAxisMax := the end of the last step's hold. Returns 1.
-int FitUlvoAxes();
+// when none is above 0); timeAxisMax := the end of the last step's hold.
+void FitUlvoAxes();
 
 // Up: 1.5 times the top whatever its sign, at most the mode's cap.
 void EnlargeUlvoValueAxis();

@@ -27,7 +27,7 @@ constexpr ModeTexts kPressureTexts{"ULVO Pressure Ramp", "Press", "(kPa)", "(kPa
 
 }  // namespace
 
-int ShowUlvoChannel(DialogPort& dialog, HostPort& host) {
+void ShowUlvoChannel(DialogPort& dialog, HostPort& host) {
   dialog.SetTitle(editorValues.ulvoChannel == 1 ? "ULVO Right Channel Control"
                                                 : "ULVO Left Channel Control");
   const ModeTexts& texts = EditedUlvoMode() == kUlvoFlow ? kFlowTexts : kPressureTexts;
@@ -47,31 +47,26 @@ int ShowUlvoChannel(DialogPort& dialog, HostPort& host) {
   }
   ShowUlvoStepChecks(dialog);
   ShowUlvoRampFields(dialog, host);
-  return 1;
 }
 
-int ShowUlvoStepChecks(DialogPort& dialog) {
+void ShowUlvoStepChecks(DialogPort& dialog) {
   ShowRowChecks(dialog, kUlvoForm, EditedUlvoRamp().step);
-  return 1;
 }
 
-int EnableUlvoStepFields(DialogPort& dialog, HostPort& host) {
+void EnableUlvoStepFields(DialogPort& dialog, HostPort& host) {
   EnableRows(dialog, kUlvoForm, EditedUlvoRamp().step);
   ShowUlvoRampFields(dialog, host);
-  return 1;
 }
 
-int ShowUlvoRampFields(DialogPort& dialog, HostPort& host) {
+void ShowUlvoRampFields(DialogPort& dialog, HostPort& host) {
   ShowRows(dialog, host, kUlvoForm, EditedUlvoRamp().step, &UlvoStep::value);
-  return 1;
 }
 
-int ReadUlvoStepChecks(DialogPort& dialog) {
+void ReadUlvoStepChecks(DialogPort& dialog) {
   UlvoRamp& ramp = EditedUlvoRamp();
   editorValues.ulvoStepsInUse = ReadRowChecks(dialog, kUlvoForm, ramp.step);
   ramp.standbyEnabled = 1;
   ramp.sampleEnabled = 1;
-  return 1;
 }
 
 int ShiftUlvoStepAfterCheck(DialogPort& /*dialog*/, int checkId) {

@@ -16,10 +16,10 @@ inline constexpr int kUlvoDecimals = 1;
 inline constexpr RampForm kUlvoForm{kUlvoRows,     false,         kUlvoDecimals,
                                     kUlvoDecimals, kUlvoDecimals, RefusalStyle::kUlvoBox};
 
-int ShowUlvoChannel(DialogPort& dialog, HostPort& host);
-int ShowUlvoStepChecks(DialogPort& dialog);
-int EnableUlvoStepFields(DialogPort& dialog, HostPort& host);
-int ShowUlvoRampFields(DialogPort& dialog, HostPort& host);
-int ReadUlvoStepChecks(DialogPort& dialog);
+void ShowUlvoChannel(DialogPort& dialog, HostPort& host);
+void ShowUlvoStepChecks(DialogPort& dialog);
+void EnableUlvoStepFields(DialogPort& dialog, HostPort& host);
+void ShowUlvoRampFields(DialogPort& dialog, HostPort& host);
+void ReadUlvoStepChecks(DialogPort& dialog);
 // Returns 0 for box 1, whose step has no predecessor.
 int ShiftUlvoStepAfterCheck(DialogPort& dialog, int checkId);

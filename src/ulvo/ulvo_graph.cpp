@@ -18,7 +18,7 @@ RampSnapshot UlvoRampSnapshot() {
   return ramp;
 }
 
-int PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
+void PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
   const bool dragging = ulvoGraph.dragging != 0;
   const bool erase = ulvoValues.ulvoAxesChanged && !dragging;
   const RampAxisLabels& labels =
@@ -30,5 +30,4 @@ int PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
     if (erase) ulvoValues.ulvoAxesChanged = 0;
   }
   ulvoValues.ulvoEditChanged = 0;
-  return 1;
 }

@@ -26,5 +26,5 @@ RampSnapshot UlvoRampSnapshot();
 // Paints the graph into frame control `frameId` in one paint session, with the labels
 // of the channel's mode. While a handle is dragged only the plot area is erased and the
 // ramp redrawn. Every paint ends any pending ramp-row edit's claim to validation
-// (ulvoEditChanged). Returns 1.
-int PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId);
+// (ulvoEditChanged).
+void PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId);

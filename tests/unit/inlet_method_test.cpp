@@ -15,7 +15,7 @@ TEST(InletMethod, DefaultsAreTheInstrumentsAndTouchNoEditorFlag) {
   editorValues = {};
   editorValues.methodModified = 1;
   editorValues.minOvenTemp = 40.0f;
-  ASSERT_EQ(SetMethodDefaults(), 1);
+  SetMethodDefaults();
   const InletMethod& m = inletMethod;
   EXPECT_EQ(editorValues.ovenStepsInUse, 2);
   EXPECT_EQ(editorValues.ulvoStepsInUse, 2);

@@ -28,7 +28,7 @@ TEST_F(MenuStatesTest, SaveFollowsTheModifiedFlagAndChannelsTheirModes) {
     editorValues.methodModified = modified;
     inletMethod.ulvo[0].mode = leftMode;
     inletMethod.ulvo[1].mode = rightMode;
-    EXPECT_EQ(UpdateMenuStates(editor), 1);
+    UpdateMenuStates(editor);
     EXPECT_EQ(editor.menuEnabled[IDM_FILE_SAVE], save);
     EXPECT_EQ(editor.menuEnabled[IDM_ULVO_LEFT], left);
     EXPECT_EQ(editor.menuEnabled[IDM_ULVO_RIGHT], right);

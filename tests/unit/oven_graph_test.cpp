@@ -50,7 +50,7 @@ class OvenGraphPaintTest : public testing::Test {
     SetMethodDefaults();
     FitOvenAxes();  // 150 degrees, 12 minutes; sets ovenAxesChanged
   }
-  void Paint() { ASSERT_EQ(PaintOvenGraph(window, axes, IDC_GRAPH_FRAME), 1); }
+  void Paint() { PaintOvenGraph(window, axes, IDC_GRAPH_FRAME); }
   const CanvasRecord& Frame() { return window.drawn[IDC_GRAPH_FRAME]; }
 
   FakeGraphWindow window;
@@ -143,7 +143,7 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
       ulvoValues.ulvoRamp = c.graph == kFlow ? 0 : 1;
       ulvoGraph.dragging = dragging;
       editorValues.ulvoStepsInUse = 2;
-      ASSERT_EQ(PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME), 1);
+      PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME);
     }
     auto next = window.log.begin();
     for (const std::string& call : c.inOrder) {
@@ -173,7 +173,7 @@ TEST_F(OvenGraphPaintTest, TheUlvoRampIsDrawnOnItsModesAxisFromZero) {
     window.drawn.clear();
     ulvoValues.ulvoRamp = ramp;
     editorValues.ulvoStepsInUse = inUse;
-    ASSERT_EQ(PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME), 1);
+    PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME);
     EXPECT_EQ(Frame().Count(CanvasOp::kRectangle), static_cast<size_t>(handles));
     ASSERT_FALSE(Frame().ops.empty());
     EXPECT_EQ(Frame().ops[0].y, firstY);
