@@ -16,6 +16,7 @@
 #include "editor/oven_validation.h"
 #include "editor/valve_timetable.h"
 #include "fuzz_ports.h"
+#include "editor/editor_window.h"
 #include "method/inlet_method.h"
 #include "method/number_text.h"
 #include "ulvo/ulvo_control.h"
@@ -114,9 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   SaturateToFloat(ReadDecimalNumber(text));
   SaturateToInt32(ReadDecimalNumber(text));
 
-  inletMethod = {};
-  editorValues = {};
-  ulvoValues = {};
+  ResetEditorState();
   SetMethodDefaults();
   FuzzHost host;
   const unsigned checkBits = size > 0 ? data[0] : 0;

@@ -148,11 +148,7 @@ void RunChannel(int32_t channel, Script& script, FuzzHost& host, FrameWindow& wi
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  inletMethod = {};
-  editorValues = {};
-  ovenGraph = {};
-  ulvoGraph = {};
-  ulvoValues = {};
+  ResetEditorState();
 
   FuzzHost host;
   const std::size_t recordBytes = std::min(size, kMethodRecordSize);

@@ -4,10 +4,13 @@
 #include "editor/menu_states.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_form.h"
+#include "editor/oven_graph.h"
 #include "editor/oven_validation.h"
 #include "editor/window_position.h"
 #include "method/inlet_method.h"
 #include "storage/method_storage.h"
+#include "ulvo/ulvo_graph.h"
+#include "ulvo/ulvo_state.h"
 
 namespace {
 
@@ -45,4 +48,12 @@ int CloseEditorWindow(DialogPort& editor, HostPort& host) {
 void DestroyEditorWindow(DialogPort& editor, HostPort& host) {
   StoreWindowPosition(editor, host, kEditorPosSection, kEditorPosKey);
   host.SetDialogSlot(kEditorSlot, kNoWindow);
+}
+
+void ResetEditorState() {
+  inletMethod = {};
+  editorValues = {};
+  ulvoValues = {};
+  ovenGraph = {};
+  ulvoGraph = {};
 }

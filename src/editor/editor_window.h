@@ -22,3 +22,8 @@ int CloseEditorWindow(DialogPort& editor, HostPort& host);
 // WM_DESTROY after the bitmaps are deleted: store the position unless minimised, and
 // empty the slot.
 void DestroyEditorWindow(DialogPort& editor, HostPort& host);
+
+// Every process-wide record of the editor (the method, the editor values, the ULVO
+// values and both graphs' mouse states) back to zero, as the library loads them: the
+// one reset the tests and fuzz targets start from.
+void ResetEditorState();

@@ -27,8 +27,7 @@ TEST_F(EditorWindowTest, OpeningTakesTheDefaultsAndAStoredPositionWithNoNegative
   };
   for (const auto& [stored, left, top, moved] : cases) {
     SCOPED_TRACE(testing::Message() << stored << " " << left << "," << top);
-    inletMethod = {};
-    editorValues = {};
+    ResetEditorState();
     editorValues.methodUntitled = 1;
     FakeDialog window;
     FakeHost options;

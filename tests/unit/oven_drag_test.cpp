@@ -3,6 +3,7 @@
 // rules' tables run on both.
 #include <gtest/gtest.h>
 
+#include "editor/editor_window.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_drag.h"
 #include "editor/oven_graph.h"
@@ -29,10 +30,7 @@ uint32_t Pos(int64_t x, int64_t y) {
 class OvenDragTest : public testing::Test {
  protected:
   void SetUp() override {
-    editorValues = {};
-    ovenGraph = {};
-    ulvoValues = {};
-    ulvoGraph = {};
+    ResetEditorState();
     SetMethodDefaults();
     FitOvenAxes();
     ovenGraph.plotRect = ulvoGraph.plotRect = {40, 18, 250, 143};

@@ -2,6 +2,7 @@
 // paint and of a drag's paint, the ramp and its handles, and the axis buttons.
 #include <gtest/gtest.h>
 
+#include "editor/editor_window.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_graph.h"
 #include "fakes/fake_graph.h"
@@ -43,10 +44,7 @@ std::vector<int32_t> Corners(const PixelRect& r) { return {r.left, r.top, r.righ
 class OvenGraphPaintTest : public testing::Test {
  protected:
   void SetUp() override {
-    editorValues = {};
-    ovenGraph = {};
-    ulvoValues = {};
-    ulvoGraph = {};
+    ResetEditorState();
     SetMethodDefaults();
     FitOvenAxes();  // 150 degrees, 12 minutes; sets ovenAxesChanged
   }
