@@ -37,7 +37,7 @@ void OnRowCheck(DialogPort& editor, HostPort& host, int id) {
   ReadStepChecks(editor);
   EnableStepFields(editor, host);
   ShowStepChecks(editor);
-  ShiftStepAfterCheck(editor, id);
+  ShiftStepAfterCheck(id);
   FitOvenAxes();
   editor.Invalidate();
   MarkModified(editor);

@@ -85,6 +85,6 @@ void ReadStepChecks(DialogPort& editor) {
   inletMethod.standbyEnabled = editor.IsChecked(IDC_STANDBY_CHECK) ? 1 : 0;
 }
 
-int ShiftStepAfterCheck(DialogPort& /*editor*/, int checkId) {
-  return ShiftRowAfterCheck(kOvenForm, inletMethod.ovenStep, checkId) ? 1 : 0;
+void ShiftStepAfterCheck(int checkId) {
+  ShiftRowAfterCheck(kOvenForm, inletMethod.ovenStep, checkId);
 }

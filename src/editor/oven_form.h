@@ -28,5 +28,6 @@ void ShowStepChecks(DialogPort& editor);
 void EnableStepFields(DialogPort& editor, HostPort& host);
 void ShowRampFields(DialogPort& editor, HostPort& host);
 void ReadStepChecks(DialogPort& editor);
-// Returns 0 for the row 1, standby and time-5 boxes, which have no start to move.
-int ShiftStepAfterCheck(DialogPort& editor, int checkId);
+// After a row's box was toggled: see ShiftRowAfterCheck. The row 1, standby and time-5
+// boxes move nothing.
+void ShiftStepAfterCheck(int checkId);

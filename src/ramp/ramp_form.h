@@ -132,16 +132,14 @@ int32_t ReadRowChecks(DialogPort& dialog, const RampForm& form, std::array<Step,
 }
 
 // After row k's box was toggled (k >= 2), its step starts no earlier than the end of the
-// previous plateau. False for a box that is not a later row's, which has no start to move.
+// previous plateau. Any other box (row 1's has no predecessor) moves nothing.
 template <class Step, std::size_t N>
-bool ShiftRowAfterCheck(const RampForm& form, std::array<Step, N>& steps, int checkId) {
+void ShiftRowAfterCheck(const RampForm& form, std::array<Step, N>& steps, int checkId) {
   for (std::size_t k = 1; k < N; ++k) {
     if (form.rows[k].check != checkId) continue;
     const double previousEnd = steps[k - 1].start + steps[k - 1].hold;
     if (previousEnd > steps[k].start) steps[k].start = previousEnd;
-    return true;
   }
-  return false;
 }
 
 // After a validation that passed: Enter in a field leaves its text selected, ready to be

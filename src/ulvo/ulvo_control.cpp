@@ -33,7 +33,7 @@ void OnStepCheck(DialogPort& dialog, HostPort& host, int id) {
   ReadUlvoStepChecks(dialog);
   EnableUlvoStepFields(dialog, host);
   ShowUlvoStepChecks(dialog);
-  ShiftUlvoStepAfterCheck(dialog, id);
+  ShiftUlvoStepAfterCheck(id);
   FitUlvoAxes();
   dialog.Invalidate();
 }

@@ -69,6 +69,6 @@ void ReadUlvoStepChecks(DialogPort& dialog) {
   ramp.sampleEnabled = 1;
 }
 
-int ShiftUlvoStepAfterCheck(DialogPort& /*dialog*/, int checkId) {
-  return ShiftRowAfterCheck(kUlvoForm, EditedUlvoRamp().step, checkId) ? 1 : 0;
+void ShiftUlvoStepAfterCheck(int checkId) {
+  ShiftRowAfterCheck(kUlvoForm, EditedUlvoRamp().step, checkId);
 }

@@ -21,5 +21,5 @@ void ShowUlvoStepChecks(DialogPort& dialog);
 void EnableUlvoStepFields(DialogPort& dialog, HostPort& host);
 void ShowUlvoRampFields(DialogPort& dialog, HostPort& host);
 void ReadUlvoStepChecks(DialogPort& dialog);
-// Returns 0 for box 1, whose step has no predecessor.
-int ShiftUlvoStepAfterCheck(DialogPort& dialog, int checkId);
+// After a step's box was toggled: see ShiftRowAfterCheck. Box 1 moves nothing.
+void ShiftUlvoStepAfterCheck(int checkId);
