@@ -152,7 +152,7 @@ int DrawRamp(Canvas& canvas, const RampSnapshot& ramp, const PixelRect& plot) {
   return 1;
 }
 
-int DrawRampHandle(Canvas& canvas, int32_t x, int32_t y) {
+void DrawRampHandle(Canvas& canvas, int32_t x, int32_t y) {
   {
     ScopedPen pen(canvas, kHandleOutline, 1);
     ScopedBrush brush(canvas, kHandleFill);
@@ -161,7 +161,6 @@ int DrawRampHandle(Canvas& canvas, int32_t x, int32_t y) {
   }
   // The next segment starts one pixel right of the point.
   canvas.MoveTo(ClampPixel(int64_t{x} + 1), y);
-  return 1;
 }
 
 std::optional<GraphBitmap> ChooseButtonFace(const ButtonDrawRequest& request) {
@@ -176,9 +175,8 @@ std::optional<GraphBitmap> ChooseButtonFace(const ButtonDrawRequest& request) {
   }
 }
 
-int DrawArrowButton(GraphWindow& window, Canvas& item, const ButtonDrawRequest& request) {
+void DrawArrowButton(GraphWindow& window, Canvas& item, const ButtonDrawRequest& request) {
   const std::optional<GraphBitmap> face = ChooseButtonFace(request);
   window.ResizeControl(request.controlId, kButtonFaceSize, kButtonFaceSize);
   if (!face || !item.DrawBitmap(*face, kButtonFaceSize, kButtonFaceSize, 0, 0)) window.Beep();
-  return 1;
 }

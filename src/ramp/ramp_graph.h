@@ -117,8 +117,8 @@ std::optional<PixelRect> PaintRampFrame(GraphWindow& window, ChartAxisPort& axes
 // Returns 0 (nothing drawn) when no step is in use, else 1.
 int DrawRamp(Canvas& canvas, const RampSnapshot& ramp, const PixelRect& plot);
 
-// A 4 x 4 handle covering x-1..x+2, y-2..y+1; leaves the position at (x+1, y). Returns 1.
-int DrawRampHandle(Canvas& canvas, int32_t x, int32_t y);
+// A 4 x 4 handle covering x-1..x+2, y-2..y+1; leaves the position at (x+1, y).
+void DrawRampHandle(Canvas& canvas, int32_t x, int32_t y);
 
 // An owner-draw request of an axis button, as the platform describes it.
 struct ButtonDrawRequest {
@@ -132,5 +132,5 @@ struct ButtonDrawRequest {
 std::optional<GraphBitmap> ChooseButtonFace(const ButtonDrawRequest& request);
 
 // Resizes the button and copies its face into the item's canvas; beeps when there is no
-// face to draw. The editor and the ULVO dialog number their axis buttons alike. Returns 1.
-int DrawArrowButton(GraphWindow& window, Canvas& item, const ButtonDrawRequest& request);
+// face to draw. The editor and the ULVO dialog number their axis buttons alike.
+void DrawArrowButton(GraphWindow& window, Canvas& item, const ButtonDrawRequest& request);

@@ -16,22 +16,20 @@ const char* ModeText(int32_t mode) {
 
 }  // namespace
 
-int ShowUlvoModes(DialogPort& dialog) {
+void ShowUlvoModes(DialogPort& dialog) {
   for (int channel = 0; channel < 2; ++channel) {
     const int list = kModeLists[channel];
     dialog.ClearList(list);
     for (const char* text : kModeTexts) dialog.AddListItem(list, text);
     dialog.SelectListItem(list, ModeText(inletMethod.ulvo[channel].mode));
   }
-  return 1;
 }
 
-int StoreUlvoModes(DialogPort& dialog) {
+void StoreUlvoModes(DialogPort& dialog) {
   for (int channel = 0; channel < 2; ++channel) {
     const int selected = dialog.SelectedListItem(kModeLists[channel]);
     if (selected >= 0 && selected < kModeCount) inletMethod.ulvo[channel].mode = selected;
   }
-  return 1;
 }
 
 int OnUlvoConfigCommand(DialogPort& dialog, int id) {

@@ -5,11 +5,10 @@
 #include "ui/dialog_port.h"
 
 // Fills both lists and selects each channel's mode. A mode outside the three is shown
-// as "Manual", as the stored record reads it. Returns 1.
-int ShowUlvoModes(DialogPort& dialog);
+// as "Manual", as the stored record reads it.
+void ShowUlvoModes(DialogPort& dialog);
 // OK (or Enter) stores both modes, changed or not, and ends the dialog with 1; Cancel
 // (or Escape, or the close box) ends it with 0 and changes nothing. Returns 0.
 int OnUlvoConfigCommand(DialogPort& dialog, int id);
 // Both selections into the modes; a list with no selection leaves its mode as it was.
-// Returns 1.
-int StoreUlvoModes(DialogPort& dialog);
+void StoreUlvoModes(DialogPort& dialog);

@@ -49,14 +49,13 @@ void OnRampField(DialogPort& dialog, HostPort& host, int code) {
 
 }  // namespace
 
-int InitUlvoControl(DialogPort& dialog, HostPort& host) {
+void InitUlvoControl(DialogPort& dialog, HostPort& host) {
   ulvoValues.ulvoRamp = EditedUlvoChannel().mode - 1;
   ulvoValues.ulvoSavedMethod = inletMethod;
   RestoreWindowPosition(dialog, host, kUlvoPosSection, kUlvoPosKey);
   ShowUlvoChannel(dialog, host);
   EnableUlvoStepFields(dialog, host);
   FitUlvoAxes();
-  return 1;
 }
 
 int OnUlvoCommand(DialogPort& dialog, HostPort& host, int id, int code) {
@@ -99,13 +98,11 @@ int OnUlvoCommand(DialogPort& dialog, HostPort& host, int id, int code) {
   return 0;
 }
 
-int CloseUlvoControl(DialogPort& dialog, HostPort& host) {
+void CloseUlvoControl(DialogPort& dialog, HostPort& host) {
   ulvoValues.ulvoEditChanged = 0;
   ValidateUlvoForm(dialog, host);
-  return 0;
 }
 
-int DestroyUlvoControl(DialogPort& dialog, HostPort& host) {
+void DestroyUlvoControl(DialogPort& dialog, HostPort& host) {
   StoreWindowPosition(dialog, host, kUlvoPosSection, kUlvoPosKey);
-  return 1;
 }

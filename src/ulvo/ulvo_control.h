@@ -11,12 +11,11 @@ inline constexpr const char* kUlvoPosKey = "Parent";
 
 // Takes the ramp of the channel's mode and a copy of the method, moves the dialog to its
 // stored place, shows the ramp and fits the axes. The adapter loads the button bitmaps.
-// Returns 1.
-int InitUlvoControl(DialogPort& dialog, HostPort& host);
+void InitUlvoControl(DialogPort& dialog, HostPort& host);
 // Command and control notifications. Returns 0.
 int OnUlvoCommand(DialogPort& dialog, HostPort& host, int id, int code);
 // The close box: the whole form is checked (a refusal is shown) before the dialog
-// manager turns the close into Cancel, which restores the method. Returns 0.
-int CloseUlvoControl(DialogPort& dialog, HostPort& host);
-// Destruction: stores the dialog's position unless it is minimised. Returns 1.
-int DestroyUlvoControl(DialogPort& dialog, HostPort& host);
+// manager turns the close into Cancel, which restores the method.
+void CloseUlvoControl(DialogPort& dialog, HostPort& host);
+// Destruction: stores the dialog's position unless it is minimised.
+void DestroyUlvoControl(DialogPort& dialog, HostPort& host);
