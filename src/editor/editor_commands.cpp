@@ -71,7 +71,7 @@ void OnRampField(DialogPort& editor, HostPort& host, int code) {
 void OnNew(DialogPort& editor, HostPort& host) {
   editorValues.ovenEditChanged = 0;
   if (!ValidateOvenForm(editor, host)) return;
-  if (!SaveMethod(editor, host, 1, 1)) return;
+  if (!SaveMethod(editor, host, FileChoice::kAsk, SavePrompt::kAskFirst)) return;
   SetMethodDefaults();
   editorValues.methodModified = 0;
   UpdateMenuStates(editor);
@@ -85,8 +85,8 @@ void OnNew(DialogPort& editor, HostPort& host) {
 // Open does not validate: the form is about to be replaced.
 void OnOpen(DialogPort& editor, HostPort& host) {
   editorValues.ovenEditChanged = 0;
-  if (!SaveMethod(editor, host, 1, 1)) return;
-  if (!OpenMethod(editor, host, 1)) return;
+  if (!SaveMethod(editor, host, FileChoice::kAsk, SavePrompt::kAskFirst)) return;
+  if (!OpenMethod(editor, host, FileChoice::kAsk)) return;
   editorValues.methodUntitled = 0;
   ShowMethod(editor, host);
   EnableStepFields(editor, host);
@@ -96,10 +96,10 @@ void OnOpen(DialogPort& editor, HostPort& host) {
   UpdateMenuStates(editor);
 }
 
-void OnSave(DialogPort& editor, HostPort& host, int askName) {
+void OnSave(DialogPort& editor, HostPort& host, FileChoice file) {
   editorValues.ovenEditChanged = 0;
   if (!ValidateOvenForm(editor, host)) return;
-  if (!SaveMethod(editor, host, askName, 0)) return;
+  if (!SaveMethod(editor, host, file, SavePrompt::kNone)) return;
   editorValues.methodUntitled = 0;
   ShowMethod(editor, host);
   editorValues.methodModified = 0;
@@ -178,8 +178,8 @@ int OnEditorCommand(DialogPort& editor, HostPort& host, int id, int code) {
     case IDC_ROW4_TIME: OnRampField(editor, host, code); break;
     case IDM_FILE_NEW: OnNew(editor, host); break;
     case IDM_FILE_OPEN: OnOpen(editor, host); break;
-    case IDM_FILE_SAVE: OnSave(editor, host, 0); break;
-    case IDM_FILE_SAVE_AS: OnSave(editor, host, 1); break;
+    case IDM_FILE_SAVE: OnSave(editor, host, FileChoice::kCurrent); break;
+    case IDM_FILE_SAVE_AS: OnSave(editor, host, FileChoice::kAsk); break;
     case IDM_FILE_EXIT: OnExit(editor); break;
     case IDM_VALVE_TIMETABLE: RunModal(editor, ModalDialog::kValveTimetable); break;
     case IDM_HELP_TOVREX: editor.ShowHelp(kHelpFile, kHelpContext); break;

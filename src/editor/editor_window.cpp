@@ -14,14 +14,16 @@
 
 namespace {
 
-// The method of the host's current database; 0 (the caller takes the defaults) when it
-// cannot be read or belongs to another instrument.
-int LoadCurrentMethod(DialogPort& editor, HostPort& host) { return OpenMethod(editor, host, 0); }
+// The method of the host's current database; false (the caller takes the defaults) when
+// it cannot be read or belongs to another instrument.
+bool LoadCurrentMethod(DialogPort& editor, HostPort& host) {
+  return OpenMethod(editor, host, FileChoice::kCurrent);
+}
 
-// Asks about a modified method and saves it on Yes; 0 (stay open) after Cancel or a
+// Asks about a modified method and saves it on Yes; false (stay open) after Cancel or a
 // failed save.
-int OfferToSaveBeforeClose(DialogPort& editor, HostPort& host) {
-  return SaveMethod(editor, host, 0, 1);
+bool OfferToSaveBeforeClose(DialogPort& editor, HostPort& host) {
+  return SaveMethod(editor, host, FileChoice::kCurrent, SavePrompt::kAskFirst);
 }
 
 }  // namespace

@@ -35,21 +35,53 @@ std::string OtherInstrumentMessage(const std::string& storedName) {
   return text;
 }
 
+// Stores the current method as record 1 of the database the registry names now. True
+// when it is on the disk.
+bool WriteMethodRecord(HostPort& host) {
+  if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeUpdate) != recdb::kOk) return false;
+  MethodDbRecord record;
+  EncodeMethodRecord(inletMethod, record);
+  host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(), recdb::kOpStore,
+                       recdb::kStoreOrAppend);
+  return host.DB3Close(kMethodDbNumber) == recdb::kOk;
+}
+
+// Fetches record 1 and, when it holds a method of this instrument, copies it into the
+// method. True when copied; on false the method is unchanged.
+bool ReadMethodRecord(DialogPort& owner, HostPort& host) {
+  if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeRead) != recdb::kOk) return false;
+  MethodDbRecord record{};
+  if (host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(),
+                           recdb::kOpFetch, 0) != recdb::kOk) {
+    host.DB3Close(kMethodDbNumber);
+    return false;
+  }
+  if (host.DB3Close(kMethodDbNumber) != recdb::kOk) return false;
+  const std::string storedName = StoredInstrumentName(record);
+  if (storedName != kInstrumentName) {
+    owner.Ask(OtherInstrumentMessage(storedName), kCaption, AskKind::kOkInformation);
+    return false;
+  }
+  DecodeMethodRecord(record, inletMethod);
+  return true;
+}
+
 }  // namespace
 
-int SaveMethod(DialogPort& owner, HostPort& host, int askName, int prompt) {
-  if (!editorValues.methodModified && !askName) return 1;
-  if (prompt) {
+bool SaveMethod(DialogPort& owner, HostPort& host, FileChoice file, SavePrompt prompt) {
+  const bool askName = file == FileChoice::kAsk;
+  if (!editorValues.methodModified && !askName) return true;
+  if (prompt == SavePrompt::kAskFirst) {
     switch (owner.Ask(kSaveQuestion, kCaption, AskKind::kYesNoCancel)) {
-      case Answer::kNo: return 1;
+      case Answer::kNo: return true;
       case Answer::kYes: break;
-      default: return 0;
+      default: return false;
     }
   }
   GlobalFileEntry entry = CurrentDatabaseEntry(host);
   if (askName || editorValues.methodUntitled == 1) {
     FileRequest request = MakeFileRequest(kSaveTitle, entry);
-    if ((host.GenSetNormalFile(owner.Self(), request) & 0xFFFF) == 0) return 0;
+    if ((host.GenSetNormalFile(owner.Self(), request) & 0xFFFF) == 0) return false;
     TakeChosenFile(request, entry);
   }
   // The audit entry and the registry switch stand whatever the write's outcome.
@@ -57,47 +89,20 @@ int SaveMethod(DialogPort& owner, HostPort& host, int askName, int prompt) {
                 kAuditExtra);
   host.SetGlobalFile(entry);
   host.DB3Open(kMethodDbNumber, 0, recdb::kModeCheck);
-  return WriteMethodRecord(host) == 1 ? 1 : 0;
+  return WriteMethodRecord(host);
 }
 
-int WriteMethodRecord(HostPort& host) {
-  if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeUpdate) != recdb::kOk) return 0;
-  MethodDbRecord record;
-  EncodeMethodRecord(inletMethod, record);
-  host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(), recdb::kOpStore,
-                       recdb::kStoreOrAppend);
-  return host.DB3Close(kMethodDbNumber) == recdb::kOk ? 1 : 0;
-}
-
-int OpenMethod(DialogPort& owner, HostPort& host, int askFile) {
+bool OpenMethod(DialogPort& owner, HostPort& host, FileChoice file) {
   GlobalFileEntry entry = CurrentDatabaseEntry(host);
-  if (askFile) {
+  if (file == FileChoice::kAsk) {
     FileRequest request = MakeFileRequest(kOpenTitle, entry);
-    if ((host.GenGetNormalFile(owner.Self(), request) & 0xFFFF) != 1) return 0;
+    if ((host.GenGetNormalFile(owner.Self(), request) & 0xFFFF) != 1) return false;
     TakeChosenFile(request, entry);
   }
   host.SetGlobalFile(entry);
   if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeCheck) != recdb::kOk) {
     host.ReportDatabaseNotOpened(kDatabaseName);
-    return 0;
+    return false;
   }
-  return ReadMethodRecord(owner, host) == 1 ? 1 : 0;
-}
-
-int ReadMethodRecord(DialogPort& owner, HostPort& host) {
-  if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeRead) != recdb::kOk) return 0;
-  MethodDbRecord record{};
-  if (host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(),
-                           recdb::kOpFetch, 0) != recdb::kOk) {
-    host.DB3Close(kMethodDbNumber);
-    return 0;
-  }
-  if (host.DB3Close(kMethodDbNumber) != recdb::kOk) return 0;
-  const std::string storedName = StoredInstrumentName(record);
-  if (storedName != kInstrumentName) {
-    owner.Ask(OtherInstrumentMessage(storedName), kCaption, AskKind::kOkInformation);
-    return 0;
-  }
-  DecodeMethodRecord(record, inletMethod);
-  return 1;
+  return ReadMethodRecord(owner, host);
 }

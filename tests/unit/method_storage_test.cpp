@@ -152,10 +152,12 @@ TEST_F(StorageTest, CallSequencesAndResults) {
     db.dbRecord = Encoded(stored, s.name);
     FakeDialog window;
     window.answers = {s.answer};
-    const int askName = row.op == kSaveAs || row.op == kNewOrOpen;
-    EXPECT_EQ(row.op >= kOpenCurrent ? OpenMethod(window, db, row.op == kOpenChosen)
-                                     : SaveMethod(window, db, askName, row.op >= kNewOrOpen),
-              row.want);
+    const auto choice = [](bool ask) { return ask ? FileChoice::kAsk : FileChoice::kCurrent; };
+    EXPECT_EQ(row.op >= kOpenCurrent
+                  ? OpenMethod(window, db, choice(row.op == kOpenChosen))
+                  : SaveMethod(window, db, choice(row.op == kSaveAs || row.op == kNewOrOpen),
+                               row.op >= kNewOrOpen ? SavePrompt::kAskFirst : SavePrompt::kNone),
+              row.want != 0);
     EXPECT_EQ(db.log, row.calls);
     ASSERT_EQ(window.questions.size(), row.question.empty() ? 0u : 1u);
     if (!row.question.empty()) {
@@ -186,7 +188,7 @@ TEST_F(StorageTest, AuditTextNamesTheFileInUpperCaseWithinBounds) {
     FakeHost db;
     db.globalFile = FileEntry(directory, name, extension);
     editorValues.methodModified = 1;
-    ASSERT_EQ(SaveMethod(owner, db, 0, 0), 1);
+    ASSERT_TRUE(SaveMethod(owner, db, FileChoice::kCurrent, SavePrompt::kNone));
     EXPECT_EQ(db.auditTexts, Calls{kAuditPrefix + path});
   }
   // The path stops at 259 characters; a field without its NUL, in the entry or in the
