@@ -198,9 +198,12 @@ TEST_F(EditorCommandsTest, SaveWritesOnlyAValidForm) {
   Command(IDM_FILE_SAVE);
   EXPECT_FALSE(HostCalled("DB3"));
   editor.text[IDC_TIME5] = "0";
+  editorValues.methodUntitled = 1;  // asks for a name, and is titled once saved
+  host.saveDialogResult = 1;
   Command(IDM_FILE_SAVE);
   EXPECT_EQ(host.dbRecord.size(), 2456u);
   EXPECT_EQ(editorValues.methodModified, 0);
+  EXPECT_EQ(editorValues.methodUntitled, 0);
 }
 
 }  // namespace
