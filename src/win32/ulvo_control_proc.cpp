@@ -9,6 +9,7 @@
 #include "win32/editor_bitmaps.h"
 #include "win32/graph_messages.h"
 #include "win32/win32_dialog.h"
+#include "win32/win32_graph_window.h"
 #include "win32/win32_host.h"
 
 namespace {
@@ -48,6 +49,8 @@ extern "C" INT_PTR CALLBACK AcqULVOControlWndProc(HWND window, UINT message, WPA
       case WM_LBUTTONDOWN: OnUlvoDialogButtonDown(window, lParam); break;
       case WM_LBUTTONUP: OnUlvoDialogButtonUp(dialog, host, window, lParam); break;
       case WM_CLOSE: CloseUlvoControl(dialog, host); break;
+      case WM_SETTINGCHANGE:
+      case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(); break;
       case WM_DESTROY: OnDestroy(window); break;
       default: break;
     }

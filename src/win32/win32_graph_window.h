@@ -30,6 +30,10 @@ class Win32GraphWindow final : public GraphWindow {
   void SetCursor(CursorShape shape) override;
   void Beep() override;
 
+  // The system's settings changed (WM_SETTINGCHANGE, WM_DISPLAYCHANGE): the metrics kept
+  // for every graph window are read afresh on their next use.
+  static void ForgetMetrics();
+
  private:
   HWND window_;
   const EditorBitmaps* bitmaps_;
