@@ -77,8 +77,13 @@ WindowMetrics Win32GraphWindow::Metrics() {
 
 void Win32GraphWindow::ForgetMetrics() { metrics.reset(); }
 
+// Asked on every owner-draw of a button; a button already that size is left alone,
+// which saves a window-server round trip per draw.
 void Win32GraphWindow::ResizeControl(int id, int width, int height) {
-  if (HWND control = ControlOf(window_, id)) {
+  RECT now{};
+  if (HWND control = ControlOf(window_, id);
+      control && !(GetWindowRect(control, &now) && now.right - now.left == width &&
+                   now.bottom - now.top == height)) {
     SetWindowPos(control, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
