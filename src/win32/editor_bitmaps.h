@@ -23,9 +23,10 @@ struct EditorBitmaps {
 };
 
 // A window's bitmaps belong to the window: made in its WM_INITDIALOG, kept in the
-// process's table of graph windows under its handle, freed in its WM_DESTROY. Nothing outlives the
-// window or is shared between two windows, so an editor created while another is being destroyed
-// (or a second one a host asks for) can never draw with, or free, bitmaps that are not its own.
+// process's table of graph windows under its handle, freed in its WM_DESTROY. Nothing
+// outlives the window or is shared between two windows, so an editor created while
+// another is being destroyed (or a second one a host asks for) can never draw with, or
+// free, bitmaps that are not its own.
 void AttachBitmaps(HWND window, HINSTANCE instance, EditorBitmaps::Legend legend);
 void FreeBitmaps(HWND window);
 // The window's bitmaps; null before AttachBitmaps, after FreeBitmaps, or when it failed.
