@@ -17,6 +17,7 @@ namespace {
 
 void OnInitDialog(HWND window) {
   AttachBitmaps(window, moduleInstance, EditorBitmaps::kWithLegend);
+  SizeAxisButtons(window);
   Win32Dialog editor(window);
   Win32Host host;
   InitEditorWindow(editor, host);

@@ -16,6 +16,7 @@ namespace {
 
 void OnInitDialog(HWND window) {
   AttachBitmaps(window, moduleInstance, EditorBitmaps::kNoLegend);
+  SizeAxisButtons(window);
   Win32Dialog dialog(window);
   Win32Host host;
   InitUlvoControl(dialog, host);
