@@ -18,6 +18,7 @@ namespace {
 void OnInitDialog(HWND window) {
   AttachBitmaps(window, moduleInstance, EditorBitmaps::kWithLegend);
   SizeAxisButtons(window);
+  Win32GraphWindow::ForgetMetrics();  // the settings may have changed while it was closed
   Win32Dialog editor(window);
   Win32Host host;
   InitEditorWindow(editor, host);

@@ -17,6 +17,7 @@ namespace {
 void OnInitDialog(HWND window) {
   AttachBitmaps(window, moduleInstance, EditorBitmaps::kNoLegend);
   SizeAxisButtons(window);
+  Win32GraphWindow::ForgetMetrics();  // the settings may have changed while it was closed
   Win32Dialog dialog(window);
   Win32Host host;
   InitUlvoControl(dialog, host);
