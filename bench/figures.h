@@ -26,11 +26,16 @@ struct GraphFigures {
   std::string opening;            // "opening the editor"
   std::vector<double> openings;   // ms each
   std::vector<double> dragSteps;  // ms each
-  Resources before, after;        // around the leak steps
+  // The floors of each, measured alternately with them (bench/floors.h).
+  std::vector<double> openingFloor;
+  std::vector<double> dragStepFloor;
+  Resources before, after;  // around the leak steps
   int leakSteps = 0;
   std::string notMeasured;  // why the figures are missing or incomplete; empty when whole
 };
 
+// The header names the build measured: "i686" or "x86_64".
+const char* BuildName();
 void PrintHeader();
 void Print(const GraphFigures& figures);
 

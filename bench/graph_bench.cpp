@@ -45,13 +45,13 @@ int main(int argc, char** argv) {
   const bench::GraphFigures oven = bench::MeasureOvenGraph(home, owner.Get(), counts);
   const bench::GraphFigures ulvo = bench::MeasureUlvoChannel(home, owner.Get(), counts);
 
-  std::printf("graph benchmarks (Wine, x86_64)\n");
+  std::printf("graph benchmarks (Wine, %s), each against its floor\n", bench::BuildName());
   bench::PrintHeader();
   bench::Print(oven);
   bench::Print(ulvo);
   std::fflush(stdout);
 
-  std::printf("open/close cycles (Wine, x86_64)\n");
+  std::printf("open/close cycles (Wine, %s)\n", bench::BuildName());
   bench::MeasureOpenCloseCycles(home, owner.Get(), cycles);
   return oven.notMeasured.empty() && ulvo.notMeasured.empty() ? 0 : 1;
 }

@@ -24,6 +24,7 @@ class GraphDrag {
   // A step that left the frame would end the drag, and one that did not repaint would
   // time an empty move: two steps apart must show the held handle in two places.
   bool StepsMoveTheHandle();
+  HWND Window() const { return window_; }
 
  private:
   HWND window_;
@@ -33,8 +34,9 @@ class GraphDrag {
 };
 
 // Warms the held drag up, checks that steps move the handle, then times `steps` drag
-// steps and takes the process's objects and memory before and after `leakSteps` further ones into
-// `figures`. False, with the reason in `figures.notMeasured`, when nothing moved.
+// steps, each after a step of its floor (bench/floors.h), timed too, and takes the process's
+// objects and memory before and after `leakSteps` further ones into `figures`. False, with the
+// reason in `figures.notMeasured`, when nothing moved.
 bool MeasureDrag(GraphDrag& drag, int steps, int leakSteps, GraphFigures& figures);
 
 }  // namespace bench

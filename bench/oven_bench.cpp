@@ -1,5 +1,9 @@
 // The oven graph in the editor window: opening the editor (AcqGCInlet until its queue is
 // empty, first paints done), one drag step, GDI objects over many drag steps.
+#include <fstream>
+#include <string>
+
+#include "floors.h"
 #include "graph_benches.h"
 #include "graph_drag.h"
 #include "harness/harness.h"
@@ -23,8 +27,13 @@ GraphFigures MeasureOvenGraph(const e2e::HostHome& home, HWND owner, const Count
     figures.notMeasured = "the method database could not be written";
     return figures;
   }
+  // The opening floor reads a file of the method's size, as the editor reads its method.
+  const std::string file = home.File("floor.bin");
+  std::ofstream(file, std::ios::binary) << std::string(kMethodFileBytes, 'm');
   // The first opening also loads the chart-axis library's pages; it is not timed.
   for (int i = 0; i <= counts.openings; ++i) {
+    const double floor = OpenFloor(owner, "TOVREX", IDC_GRAPH_FRAME, file, kMethodFileBytes, 30);
+    if (i > 0 && floor >= 0) figures.openingFloor.push_back(floor);
     const double t0 = NowMs();
     HWND editor = OpenEditor(owner);
     const double t1 = NowMs();

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "floors.h"
 #include "graph_benches.h"
 #include "graph_drag.h"
 #include "harness/harness.h"
@@ -126,7 +127,11 @@ GraphFigures MeasureUlvoChannel(const e2e::HostHome& home, HWND owner, const Cou
   // nothing is painted. Every later opening starts where the first one left it.
   const std::string place = home.ReadIni("ULVODisplay", "Parent");
   auto keepPlace = [&] { home.WriteIni("ULVODisplay", "Parent", place.c_str()); };
+  OpenFloor(editor, "ULVO_CONTROL", IDC_ULVO_GRAPH_FRAME, {}, 0, 64);  // first, untimed
   for (int i = 0; figures.notMeasured.empty() && i < counts.openings; ++i) {
+    // Its floor: the same template, no file, every field set, owned by the editor too.
+    const double floor = OpenFloor(editor, "ULVO_CONTROL", IDC_ULVO_GRAPH_FRAME, {}, 0, 64);
+    if (floor >= 0) figures.openingFloor.push_back(floor);
     keepPlace();
     const double ms = OpenChannel(editor, cancel);
     if (ms < 0) {

@@ -10,12 +10,15 @@
 #include "win32/editor_bitmaps.h"
 #include "win32/graph_messages.h"
 #include "win32/win32_dialog.h"
+#include "win32/win32_graph_window.h"
 #include "win32/win32_host.h"
 
 namespace {
 
 void OnInitDialog(HWND window) {
   AttachBitmaps(window, moduleInstance, EditorBitmaps::kWithLegend);
+  SizeAxisButtons(window);
+  Win32GraphWindow::ForgetMetrics();  // the settings may have changed while it was closed
   Win32Dialog editor(window);
   Win32Host host;
   InitEditorWindow(editor, host);
@@ -50,6 +53,8 @@ extern "C" INT_PTR CALLBACK AcqGCInletEditorWndProc(HWND window, UINT message, W
       case WM_LBUTTONDOWN: OnEditorButtonDown(window, lParam); break;
       case WM_LBUTTONUP: OnEditorButtonUp(editor, host, window, lParam); break;
       case WM_CLOSE: CloseEditorWindow(editor, host); break;
+      case WM_SETTINGCHANGE:
+      case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(); break;
       case WM_DESTROY: OnDestroy(window); break;
       default: break;
     }

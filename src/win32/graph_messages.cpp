@@ -28,6 +28,13 @@ void DrawButton(HWND window, const DRAWITEMSTRUCT* item) {
 }
 }  // namespace
 
+void SizeAxisButtons(HWND window) {
+  Win32GraphWindow graph(window, BitmapsOf(window));
+  for (const int id : {IDC_BUTTON_UP, IDC_BUTTON_RIGHT, IDC_BUTTON_DEFAULT}) {
+    graph.ResizeControl(id, kButtonFaceSize, kButtonFaceSize);
+  }
+}
+
 void PaintEditorGraph(HWND editor) {
   Win32GraphWindow window(editor, BitmapsOf(editor));
   Win32ChartAxis axes;

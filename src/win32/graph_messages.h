@@ -8,6 +8,12 @@
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
 
+// WM_INITDIALOG of either window, before it is first shown: the three axis buttons take
+// the size that their first owner-draw would give them. Each resize from inside a
+// WM_DRAWITEM uncovers part of the window, which then paints again (three more paints
+// of the whole window and three more owner-draws on every opening).
+void SizeAxisButtons(HWND window);
+
 // WM_PAINT, and the paint at the end of the window's initialisation.
 void PaintEditorGraph(HWND editor);
 // WM_DRAWITEM of an axis button.

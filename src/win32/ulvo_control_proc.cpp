@@ -9,12 +9,15 @@
 #include "win32/editor_bitmaps.h"
 #include "win32/graph_messages.h"
 #include "win32/win32_dialog.h"
+#include "win32/win32_graph_window.h"
 #include "win32/win32_host.h"
 
 namespace {
 
 void OnInitDialog(HWND window) {
   AttachBitmaps(window, moduleInstance, EditorBitmaps::kNoLegend);
+  SizeAxisButtons(window);
+  Win32GraphWindow::ForgetMetrics();  // the settings may have changed while it was closed
   Win32Dialog dialog(window);
   Win32Host host;
   InitUlvoControl(dialog, host);
@@ -48,6 +51,8 @@ extern "C" INT_PTR CALLBACK AcqULVOControlWndProc(HWND window, UINT message, WPA
       case WM_LBUTTONDOWN: OnUlvoDialogButtonDown(window, lParam); break;
       case WM_LBUTTONUP: OnUlvoDialogButtonUp(dialog, host, window, lParam); break;
       case WM_CLOSE: CloseUlvoControl(dialog, host); break;
+      case WM_SETTINGCHANGE:
+      case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(); break;
       case WM_DESTROY: OnDestroy(window); break;
       default: break;
     }

@@ -1,6 +1,8 @@
 // GraphWindow over a real dialog window: each call is one USER call, no decisions.
 #include "win32/win32_graph_window.h"
 
+#include <optional>
+
 #include "win32/win32_canvas.h"
 
 namespace {
@@ -21,7 +23,7 @@ void Win32GraphWindow::EndPaint() {
 
 std::unique_ptr<Canvas> Win32GraphWindow::ControlCanvas(int id) {
   // GetDC of a null window would be the whole screen's.
-  HWND control = GetDlgItem(window_, id);
+  HWND control = ControlOf(window_, id);
   HDC dc = control ? GetDC(control) : nullptr;
   if (!dc) return nullptr;
   return std::make_unique<Win32Canvas>(dc, control, bitmaps_);
@@ -31,7 +33,7 @@ std::unique_ptr<Canvas> Win32GraphWindow::ControlCanvas(int id) {
 // Wine clips it to the control all the same. The window's DC with its origin moved to
 // the control's corner draws the same picture on Windows and on Wine.
 std::unique_ptr<Canvas> Win32GraphWindow::AnchoredCanvas(int id) {
-  HWND control = GetDlgItem(window_, id);
+  HWND control = ControlOf(window_, id);
   if (!control) return nullptr;
   POINT origin{0, 0};
   MapWindowPoints(control, window_, &origin, 1);
@@ -48,24 +50,40 @@ PixelRect Win32GraphWindow::WindowRect() {
 
 PixelRect Win32GraphWindow::ControlWindowRect(int id) {
   RECT r{};
-  if (HWND control = GetDlgItem(window_, id)) GetWindowRect(control, &r);
+  if (HWND control = ControlOf(window_, id)) GetWindowRect(control, &r);
   return ToPixelRect(r);
 }
 
 PixelRect Win32GraphWindow::ControlClientRect(int id) {
   RECT r{};
-  if (HWND control = GetDlgItem(window_, id)) GetClientRect(control, &r);
+  if (HWND control = ControlOf(window_, id)) GetClientRect(control, &r);
   return ToPixelRect(r);
 }
 
+namespace {
+// Read twice on every drag step, and under Wine each GetSystemMetrics costs about as
+// much as a window-server round trip; they change only with the system's settings.
+std::optional<WindowMetrics> metrics;
+}  // namespace
+
 WindowMetrics Win32GraphWindow::Metrics() {
-  return {GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER),
-          GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU),
-          GetSystemMetrics(SM_CXDLGFRAME)};
+  if (!metrics) {
+    metrics = WindowMetrics{GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER),
+                            GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU),
+                            GetSystemMetrics(SM_CXDLGFRAME)};
+  }
+  return *metrics;
 }
 
+void Win32GraphWindow::ForgetMetrics() { metrics.reset(); }
+
+// Asked on every owner-draw of a button; a button already that size is left alone,
+// which saves a window-server round trip per draw.
 void Win32GraphWindow::ResizeControl(int id, int width, int height) {
-  if (HWND control = GetDlgItem(window_, id)) {
+  RECT now{};
+  if (HWND control = ControlOf(window_, id);
+      control && !(GetWindowRect(control, &now) && now.right - now.left == width &&
+                   now.bottom - now.top == height)) {
     SetWindowPos(control, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }

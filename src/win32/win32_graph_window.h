@@ -30,6 +30,11 @@ class Win32GraphWindow final : public GraphWindow {
   void SetCursor(CursorShape shape) override;
   void Beep() override;
 
+  // The system's settings changed (WM_SETTINGCHANGE, WM_DISPLAYCHANGE), or may have
+  // changed while no graph window was open to be told (WM_INITDIALOG): the metrics kept
+  // for every graph window are read afresh on their next use.
+  static void ForgetMetrics();
+
  private:
   HWND window_;
   const EditorBitmaps* bitmaps_;
