@@ -1,46 +1,6 @@
 // Canvas over a device context: each call is one or two GDI calls.
 #include "win32/win32_canvas.h"
 
-#include <cstdint>
-
-namespace {
-
-// The pens and brushes of the few colours the graphs draw with, made on first use and
-// kept for the process: a drag step would otherwise make and delete a dozen (a pen and a
-// brush for each handle). A colour beyond the table's room is made for its one use.
-class InkTable {
- public:
-  enum Kind : uint64_t { kPen = 1, kBrush = 2 };
-  // The kept object, or null when the table is full.
-  HGDIOBJ Find(Kind kind, Colour colour, int width) {
-    const uint64_t key =
-        uint64_t{kind} << 60 | uint64_t{static_cast<uint32_t>(width)} << 32 | colour;
-    for (int k = 0; k < used_; ++k) {
-      if (keys_[k] == key) return inks_[k].Get();
-    }
-    if (used_ == kRoom) return nullptr;
-    HGDIOBJ made = kind == kPen ? static_cast<HGDIOBJ>(CreatePen(PS_SOLID, width, colour))
-                                : static_cast<HGDIOBJ>(CreateSolidBrush(colour));
-    if (!made) return nullptr;
-    keys_[used_] = key;
-    inks_[used_] = GdiObject<HGDIOBJ>(made);
-    return inks_[used_++].Get();
-  }
-
- private:
-  static constexpr int kRoom = 8;
-  uint64_t keys_[kRoom] = {};
-  GdiObject<HGDIOBJ> inks_[kRoom];
-  int used_ = 0;
-};
-
-InkTable& Inks() {
-  static InkTable inks;
-  return inks;
-}
-
-}  // namespace
-
 Win32Canvas::Win32Canvas(HDC dc, HWND releaseTo, const EditorBitmaps* bitmaps, POINT origin)
     : dc_(dc), releaseTo_(releaseTo), bitmaps_(bitmaps) {
   if (origin.x != 0 || origin.y != 0) {
@@ -61,20 +21,15 @@ CanvasRef Win32Canvas::Ref() { return reinterpret_cast<CanvasRef>(dc_); }
 Colour Win32Canvas::WindowColour() { return GetSysColor(COLOR_WINDOW); }
 
 void Win32Canvas::FillRect(const PixelRect& rect, Colour colour) {
-  const RECT r{rect.left, rect.top, rect.right, rect.bottom};
-  if (HGDIOBJ kept = Inks().Find(InkTable::kBrush, colour, 0)) {
-    ::FillRect(dc_, &r, static_cast<HBRUSH>(kept));
-    return;
-  }
   GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+  const RECT r{rect.left, rect.top, rect.right, rect.bottom};
   if (brush) ::FillRect(dc_, &r, brush.Get());
 }
 
-void Win32Canvas::Push(std::vector<Selection>& stack, HGDIOBJ kept, HGDIOBJ made) {
-  HGDIOBJ object = kept ? kept : made;
+void Win32Canvas::Push(std::vector<Selection>& stack, HGDIOBJ object) {
   HGDIOBJ previous = object ? SelectObject(dc_, object) : nullptr;
   if (previous == HGDI_ERROR) previous = nullptr;
-  stack.push_back({GdiObject<HGDIOBJ>(made), previous});
+  stack.push_back({GdiObject<HGDIOBJ>(object), previous});
 }
 
 void Win32Canvas::Pop(std::vector<Selection>& stack) {
@@ -84,16 +39,12 @@ void Win32Canvas::Pop(std::vector<Selection>& stack) {
 }
 
 void Win32Canvas::PushPen(Colour colour, int width) {
-  HGDIOBJ kept = Inks().Find(InkTable::kPen, colour, width);
-  Push(pens_, kept, kept ? nullptr : CreatePen(PS_SOLID, width, colour));
+  Push(pens_, CreatePen(PS_SOLID, width, colour));
 }
 
 void Win32Canvas::PopPen() { Pop(pens_); }
 
-void Win32Canvas::PushBrush(Colour colour) {
-  HGDIOBJ kept = Inks().Find(InkTable::kBrush, colour, 0);
-  Push(brushes_, kept, kept ? nullptr : CreateSolidBrush(colour));
-}
+void Win32Canvas::PushBrush(Colour colour) { Push(brushes_, CreateSolidBrush(colour)); }
 
 void Win32Canvas::PopBrush() { Pop(brushes_); }
 

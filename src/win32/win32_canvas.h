@@ -33,14 +33,12 @@ class Win32Canvas final : public Canvas {
   bool DrawBitmap(GraphBitmap bitmap, int width, int height, int x, int y) override;
 
  private:
-  // An object selected by this canvas (owned when made for it alone, null when it is one
-  // the process keeps) and the one it replaced in the DC.
+  // An object made for this canvas and the one it replaced in the DC.
   struct Selection {
-    GdiObject<HGDIOBJ> made;
+    GdiObject<HGDIOBJ> object;
     HGDIOBJ previous;
   };
-  // Selects `kept` (one the process keeps) or else `made`, which the selection then owns.
-  void Push(std::vector<Selection>& stack, HGDIOBJ kept, HGDIOBJ made);
+  void Push(std::vector<Selection>& stack, HGDIOBJ object);
   void Pop(std::vector<Selection>& stack);
   HBITMAP Bitmap(GraphBitmap bitmap) const;
 
