@@ -82,29 +82,30 @@ void Type(FormDialog& form, Lines& lines, unsigned checkBits) {
   }
 }
 
-void TypeIntoOvenForm(FuzzHost& host, Lines& lines, unsigned checkBits) {
+void TypeIntoOvenForm(EditorSession& session, FuzzHost& host, Lines& lines, unsigned checkBits) {
   FormDialog editor;
-  ShowMethod(editor, host);
+  ShowMethod(session, editor, host);
   Type(editor, lines, checkBits);
-  ReadStepChecks(editor);
-  ValidateOvenForm(editor, host);
+  ReadStepChecks(session, editor);
+  ValidateOvenForm(session, editor, host);
 }
 
-void TypeIntoValveTimes(FuzzHost& host, Lines& lines) {
+void TypeIntoValveTimes(EditorSession& session, FuzzHost& host, Lines& lines) {
   FormDialog dialog;
-  ShowValveTimes(dialog, host);
+  ShowValveTimes(session.method, dialog, host);
   Type(dialog, lines, 0);
-  ReadValveTimes(dialog, host);
+  ReadValveTimes(session.method, dialog, host);
 }
 
-void TypeIntoUlvoForm(int32_t mode, FuzzHost& host, Lines& lines, unsigned checkBits) {
-  editorValues.ulvoChannel = 0;
-  inletMethod.ulvo[0].mode = mode;
+void TypeIntoUlvoForm(EditorSession& session, int32_t mode, FuzzHost& host, Lines& lines,
+                      unsigned checkBits) {
+  session.values.ulvoChannel = 0;
+  session.method.ulvo[0].mode = mode;
   FormDialog dialog;
-  InitUlvoControl(dialog, host);
+  InitUlvoControl(session, dialog, host);
   Type(dialog, lines, checkBits);
-  ReadUlvoStepChecks(dialog);
-  ValidateUlvoForm(dialog, host);
+  ReadUlvoStepChecks(session, dialog);
+  ValidateUlvoForm(session, dialog, host);
 }
 
 }  // namespace
@@ -115,14 +116,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   SaturateToFloat(ReadDecimalNumber(text));
   SaturateToInt32(ReadDecimalNumber(text));
 
-  ResetEditorState();
-  SetMethodDefaults();
+  EditorSession session{};
+  SetMethodDefaults(session.method);
   FuzzHost host;
   const unsigned checkBits = size > 0 ? data[0] : 0;
   Lines lines(text);
-  TypeIntoOvenForm(host, lines, checkBits);
-  TypeIntoValveTimes(host, lines);
-  TypeIntoUlvoForm(kUlvoFlow, host, lines, checkBits >> 2);
-  TypeIntoUlvoForm(kUlvoPressure, host, lines, checkBits >> 4);
+  TypeIntoOvenForm(session, host, lines, checkBits);
+  TypeIntoValveTimes(session, host, lines);
+  TypeIntoUlvoForm(session, kUlvoFlow, host, lines, checkBits >> 2);
+  TypeIntoUlvoForm(session, kUlvoPressure, host, lines, checkBits >> 4);
   return 0;
 }

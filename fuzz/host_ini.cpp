@@ -80,11 +80,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     RequireStablePath(value);
   }
 
-  editorValues = {};
+  EditorValues values{};
   FormDialog editor;
   ApplyUlvoMenuOption(editor, host);
-  LoadMinOvenTemp(host);
-  Require(GetMinOvenTemp() >= kLowestMinOvenTemp && GetMinOvenTemp() <= kHighestMinOvenTemp);
+  LoadMinOvenTemp(values, host);
+  Require(GetMinOvenTemp(values) >= kLowestMinOvenTemp &&
+          GetMinOvenTemp(values) <= kHighestMinOvenTemp);
   RestoreWindowPosition(editor, host, kEditorPosSection, kEditorPosKey);
   RestoreWindowPosition(editor, host, kUlvoPosSection, kUlvoPosKey);
   GlobalFileEntry entry{};

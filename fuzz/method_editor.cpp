@@ -12,14 +12,12 @@
 
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
-#include "editor/oven_drag.h"
 #include "editor/oven_form.h"
 #include "editor/oven_graph.h"
 #include "fuzz_ports.h"
 #include "graph_ports.h"
 #include "resource_ids.h"
 #include "ulvo/ulvo_control.h"
-#include "ulvo/ulvo_drag.h"
 #include "ulvo/ulvo_form.h"
 #include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_state.h"
@@ -72,6 +70,9 @@ uint32_t NearHandle(uint32_t word, const RampSnapshot& ramp, const PixelRect& pl
               box.originY + ValueToPixel(scale, step.level) + dy);
 }
 
+// The pointer the window system's position word gives: 16 unsigned bits each.
+MousePoint PointOf(uint32_t word) { return {word & 0xFFFF, word >> 16}; }
+
 // A mouse message's position word: on or near the frame, or near a handle, unless the
 // event asks for any word at all (left of or above the client area included).
 uint32_t PointerWord(const Event& event, const FrameBox& box, const RampSnapshot& ramp,
@@ -82,74 +83,72 @@ uint32_t PointerWord(const Event& event, const FrameBox& box, const RampSnapshot
               box.originY - 8 + (event.word >> 16) % (box.height + 17));
 }
 
-void RunOvenEvents(Script& script, FormDialog& editor, FuzzHost& host, FrameWindow& window,
-                   CoreChartAxis& axes) {
-  PaintOvenGraph(window, axes, IDC_GRAPH_FRAME);
+void RunOvenEvents(EditorSession& session, Script& script, FormDialog& editor, FuzzHost& host,
+                   FrameWindow& window, CoreChartAxis& axes) {
+  PaintOvenGraph(session, window, axes);
   while (const std::optional<Event> event = script.Next()) {
-    const uint32_t word = PointerWord(*event, RampFrameBox(kOvenGraph, window, IDC_GRAPH_FRAME),
-                                      OvenRamp(), ovenGraph.plotRect);
+    const MousePoint point = PointOf(PointerWord(*event, RampFrameBox(kOvenGraph, window),
+                                                 OvenRamp(session), session.ovenGraph.plotRect));
     switch (event->kind % 8) {
-      case kMove: OnGraphMouseMove(editor, window, word, IDC_GRAPH_FRAME); break;
-      case kDown: OnGraphButtonDown(window, word, IDC_GRAPH_FRAME); break;
-      case kUp: OnGraphButtonUp(editor, host, window, word, IDC_GRAPH_FRAME); break;
-      case kUpButton: OnEditorCommand(editor, host, IDC_BUTTON_UP, 0); break;
-      case kRightButton: OnEditorCommand(editor, host, IDC_BUTTON_RIGHT, 0); break;
-      case kDefaultButton: OnEditorCommand(editor, host, IDC_BUTTON_DEFAULT, 0); break;
+      case kMove: OnGraphMouseMove(kOvenGraph, session, editor, window, point); break;
+      case kDown: OnGraphButtonDown(kOvenGraph, session, window, point); break;
+      case kUp: OnGraphButtonUp(kOvenGraph, session, editor, host, window, point); break;
+      case kUpButton: OnEditorCommand(session, editor, host, IDC_BUTTON_UP); break;
+      case kRightButton: OnEditorCommand(session, editor, host, IDC_BUTTON_RIGHT); break;
+      case kDefaultButton: OnEditorCommand(session, editor, host, IDC_BUTTON_DEFAULT); break;
       case kRowCheck: {
         const int id = kOvenRows[event->word % 4].check;
         editor.checked[id] = !editor.checked[id];
-        OnEditorCommand(editor, host, id, 0);
+        OnEditorCommand(session, editor, host, id);
         break;
       }
       default: return;
     }
-    PaintOvenGraph(window, axes, IDC_GRAPH_FRAME);
+    PaintOvenGraph(session, window, axes);
   }
 }
 
-void RunUlvoEvents(Script& script, FormDialog& dialog, FuzzHost& host, FrameWindow& window,
-                   CoreChartAxis& axes) {
-  PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME);
+void RunUlvoEvents(EditorSession& session, Script& script, FormDialog& dialog, FuzzHost& host,
+                   FrameWindow& window, CoreChartAxis& axes) {
+  PaintUlvoGraph(session, window, axes);
   while (const std::optional<Event> event = script.Next()) {
-    const uint32_t word =
-        PointerWord(*event, RampFrameBox(kUlvoGraph, window, IDC_ULVO_GRAPH_FRAME),
-                    UlvoRampSnapshot(), ulvoGraph.plotRect);
+    const MousePoint point =
+        PointOf(PointerWord(*event, RampFrameBox(kUlvoGraph, window), UlvoRampSnapshot(session),
+                            session.channel.graph.plotRect));
     switch (event->kind % 8) {
-      case kMove: OnUlvoGraphMouseMove(window, word, IDC_ULVO_GRAPH_FRAME); break;
-      case kDown: OnUlvoGraphButtonDown(window, word, IDC_ULVO_GRAPH_FRAME); break;
-      case kUp: OnUlvoGraphButtonUp(dialog, host, window, word, IDC_ULVO_GRAPH_FRAME); break;
-      case kUpButton: OnUlvoCommand(dialog, host, IDC_ULVO_BUTTON_UP, 0); break;
-      case kRightButton: OnUlvoCommand(dialog, host, IDC_ULVO_BUTTON_RIGHT, 0); break;
-      case kDefaultButton: OnUlvoCommand(dialog, host, IDC_ULVO_BUTTON_DEFAULT, 0); break;
+      case kMove: OnGraphMouseMove(kUlvoGraph, session, dialog, window, point); break;
+      case kDown: OnGraphButtonDown(kUlvoGraph, session, window, point); break;
+      case kUp: OnGraphButtonUp(kUlvoGraph, session, dialog, host, window, point); break;
+      case kUpButton: OnUlvoCommand(session, dialog, host, IDC_ULVO_BUTTON_UP); break;
+      case kRightButton: OnUlvoCommand(session, dialog, host, IDC_ULVO_BUTTON_RIGHT); break;
+      case kDefaultButton: OnUlvoCommand(session, dialog, host, IDC_ULVO_BUTTON_DEFAULT); break;
       case kRowCheck: {
         const int id = kUlvoRows[event->word % 5].check;
         dialog.checked[id] = !dialog.checked[id];
-        OnUlvoCommand(dialog, host, id, 0);
+        OnUlvoCommand(session, dialog, host, id);
         break;
       }
       default: return;
     }
-    PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME);
+    PaintUlvoGraph(session, window, axes);
   }
 }
 
 // The channel dialog as the editor runs it, ended with Enter.
-void RunChannel(int32_t channel, Script& script, FuzzHost& host, FrameWindow& window,
-                CoreChartAxis& axes) {
-  editorValues.ulvoChannel = channel;
+void RunChannel(EditorSession& session, int32_t channel, Script& script, FuzzHost& host,
+                FrameWindow& window, CoreChartAxis& axes) {
+  session.values.ulvoChannel = channel;
   FormDialog dialog;
-  InitUlvoControl(dialog, host);
-  RunUlvoEvents(script, dialog, host, window, axes);
-  OnUlvoCommand(dialog, host, CMD_ENTER, 0);
+  InitUlvoControl(session, dialog, host);
+  RunUlvoEvents(session, script, dialog, host, window, axes);
+  OnUlvoCommand(session, dialog, host, CMD_ENTER);
   DestroyUlvoControl(dialog, host);
-  ResetUlvoGraphMouse();
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  ResetEditorState();
-
+  EditorSession session{};
   FuzzHost host;
   const std::size_t recordBytes = std::min(size, kMethodRecordSize);
   std::memcpy(host.record.bytes.data(), data, recordBytes);
@@ -167,13 +166,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   editor.answer = Answer::kYes;  // closing saves
   FrameWindow window;
   CoreChartAxis axes;
-  InitEditorWindow(editor, host);
-  RunOvenEvents(script, editor, host, window, axes);
+  InitEditorWindow(session, editor, host);
+  RunOvenEvents(session, script, editor, host, window, axes);
   for (int32_t channel = 0; channel < 2; ++channel) {
-    const int32_t mode = inletMethod.ulvo[channel].mode;
-    if (mode == kUlvoFlow || mode == kUlvoPressure) RunChannel(channel, script, host, window, axes);
+    const int32_t mode = session.method.ulvo[channel].mode;
+    if (mode == kUlvoFlow || mode == kUlvoPressure)
+      RunChannel(session, channel, script, host, window, axes);
   }
-  editorValues.methodModified = 1;
-  CloseEditorWindow(editor, host);
+  session.values.methodModified = 1;
+  CloseEditorWindow(session, editor, host);
   return 0;
 }

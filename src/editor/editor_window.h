@@ -3,6 +3,7 @@
 // dialog procedure loads and deletes the bitmaps and paints; everything else is here.
 #pragma once
 
+#include "editor/editor_session.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
 
@@ -11,19 +12,22 @@ inline constexpr int kEditorSlot = 9;
 inline constexpr const char* kEditorPosSection = "GCDisplay";
 inline constexpr const char* kEditorPosKey = "Parent";
 
+// What the host's call to open the editor does: make one when slot 9 holds none, bring
+// forward the one it holds, and nothing while the first is still being made (its
+// initialisation can show a message box, whose message loop lets the host call again;
+// a second editor would take the slot, the bitmaps and the session from the first).
+enum class EditorOpening { kCreate, kRaise, kIgnore };
+EditorOpening DecideEditorOpening(bool editorInSlot, bool beingCreated);
+
 // WM_INITDIALOG after the bitmaps are loaded: load the method (or the defaults), place
-// the window, show the form, fit the axes, apply the INI options.
-void InitEditorWindow(DialogPort& editor, HostPort& host);
+// the window, show the form, fit the axes, apply the INI options, and forget a drag cut
+// short by an earlier window's destruction.
+void InitEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host);
 
 // WM_CLOSE: validate, offer to save, then empty the slot and destroy the window.
-// Returns 1 when the window was destroyed, 0 when it stays open.
-int CloseEditorWindow(DialogPort& editor, HostPort& host);
+// True when the window was destroyed, false when it stays open.
+bool CloseEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host);
 
 // WM_DESTROY after the bitmaps are deleted: store the position unless minimised, and
 // empty the slot.
 void DestroyEditorWindow(DialogPort& editor, HostPort& host);
-
-// Every process-wide record of the editor (the method, the editor values, the ULVO
-// values and both graphs' mouse states) back to zero, as the library loads them: the
-// one reset the tests and fuzz targets start from.
-void ResetEditorState();

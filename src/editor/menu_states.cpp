@@ -9,8 +9,8 @@ MenuStates DecideMenuStates(const InletMethod& method, const EditorValues& value
           method.ulvo[1].mode != kUlvoManual};
 }
 
-void UpdateMenuStates(DialogPort& editor) {
-  const MenuStates states = DecideMenuStates(inletMethod, editorValues);
+void UpdateMenuStates(const EditorSession& session, DialogPort& editor) {
+  const MenuStates states = DecideMenuStates(session.method, session.values);
   editor.EnableMenuItem(IDM_FILE_SAVE, states.save);
   // Once the ULVO pop-up is removed these items no longer exist and this does nothing.
   editor.EnableMenuItem(IDM_ULVO_LEFT, states.leftChannel);
@@ -24,10 +24,10 @@ void ApplyUlvoMenuOption(DialogPort& editor, HostPort& host) {
   editor.RedrawMenuBar();
 }
 
-void LoadMinOvenTemp(HostPort& host) {
+void LoadMinOvenTemp(EditorValues& values, HostPort& host) {
   const std::string option =
       host.GetIniString(kOptionSection, "TOVREXMinTemp", "0", kOptionBufferSize);
   const float minimum = SaturateToFloat(ReadDecimalNumber(option));
   const bool sane = minimum >= kLowestMinOvenTemp && minimum <= kHighestMinOvenTemp;
-  editorValues.minOvenTemp = sane ? minimum : 0.0f;
+  values.minOvenTemp = sane ? minimum : 0.0f;
 }

@@ -2,7 +2,7 @@
 // host's INI file when it opens.
 #pragma once
 
-#include "method/inlet_method.h"
+#include "editor/editor_session.h"
 #include "method/method_limits.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
@@ -21,7 +21,7 @@ struct MenuStates {
 MenuStates DecideMenuStates(const InletMethod& method, const EditorValues& values);
 
 // Applies DecideMenuStates to the window's menu.
-void UpdateMenuStates(DialogPort& editor);
+void UpdateMenuStates(const EditorSession& session, DialogPort& editor);
 
 // Removes the "&ULVO" pop-up when the option "ULVOControl" is 0 (its default), then
 // redraws the menu bar.
@@ -35,4 +35,4 @@ inline constexpr float kHighestMinOvenTemp = static_cast<float>(kOvenMaxTemp);
 
 // Reads "TOVREXMinTemp" (default 0) into minOvenTemp at single precision. A value
 // outside the bounds above (a typing slip in host.ini) is ignored: no minimum, 0.
-void LoadMinOvenTemp(HostPort& host);
+void LoadMinOvenTemp(EditorValues& values, HostPort& host);

@@ -3,23 +3,23 @@
 
 #include "editor/oven_graph.h"
 
-void FitOvenAxes() {
-  const RampAxes axes = FitRampAxes(OvenRamp(), LevelRounding::kCut);
-  inletMethod.tempAxisMax = axes.valueAxisMax;
-  inletMethod.timeAxisMax = axes.timeAxisMax;
-  editorValues.ovenAxesChanged = 1;
+void FitOvenAxes(EditorSession& session) {
+  const RampAxes axes = FitRampAxes(OvenRamp(session), LevelRounding::kCut);
+  session.method.tempAxisMax = axes.valueAxisMax;
+  session.method.timeAxisMax = axes.timeAxisMax;
+  session.values.ovenAxesChanged = 1;
 }
 
-void EnlargeTempAxis() {
-  double& top = inletMethod.tempAxisMax;
+void EnlargeTempAxis(EditorSession& session) {
+  double& top = session.method.tempAxisMax;
   top = top >= 0.0 ? top * 1.5 : top * -1.5;
   if (top > kTempAxisCap) top = kTempAxisCap;
-  editorValues.ovenAxesChanged = 1;
+  session.values.ovenAxesChanged = 1;
 }
 
-void EnlargeTimeAxis() {
-  double& end = inletMethod.timeAxisMax;
+void EnlargeTimeAxis(EditorSession& session) {
+  double& end = session.method.timeAxisMax;
   end *= 1.5;
   if (end > kTimeAxisCap) end = kTimeAxisCap;
-  editorValues.ovenAxesChanged = 1;
+  session.values.ovenAxesChanged = 1;
 }

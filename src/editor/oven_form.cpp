@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "editor/form_fields.h"
-#include "method/inlet_method.h"
 #include "resource_ids.h"
 
 const RampRowControls kOvenRows[4] = {
@@ -46,45 +45,47 @@ std::string EditorTitle(bool untitled, const GlobalFileEntry& entry) {
   return title + UpperField(entry.fileName) + "." + UpperField(entry.extension);
 }
 
-void ShowMethod(DialogPort& editor, HostPort& host) {
+void ShowMethod(EditorSession& session, DialogPort& editor, HostPort& host) {
   GlobalFileEntry entry{};
-  if (!editorValues.methodUntitled) host.GetGlobalFile(entry);
-  editor.SetTitle(EditorTitle(editorValues.methodUntitled != 0, entry));
-  const InletMethod& m = inletMethod;
+  if (!session.values.methodUntitled) host.GetGlobalFile(entry);
+  editor.SetTitle(EditorTitle(session.values.methodUntitled != 0, entry));
+  const InletMethod& m = session.method;
   WriteNumberField(editor, host, IDC_ZONE1_TEMP, m.zone1Temp, kTempDecimals);
   WriteNumberField(editor, host, IDC_ZONE2_TEMP, m.zone2Temp, kTempDecimals);
   WriteNumberField(editor, host, IDC_ZONE3_TEMP, m.zone3Temp, kTempDecimals);
   WriteNumberField(editor, host, IDC_STANDBY_TIME, m.standbyTime, kTimeDecimals);
   WriteNumberField(editor, host, IDC_TIME5, m.time5, kTimeDecimals);
-  editorValues.ovenStepsInUse = RowsInUse(m.ovenStep);
   editor.SetChecked(IDC_DUMP_VALVE, m.dumpValve != 0);
-  ShowStepChecks(editor);
-  ShowRampFields(editor, host);
+  ShowStepChecks(session, editor);
+  ShowRampFields(session, editor, host);
 }
 
-void ShowStepChecks(DialogPort& editor) {
-  editor.SetChecked(IDC_STANDBY_CHECK, inletMethod.standbyEnabled != 0);
-  editor.SetChecked(IDC_TIME5_CHECK, inletMethod.time5Enabled != 0);
-  ShowRowChecks(editor, kOvenForm, inletMethod.ovenStep);
+void ShowStepChecks(const EditorSession& session, DialogPort& editor) {
+  const InletMethod& m = session.method;
+  editor.SetChecked(IDC_STANDBY_CHECK, m.standbyEnabled != 0);
+  editor.SetChecked(IDC_TIME5_CHECK, m.time5Enabled != 0);
+  ShowRowChecks(editor, kOvenForm, m.ovenStep);
 }
 
-void EnableStepFields(DialogPort& editor, HostPort& host) {
-  editor.EnableControl(IDC_TIME5, inletMethod.time5Enabled != 0);
-  editor.EnableControl(IDC_STANDBY_TIME, inletMethod.standbyEnabled != 0);
-  EnableRows(editor, kOvenForm, inletMethod.ovenStep);
-  ShowRampFields(editor, host);
+void EnableStepFields(EditorSession& session, DialogPort& editor, HostPort& host) {
+  const InletMethod& m = session.method;
+  editor.EnableControl(IDC_TIME5, m.time5Enabled != 0);
+  editor.EnableControl(IDC_STANDBY_TIME, m.standbyEnabled != 0);
+  EnableRows(editor, kOvenForm, m.ovenStep);
+  ShowRampFields(session, editor, host);
 }
 
-void ShowRampFields(DialogPort& editor, HostPort& host) {
-  ShowRows(editor, host, kOvenForm, inletMethod.ovenStep, &OvenStep::temp);
+void ShowRampFields(EditorSession& session, DialogPort& editor, HostPort& host) {
+  ShowRows(editor, host, kOvenForm, session.method.ovenStep, &OvenStep::temp);
 }
 
-void ReadStepChecks(DialogPort& editor) {
-  editorValues.ovenStepsInUse = ReadRowChecks(editor, kOvenForm, inletMethod.ovenStep);
-  inletMethod.time5Enabled = editor.IsChecked(IDC_TIME5_CHECK) ? 1 : 0;
-  inletMethod.standbyEnabled = editor.IsChecked(IDC_STANDBY_CHECK) ? 1 : 0;
+void ReadStepChecks(EditorSession& session, DialogPort& editor) {
+  InletMethod& m = session.method;
+  ReadRowChecks(editor, kOvenForm, m.ovenStep);
+  m.time5Enabled = editor.IsChecked(IDC_TIME5_CHECK) ? 1 : 0;
+  m.standbyEnabled = editor.IsChecked(IDC_STANDBY_CHECK) ? 1 : 0;
 }
 
-void ShiftStepAfterCheck(int checkId) {
-  ShiftRowAfterCheck(kOvenForm, inletMethod.ovenStep, checkId);
+void ShiftStepAfterCheck(EditorSession& session, int checkId) {
+  ShiftRowAfterCheck(kOvenForm, session.method.ovenStep, checkId);
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "editor/editor_session.h"
 #include "hostutil_types.h"
 #include "ramp/ramp_form.h"
 #include "ui/dialog_port.h"
@@ -23,11 +24,11 @@ inline constexpr RampForm kOvenForm{kOvenRows,     true,
 // platform's ANSI code page does. Reads the entry's fields only up to their sizes.
 std::string EditorTitle(bool untitled, const GlobalFileEntry& entry);
 
-void ShowMethod(DialogPort& editor, HostPort& host);
-void ShowStepChecks(DialogPort& editor);
-void EnableStepFields(DialogPort& editor, HostPort& host);
-void ShowRampFields(DialogPort& editor, HostPort& host);
-void ReadStepChecks(DialogPort& editor);
+void ShowMethod(EditorSession& session, DialogPort& editor, HostPort& host);
+void ShowStepChecks(const EditorSession& session, DialogPort& editor);
+void EnableStepFields(EditorSession& session, DialogPort& editor, HostPort& host);
+void ShowRampFields(EditorSession& session, DialogPort& editor, HostPort& host);
+void ReadStepChecks(EditorSession& session, DialogPort& editor);
 // After a row's box was toggled: see ShiftRowAfterCheck. The row 1, standby and time-5
 // boxes move nothing.
-void ShiftStepAfterCheck(int checkId);
+void ShiftStepAfterCheck(EditorSession& session, int checkId);

@@ -1,14 +1,11 @@
-// Painting the oven graph.
+// Painting the oven graph, and its mouse wiring.
 #include "editor/oven_graph.h"
 
-#include <algorithm>
-#include <array>
 #include <memory>
 
-#include "method/inlet_method.h"
+#include "editor/menu_states.h"
+#include "editor/oven_form.h"
 #include "resource_ids.h"
-
-RampGraphState ovenGraph;
 
 namespace {
 
@@ -22,31 +19,45 @@ void PaintLegend(GraphWindow& window) {
   }
 }
 
-}  // namespace
+RampGraphState& OvenGraphState(EditorSession& session) { return session.ovenGraph; }
 
-int32_t OvenStepsDrawn() {
-  return std::clamp<int32_t>(editorValues.ovenStepsInUse, 0,
-                             static_cast<int32_t>(inletMethod.ovenStep.size()));
+void WriteOvenStep(EditorSession& session, int32_t k, const RampPoint& moved) {
+  WriteRampPoint(session.method.ovenStep[k], &OvenStep::temp, moved);
 }
 
-RampSnapshot OvenRamp() {
-  RampSnapshot ramp = SnapshotOf(inletMethod.ovenStep, &OvenStep::temp);
-  ramp.inUse = OvenStepsDrawn();
-  ramp.valueAxisMax = inletMethod.tempAxisMax;
-  ramp.timeAxisMax = inletMethod.timeAxisMax;
-  ramp.valueFloor = static_cast<double>(GetMinOvenTemp());
+void MarkModified(EditorSession& session, DialogPort& editor) {
+  if (session.values.methodModified) return;
+  session.values.methodModified = 1;
+  UpdateMenuStates(session, editor);
+}
+
+}  // namespace
+
+RampSnapshot OvenRamp(const EditorSession& session) {
+  const InletMethod& method = session.method;
+  RampSnapshot ramp = SnapshotOf(method.ovenStep, &OvenStep::temp);
+  ramp.inUse = RowsInUse(method.ovenStep);
+  ramp.valueAxisMax = method.tempAxisMax;
+  ramp.timeAxisMax = method.timeAxisMax;
+  ramp.valueFloor = static_cast<double>(GetMinOvenTemp(session.values));
   return ramp;
 }
 
-void PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId) {
-  const bool dragging = ovenGraph.dragging != 0;
+void PaintOvenGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes) {
+  const bool dragging = session.ovenGraph.dragging != 0;
   if (!dragging) PaintLegend(window);
-  const bool erase = editorValues.ovenAxesChanged && !dragging;
-  const std::optional<PixelRect> plot = PaintRampFrame(
-      window, axes, frameId, {OvenRamp(), {kTempAxisLabel, kTempAxisLabel}, dragging, erase});
+  EditorValues& values = session.values;
+  const bool erase = values.ovenAxesChanged && !dragging;
+  const std::optional<PixelRect> plot =
+      PaintRampFrame(window, axes, IDC_GRAPH_FRAME,
+                     {OvenRamp(session), {kTempAxisLabel, kTempAxisLabel}, dragging, erase});
   if (plot) {
-    ovenGraph.plotRect = *plot;
-    if (erase) editorValues.ovenAxesChanged = 0;
+    session.ovenGraph.plotRect = *plot;
+    if (erase) values.ovenAxesChanged = 0;
   }
-  editorValues.ovenEditChanged = 0;
+  values.ovenEditChanged = 0;
 }
+
+constinit const RampGraphWiring kOvenGraph{OvenGraphState,  OvenRamp,        WriteOvenStep,
+                                           MenuWindowInset, IDC_GRAPH_FRAME, MarkModified,
+                                           ShowRampFields};

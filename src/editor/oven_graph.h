@@ -1,18 +1,14 @@
 // The oven graph: the oven programme as a ramp snapshot, painting the frame (legend,
-// axes, ramp, handles). The graph's process-wide state lives here too, since painting
-// and the mouse handlers share it.
+// axes, ramp, handles), and its wiring of the shared mouse operations: the editor's
+// border, caption and menu around its client area, and a drag that marks the method
+// modified.
 #pragma once
 
-#include <cstdint>
-
+#include "editor/editor_session.h"
 #include "ramp/ramp_graph.h"
 #include "ramp/ramp_mouse.h"
-#include "ui/canvas.h"
 #include "ui/chart_axis_port.h"
 #include "ui/graph_window.h"
-
-// The graph's mouse state; zero when the library loads, like the method.
-extern RampGraphState ovenGraph;
 
 inline constexpr const char* kTempAxisLabel =
     "    \xB0"
@@ -21,14 +17,14 @@ inline constexpr const char* kTempAxisLabel =
 inline constexpr int kLegendWidth = 255;
 inline constexpr int kLegendHeight = 99;
 
-// The steps drawn and dragged: ovenStepsInUse, held to the four rows there are.
-int32_t OvenStepsDrawn();
-
 // The oven programme as the shared rules see it: its steps in use, its axes, and the
 // minimum oven temperature as the bottom of the value axis.
-RampSnapshot OvenRamp();
+RampSnapshot OvenRamp(const EditorSession& session);
 
-// Paints the graph into frame control `frameId`. While a handle is dragged only the plot
-// area is erased and the ramp redrawn; the legend, the whole-frame erase and the axes
-// wait for the next paint.
-void PaintOvenGraph(GraphWindow& window, ChartAxisPort& axes, int frameId);
+// Paints the graph into its frame. While a handle is dragged only the plot area is erased
+// and the ramp redrawn; the legend, the whole-frame erase and the axes wait for the next
+// paint.
+void PaintOvenGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes);
+
+// The oven graph as the mouse operations see it (its state is session.ovenGraph).
+extern const RampGraphWiring kOvenGraph;

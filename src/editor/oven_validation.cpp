@@ -1,19 +1,16 @@
 // Validation of the oven programme, the zones and the two phase times.
 #include "editor/oven_validation.h"
 
+#include <algorithm>
+
 #include "editor/form_fields.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_form.h"
-#include "method/inlet_method.h"
 #include "method/method_limits.h"
 #include "reentry_guard.h"
 #include "resource_ids.h"
 
 namespace {
-
-// Reporting a refusal moves the focus, which makes the field it left ask for another
-// validation; one message at a time is what the user must see.
-bool validationInProgress = false;
 
 bool Refuse(DialogPort& editor, HostPort& host, int id, const char* label, ValueRange range,
             int decimals) {
@@ -35,18 +32,18 @@ bool CheckAndStore(DialogPort& editor, HostPort& host, int id, const char* label
   return true;
 }
 
-bool ValidateRows(DialogPort& editor, HostPort& host) {
-  const int rows = editorValues.ovenStepsInUse > 1 ? editorValues.ovenStepsInUse : 1;
-  if (!ValidateRampRows(editor, host, kOvenForm, OvenRampLimits(GetMinOvenTemp()),
-                        inletMethod.ovenStep, &OvenStep::temp, rows)) {
+bool ValidateRows(EditorSession& session, DialogPort& editor, HostPort& host) {
+  InletMethod& m = session.method;
+  const int rows = std::max(RowsInUse(m.ovenStep), 1);
+  if (!ValidateRampRows(editor, host, kOvenForm, OvenRampLimits(GetMinOvenTemp(session.values)),
+                        m.ovenStep, &OvenStep::temp, rows)) {
     return false;
   }
-  FitOvenAxes();
+  FitOvenAxes(session);
   return true;
 }
 
-bool ValidateZonesAndTimes(DialogPort& editor, HostPort& host) {
-  InletMethod& m = inletMethod;
+bool ValidateZonesAndTimes(InletMethod& m, DialogPort& editor, HostPort& host) {
   return CheckAndStore(editor, host, IDC_ZONE1_TEMP, kZoneTempNames[0], m.zone1Temp,
                        Field::kZoneTemp) &&
          CheckAndStore(editor, host, IDC_ZONE2_TEMP, kZoneTempNames[1], m.zone2Temp,
@@ -60,12 +57,12 @@ bool ValidateZonesAndTimes(DialogPort& editor, HostPort& host) {
 
 }  // namespace
 
-bool ValidateOvenForm(DialogPort& editor, HostPort& host) {
+bool ValidateOvenForm(EditorSession& session, DialogPort& editor, HostPort& host) {
   bool ok = false;
   {
-    const ReentryGuard guard(validationInProgress);
+    const ReentryGuard guard(session.validating);
     if (!guard.Entered()) return false;
-    ok = ValidateRows(editor, host) && ValidateZonesAndTimes(editor, host);
+    ok = ValidateRows(session, editor, host) && ValidateZonesAndTimes(session.method, editor, host);
   }
   if (ok) SelectFocusedText(editor, kOvenForm);
   return ok;

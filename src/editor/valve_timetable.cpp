@@ -2,7 +2,6 @@
 #include "editor/valve_timetable.h"
 
 #include "editor/form_fields.h"
-#include "method/inlet_method.h"
 #include "method/method_limits.h"
 #include "resource_ids.h"
 
@@ -23,13 +22,13 @@ constexpr ValveField kValveFields[] = {
 
 }  // namespace
 
-void ShowValveTimes(DialogPort& dialog, HostPort& host) {
+void ShowValveTimes(const InletMethod& method, DialogPort& dialog, HostPort& host) {
   for (const ValveField& field : kValveFields) {
-    WriteNumberField(dialog, host, field.id, inletMethod.*field.time, kTimeDecimals);
+    WriteNumberField(dialog, host, field.id, method.*field.time, kTimeDecimals);
   }
 }
 
-bool ReadValveTimes(DialogPort& dialog, HostPort& host) {
+bool ReadValveTimes(InletMethod& method, DialogPort& dialog, HostPort& host) {
   for (const ValveField& field : kValveFields) {
     const double time = ReadDecimalField(dialog, field.id);
     if (!InRange(time, kValveTimeRange)) {
@@ -38,20 +37,19 @@ bool ReadValveTimes(DialogPort& dialog, HostPort& host) {
       FocusField(dialog, field.id);
       return false;
     }
-    inletMethod.*field.time = time;
+    method.*field.time = time;
   }
   return true;
 }
 
-int OnValveCommand(DialogPort& dialog, HostPort& host, int id) {
+void OnValveCommand(InletMethod& method, DialogPort& dialog, HostPort& host, int id) {
   switch (id) {
     case CMD_ENTER:
     case IDC_VALVE_OK:
-      if (ReadValveTimes(dialog, host)) dialog.EndDialog(1);
+      if (ReadValveTimes(method, dialog, host)) dialog.EndDialog(1);
       break;
     case CMD_ESCAPE:
     case IDC_VALVE_CANCEL: dialog.EndDialog(0); break;
     default: break;
   }
-  return 0;
 }

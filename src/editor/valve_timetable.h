@@ -6,14 +6,15 @@
 // a stored method holds (reading fields that do not exist would give 0 for every one).
 #pragma once
 
+#include "method/inlet_method.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
 
-void ShowValveTimes(DialogPort& dialog, HostPort& host);
+void ShowValveTimes(const InletMethod& method, DialogPort& dialog, HostPort& host);
 // OK (or Enter) ends the dialog with 1 once every time passes; Cancel (or Escape, or
-// the close box) ends it with 0 at once. Returns 0.
-int OnValveCommand(DialogPort& dialog, HostPort& host, int id);
+// the close box) ends it with 0 at once.
+void OnValveCommand(InletMethod& method, DialogPort& dialog, HostPort& host, int id);
 // Reads, checks and stores the times in the order Purge, Secondary Cool, Split, each
 // stored as soon as it passes. At the first refusal: a beep, the host's out-of-range
 // message naming the field, the focus on it, and false.
-bool ReadValveTimes(DialogPort& dialog, HostPort& host);
+bool ReadValveTimes(InletMethod& method, DialogPort& dialog, HostPort& host);

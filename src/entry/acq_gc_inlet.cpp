@@ -6,42 +6,43 @@
 #include "entry/exports.h"
 #include "entry/module.h"
 #include "hostutil.h"
-#include "method/inlet_method.h"
 #include "no_throw.h"
+#include "reentry_guard.h"
 #include "resource_ids.h"
 #include "win32/win32_dialog.h"
 
 namespace {
-// Set while the editor is being created: its initialisation can show a message box,
-// whose message loop lets the host call again, and a second editor must not be made
-// while the first is not yet in slot 9.
-int32_t editorBeingCreated;
 
-void OpenOrRaiseEditor(HWND owner) {
-  HWND editor = GetGlobalDialogWnd(kEditorSlot);
-  if (!editor) {
-    if (editorBeingCreated) return;
-    // The window initialises completely during creation, before it enters the slot.
-    editorBeingCreated = 1;
-    editor = CreateDialogParamA(moduleInstance, TOVREX_DIALOG, owner, AcqGCInletEditorWndProc, 0);
-    editorBeingCreated = 0;
-    SetGlobalDialogWnd(kEditorSlot, editor);
-  } else {
-    if (IsIconic(editor)) OpenIcon(editor);
-    SetFocus(editor);
-  }
-  editorValues.methodModified = 0;
-  editorValues.ovenEditChanged = 0;
-  Win32Dialog dialog(GetGlobalDialogWnd(kEditorSlot));
-  UpdateMenuStates(dialog);
+// The window initialises completely during creation, before it enters the slot.
+void CreateEditor(EditorSession& session, HWND owner) {
+  const ReentryGuard creating(session.beingCreated);
+  HWND editor =
+      CreateDialogParamA(moduleInstance, TOVREX_DIALOG, owner, AcqGCInletEditorWndProc, 0);
+  SetGlobalDialogWnd(kEditorSlot, editor);
 }
+
+void RaiseEditor(HWND editor) {
+  if (IsIconic(editor)) OpenIcon(editor);
+  SetFocus(editor);
+}
+
 }  // namespace
 
 // Always returns 1: a failed creation leaves slot 9 empty and the host has nothing to
 // report.
 extern "C" int WINAPI AcqGCInlet(HWND owner) {
   return NoThrow(1, [&] {
-    OpenOrRaiseEditor(owner);
+    EditorSession& session = editorSession;
+    HWND editor = GetGlobalDialogWnd(kEditorSlot);
+    switch (DecideEditorOpening(editor != nullptr, session.beingCreated)) {
+      case EditorOpening::kIgnore: return 1;
+      case EditorOpening::kCreate: CreateEditor(session, owner); break;
+      case EditorOpening::kRaise: RaiseEditor(editor); break;
+    }
+    session.values.methodModified = 0;
+    session.values.ovenEditChanged = 0;
+    Win32Dialog dialog(GetGlobalDialogWnd(kEditorSlot));
+    UpdateMenuStates(session, dialog);
     return 1;
   });
 }

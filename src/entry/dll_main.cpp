@@ -1,10 +1,14 @@
-// Module entry: keeps the instance handle and registers the editor's window class.
+// Module entry: keeps the instance handle and registers the editor's window class; the
+// plug-in's two process-wide values live here.
 #include <windows.h>
 
 #include "entry/module.h"
 #include "resource_ids.h"
 
 HINSTANCE moduleInstance;
+// Zero when the library loads, with no constructor to run: the plug-in registers no
+// static initialisers of its own.
+constinit EditorSession editorSession{};
 
 namespace {
 

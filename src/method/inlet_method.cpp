@@ -1,8 +1,5 @@
-// The process-wide method record, its defaults and the shared editor values.
+// The method's defaults and the minimum oven temperature.
 #include "method/inlet_method.h"
-
-InletMethod inletMethod;
-EditorValues editorValues;
 
 namespace {
 
@@ -47,10 +44,6 @@ InletMethod DefaultMethod() {
   return m;
 }
 
-void SetMethodDefaults() {
-  inletMethod = DefaultMethod();
-  editorValues.ovenStepsInUse = 2;
-  editorValues.ulvoStepsInUse = 2;
-}
+void SetMethodDefaults(InletMethod& method) { method = DefaultMethod(); }
 
-float GetMinOvenTemp() { return editorValues.minOvenTemp; }
+float GetMinOvenTemp(const EditorValues& values) { return values.minOvenTemp; }

@@ -68,33 +68,27 @@ struct InletMethod {
   std::array<UlvoChannel, 2> ulvo;  // 0 left, 1 right
 };
 
-// Editor values that several windows read and write.
+// Editor values that several windows read and write. How many ramp rows are in use is
+// not kept here: it is always counted from the rows' enabled flags (RowsInUse), so it
+// cannot disagree with them.
 struct EditorValues {
   int32_t methodModified;   // changed since last created, opened or saved
   int32_t methodUntitled;   // no database file yet (after File > New)
   int32_t ovenEditChanged;  // an oven field was edited and not validated since
   int32_t ovenAxesChanged;  // the oven graph must rebuild its axes
-  int32_t ovenStepsInUse;   // 1..4 (0 only for a stored method whose first step is off)
-  int32_t ulvoStepsInUse;   // 0..5
   int32_t ulvoChannel;      // 0 left, 1 right
   float minOvenTemp;        // from the host's INI file; read through GetMinOvenTemp
 };
-
-// The process-wide instances. Zero-initialised when the library loads; no constructor
-// runs, which keeps the plug-in free of static initialisers.
-extern InletMethod inletMethod;
-extern EditorValues editorValues;
 
 // The method a new editor starts with, and what File > New and a host without a
 // readable database fall back to.
 InletMethod DefaultMethod();
 
-// Writes DefaultMethod() into the process-wide method and sets two steps in use on both
-// ramp kinds.
-void SetMethodDefaults();
+// Writes DefaultMethod() into `method`: two steps in use on every ramp.
+void SetMethodDefaults(InletMethod& method);
 
 // The lowest oven temperature allowed; 0 until the INI option has been read.
-float GetMinOvenTemp();
+float GetMinOvenTemp(const EditorValues& values);
 
 // Rows in use of a ramp (the oven programme or a ULVO ramp), from the enabled flags: up
 // to the last enabled row, whatever lies before it; 0 when none is.

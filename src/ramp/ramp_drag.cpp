@@ -21,10 +21,6 @@ bool HandleUnder(const RampScale& scale, const FrameBox& box, MousePoint mouse, 
 
 }  // namespace
 
-MousePoint UnpackMousePosition(uint32_t position) {
-  return {static_cast<int64_t>(position & 0xFFFFu), static_cast<int64_t>(position >> 16)};
-}
-
 ClientInset MenuWindowInset(const WindowMetrics& metrics) {
   return {metrics.borderWidth,
           int64_t{metrics.captionHeight} + metrics.menuHeight + metrics.borderHeight};

@@ -1,11 +1,8 @@
 // The rules of dragging a ramp's handles, shared by the oven and ULVO graphs: where the
 // pointer is, which handle a press grabs, what the pointer reads as, how a move rewrites
 // the held step, and when the window takes or drops the mouse capture. All are pure
-// functions of a ramp snapshot and a few numbers; the graphs' named operations read the
-// snapshot from the process-wide records and write the result back.
-//
-// Positions are the mouse message's word: x in the low 16 bits, y in the high 16 bits,
-// both unsigned, in the window's client pixels.
+// functions of a ramp snapshot and a few numbers; the mouse operations (ramp_mouse) read
+// the snapshot from the session and write the result back.
 #pragma once
 
 #include <cstdint>
@@ -17,12 +14,12 @@
 // Within this many pixels of a handle's point, in x and in y, the handle is grabbed.
 inline constexpr int kHandleReach = 6;
 
+// The pointer in the window's client pixels. The window system's position word holds
+// each coordinate in 16 unsigned bits, so a point left of or above the client area
+// (possible under capture) arrives as a large positive number and lies outside the frame.
 struct MousePoint {
   int64_t x, y;
 };
-// A point left of or above the client area (possible under capture) reads as a large
-// positive number, so it lies outside the frame.
-MousePoint UnpackMousePosition(uint32_t position);
 
 // What lies left of and above a window's client area, in pixels.
 struct ClientInset {

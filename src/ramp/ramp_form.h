@@ -117,18 +117,15 @@ void ShowRows(DialogPort& dialog, HostPort& host, const RampForm& form,
 }
 
 // The boxes read into the steps' flags: rows in use form a prefix, so a ticked box counts
-// only behind a row in use; row 1 always is. Returns the rows in use.
+// only behind a row in use; row 1 always is.
 template <class Step, std::size_t N>
-int32_t ReadRowChecks(DialogPort& dialog, const RampForm& form, std::array<Step, N>& steps) {
+void ReadRowChecks(DialogPort& dialog, const RampForm& form, std::array<Step, N>& steps) {
   bool inUse = true;
-  int32_t rows = 1;
   steps[0].enabled = 1;
   for (std::size_t k = 1; k < N; ++k) {
     inUse = inUse && dialog.IsChecked(form.rows[k].check);
-    if (inUse) rows = static_cast<int32_t>(k + 1);
     steps[k].enabled = inUse ? 1 : 0;
   }
-  return rows;
 }
 
 // After row k's box was toggled (k >= 2), its step starts no earlier than the end of the

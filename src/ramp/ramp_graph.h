@@ -1,8 +1,8 @@
 // What the oven graph and the ULVO graph share: a ramp as a plain snapshot of its steps
 // and axes, the value-to-pixel mapping, fitting the axes to the steps, and the painter
 // that draws either ramp with its axes and handles, and the axis buttons beside it.
-// The graphs' named operations read their snapshot from the process-wide records, call
-// these and write the result back.
+// The graphs read their snapshot from the editor's session, call these and write the
+// result back.
 #pragma once
 
 #include <array>

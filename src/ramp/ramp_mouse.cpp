@@ -1,85 +1,86 @@
-// The mouse operations of a ramp graph over the shared drag rules.
+// The mouse messages of a ramp graph over the shared drag rules.
 #include "ramp/ramp_mouse.h"
 
 #include <optional>
 
 namespace {
 
-bool IsInGraphFrame(const RampGraphWiring& graph, GraphWindow& window, uint32_t position,
-                    int frameId) {
-  return IsInFrame(RampFrameBox(graph, window, frameId), UnpackMousePosition(position));
+bool IsInGraphFrame(const RampGraphWiring& graph, GraphWindow& window, MousePoint mouse) {
+  return IsInFrame(RampFrameBox(graph, window), mouse);
 }
 
 }  // namespace
 
-FrameBox RampFrameBox(const RampGraphWiring& graph, GraphWindow& window, int frameId) {
-  return FrameBoxFrom(window.WindowRect(), window.ControlWindowRect(frameId),
+FrameBox RampFrameBox(const RampGraphWiring& graph, GraphWindow& window) {
+  return FrameBoxFrom(window.WindowRect(), window.ControlWindowRect(graph.frameId),
                       graph.inset(window.Metrics()));
 }
 
-bool HitHandle(const RampGraphWiring& graph, GraphWindow& window, uint32_t position, int frameId) {
+bool HitHandle(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+               MousePoint mouse) {
+  RampGraphState& s = graph.state(session);
   const std::optional<HeldHandle> hit =
-      HitRampHandle(graph.read(), graph.state.plotRect, RampFrameBox(graph, window, frameId),
-                    UnpackMousePosition(position));
+      HitRampHandle(graph.read(session), s.plotRect, RampFrameBox(graph, window), mouse);
   if (!hit) return false;
-  graph.state.dragStep = hit->step;
-  graph.state.dragHoldEnd = hit->holdEnd;
+  s.dragStep = hit->step;
+  s.dragHoldEnd = hit->holdEnd;
   return true;
 }
 
-bool ReadPointer(const RampGraphWiring& graph, GraphWindow& window, uint32_t position,
-                 int frameId) {
+bool ReadPointer(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+                 MousePoint mouse) {
+  RampGraphState& s = graph.state(session);
   const std::optional<PointerValues> values =
-      PointerToRampValues(graph.read(), graph.state.plotRect, RampFrameBox(graph, window, frameId),
-                          UnpackMousePosition(position));
+      PointerToRampValues(graph.read(session), s.plotRect, RampFrameBox(graph, window), mouse);
   if (!values) return false;
-  graph.state.dragLevel = values->level;
-  graph.state.dragTime = values->time;
+  s.dragLevel = values->level;
+  s.dragTime = values->time;
   return true;
 }
 
-void DragHeldHandle(const RampGraphWiring& graph) {
-  RampGraphState& s = graph.state;
+void DragHeldHandle(const RampGraphWiring& graph, EditorSession& session) {
+  RampGraphState& s = graph.state(session);
   const PointerValues pointer{s.dragLevel, s.dragTime};
+  const RampSnapshot ramp = graph.read(session);
   const std::optional<RampPoint> moved = s.dragHoldEnd == 1
-                                             ? DraggedHoldEnd(graph.read(), s.dragStep, pointer)
-                                             : DraggedRampEnd(graph.read(), s.dragStep, pointer);
+                                             ? DraggedHoldEnd(ramp, s.dragStep, pointer)
+                                             : DraggedRampEnd(ramp, s.dragStep, pointer);
   // A rule gives a step only for a handle of a step in use, so dragStep indexes a row;
   // the clamped level is what the pointer holds from then on.
   if (!moved) return;
-  graph.write(s.dragStep, *moved);
+  graph.write(session, s.dragStep, *moved);
   s.dragLevel = moved->level;
 }
 
-bool MoveOverGraph(const RampGraphWiring& graph, GraphWindow& window, uint32_t position,
-                   int frameId) {
-  RampGraphState& s = graph.state;
+void OnGraphMouseMove(const RampGraphWiring& graph, EditorSession& session, DialogPort& dialog,
+                      GraphWindow& window, MousePoint mouse) {
+  RampGraphState& s = graph.state(session);
   const MouseMoveStep next =
-      StepMouseMove(s.mouseCaptured, s.dragging, IsInGraphFrame(graph, window, position, frameId));
+      StepMouseMove(s.mouseCaptured, s.dragging, IsInGraphFrame(graph, window, mouse));
   s.mouseCaptured = next.captured;
   s.dragging = next.dragging;
   if (next.capture) window.CaptureMouse();
   if (next.release) window.ReleaseMouse();
-  if (!next.apply) return false;
-  ReadPointer(graph, window, position, frameId);
-  DragHeldHandle(graph);
-  return true;
+  if (!next.apply) return;
+  ReadPointer(graph, session, window, mouse);
+  DragHeldHandle(graph, session);
+  graph.moved(session, dialog);
+  window.Invalidate();
 }
 
-void PressOnGraph(const RampGraphWiring& graph, GraphWindow& window, uint32_t position,
-                  int frameId) {
-  if (IsInGraphFrame(graph, window, position, frameId) &&
-      HitHandle(graph, window, position, frameId)) {
+void OnGraphButtonDown(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+                       MousePoint mouse) {
+  if (IsInGraphFrame(graph, window, mouse) && HitHandle(graph, session, window, mouse)) {
     window.SetCursor(CursorShape::kSize);
-    graph.state.dragging = 1;
+    graph.state(session).dragging = 1;
   }
 }
 
-bool ReleaseOnGraph(const RampGraphWiring& graph, GraphWindow& window, uint32_t position,
-                    int frameId) {
+void OnGraphButtonUp(const RampGraphWiring& graph, EditorSession& session, DialogPort& dialog,
+                     HostPort& host, GraphWindow& window, MousePoint mouse) {
   window.SetCursor(CursorShape::kArrow);
-  graph.state.dragging = 0;
-  return IsInGraphFrame(graph, window, position, frameId);
+  graph.state(session).dragging = 0;
+  if (IsInGraphFrame(graph, window, mouse)) graph.released(session, dialog, host);
 }
 
 void ResetGraphMouse(RampGraphState& state) {

@@ -1,15 +1,19 @@
 // The mouse over a ramp graph, the oven's and a ULVO channel's alike: the handle held,
 // the capture, the values under the pointer and the plot's scale in one state record,
-// and the operations that run the shared drag rules over it. What differs between the
-// graphs (where the ramp is read and written, the window's frame) is a wiring record;
-// what a finished move or release does beyond the graph is left to the caller.
+// and the mouse messages run over it through the shared drag rules. What differs between
+// the graphs (where the state lives, where the ramp is read and written, the window's
+// frame, what a move or a release does beyond the graph) is a wiring record of data.
 #pragma once
 
 #include <cstdint>
 
 #include "ramp/ramp_drag.h"
 #include "ramp/ramp_graph.h"
+#include "ui/dialog_port.h"
 #include "ui/graph_window.h"
+#include "ui/host_port.h"
+
+struct EditorSession;
 
 // Zero is a graph with no handle held and no capture.
 struct RampGraphState {
@@ -22,45 +26,54 @@ struct RampGraphState {
   PixelRect plotRect;  // the plot area and the handles' overhang; the mouse's scale
 };
 
-// One graph: its state, its ramp as a snapshot, where a dragged step is written, and the
-// window's border, caption and menu around the client area. Constant-initialised.
+// One graph. Constant-initialised.
 struct RampGraphWiring {
-  RampGraphState& state;
-  RampSnapshot (*read)();
-  void (*write)(int32_t step, const RampPoint& moved);
+  RampGraphState& (*state)(EditorSession& session);
+  RampSnapshot (*read)(const EditorSession& session);
+  void (*write)(EditorSession& session, int32_t step, const RampPoint& moved);
+  // The window's border, caption and menu around its client area.
   ClientInset (*inset)(const WindowMetrics& metrics);
+  int frameId;  // the control the graph is drawn in
+  // After a handle moved, before the window is invalidated (the editor marks the method
+  // modified; a channel's Cancel undoes a drag, so it marks nothing).
+  void (*moved)(EditorSession& session, DialogPort& window);
+  // After a release over the frame: the ramp rows rewritten from the method.
+  void (*released)(EditorSession& session, DialogPort& window, HostPort& host);
 };
 
 // The graph frame's place in the window's client pixels.
-FrameBox RampFrameBox(const RampGraphWiring& graph, GraphWindow& window, int frameId);
+FrameBox RampFrameBox(const RampGraphWiring& graph, GraphWindow& window);
 
-// True when a handle lies under the position, recording which in dragStep and
+// True when a handle lies under the pointer, recording which in dragStep and
 // dragHoldEnd; the first in drawing order wins where handles overlap. False otherwise
 // (also with no step in use), leaving both as they were.
-bool HitHandle(const RampGraphWiring& graph, GraphWindow& window, uint32_t position, int frameId);
+bool HitHandle(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+               MousePoint mouse);
 
-// dragLevel (cut toward zero to a whole unit) and dragTime under the position, by the
+// dragLevel (cut toward zero to a whole unit) and dragTime under the pointer, by the
 // scale of plotRect. False, with nothing set, when no step is in use.
-bool ReadPointer(const RampGraphWiring& graph, GraphWindow& window, uint32_t position, int frameId);
+bool ReadPointer(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+                 MousePoint mouse);
 
 // The held step from dragLevel and dragTime: the ramp-end handle moves the whole step (its
 // start), the hold-end handle its plateau's length. Both set its level within the value
 // axis and leave that in dragLevel.
-void DragHeldHandle(const RampGraphWiring& graph);
+void DragHeldHandle(const RampGraphWiring& graph, EditorSession& session);
 
-// A mouse move: takes the capture when the pointer reaches the frame and drops it (ending
-// any drag) when it leaves; while dragging, moves the held handle to the position. True
-// when a handle moved, for the caller to mark and repaint.
-bool MoveOverGraph(const RampGraphWiring& graph, GraphWindow& window, uint32_t position,
-                   int frameId);
-// Left button down: on a handle of the frame, starts dragging it.
-void PressOnGraph(const RampGraphWiring& graph, GraphWindow& window, uint32_t position,
-                  int frameId);
-// Left button up: ends the drag. True when released over the frame, where the caller
-// rewrites the ramp rows from the method.
-bool ReleaseOnGraph(const RampGraphWiring& graph, GraphWindow& window, uint32_t position,
-                    int frameId);
+// The three mouse messages of a graph's window.
+// Move: takes the capture when the pointer reaches the frame and drops it (ending any
+// drag) when it leaves; while dragging, moves the held handle to the pointer, then runs
+// the wiring's `moved` and invalidates the window, whose paint redraws the ramp.
+void OnGraphMouseMove(const RampGraphWiring& graph, EditorSession& session, DialogPort& dialog,
+                      GraphWindow& window, MousePoint mouse);
+// Left button down: on a handle of the frame, the size cursor and the drag starts.
+void OnGraphButtonDown(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+                       MousePoint mouse);
+// Left button up: the arrow cursor and the drag ends; over the frame, the wiring's
+// `released`.
+void OnGraphButtonUp(const RampGraphWiring& graph, EditorSession& session, DialogPort& dialog,
+                     HostPort& host, GraphWindow& window, MousePoint mouse);
 
-// Forgets a drag and capture that a closed window left behind, so that the next window
-// starts outside the frame.
+// Forgets a drag and capture that a closed window left behind (it can end under the
+// mouse, by Escape), so that the next window starts outside the frame.
 void ResetGraphMouse(RampGraphState& state);

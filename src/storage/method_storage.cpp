@@ -37,10 +37,10 @@ std::string OtherInstrumentMessage(const std::string& storedName) {
 
 // Stores the current method as record 1 of the database the registry names now. True
 // when it is on the disk.
-bool WriteMethodRecord(HostPort& host) {
+bool WriteMethodRecord(const InletMethod& method, HostPort& host) {
   if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeUpdate) != recdb::kOk) return false;
   MethodDbRecord record;
-  EncodeMethodRecord(inletMethod, record);
+  EncodeMethodRecord(method, record);
   host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(), recdb::kOpStore,
                        recdb::kStoreOrAppend);
   return host.DB3Close(kMethodDbNumber) == recdb::kOk;
@@ -48,7 +48,7 @@ bool WriteMethodRecord(HostPort& host) {
 
 // Fetches record 1 and, when it holds a method of this instrument, copies it into the
 // method. True when copied; on false the method is unchanged.
-bool ReadMethodRecord(DialogPort& owner, HostPort& host) {
+bool ReadMethodRecord(InletMethod& method, DialogPort& owner, HostPort& host) {
   if (host.DB3Open(kMethodDbNumber, 0, recdb::kModeRead) != recdb::kOk) return false;
   MethodDbRecord record{};
   if (host.DB3HandleRecord(kMethodDbNumber, kMethodRecordNumber, record.bytes.data(),
@@ -62,15 +62,16 @@ bool ReadMethodRecord(DialogPort& owner, HostPort& host) {
     owner.Ask(OtherInstrumentMessage(storedName), kCaption, AskKind::kOkInformation);
     return false;
   }
-  DecodeMethodRecord(record, inletMethod);
+  DecodeMethodRecord(record, method);
   return true;
 }
 
 }  // namespace
 
-bool SaveMethod(DialogPort& owner, HostPort& host, FileChoice file, SavePrompt prompt) {
+bool SaveMethod(const InletMethod& method, const EditorValues& values, DialogPort& owner,
+                HostPort& host, FileChoice file, SavePrompt prompt) {
   const bool askName = file == FileChoice::kAsk;
-  if (!editorValues.methodModified && !askName) return true;
+  if (!values.methodModified && !askName) return true;
   if (prompt == SavePrompt::kAskFirst) {
     switch (owner.Ask(kSaveQuestion, kCaption, AskKind::kYesNoCancel)) {
       case Answer::kNo: return true;
@@ -79,7 +80,7 @@ bool SaveMethod(DialogPort& owner, HostPort& host, FileChoice file, SavePrompt p
     }
   }
   GlobalFileEntry entry = CurrentDatabaseEntry(host);
-  if (askName || editorValues.methodUntitled == 1) {
+  if (askName || values.methodUntitled == 1) {
     FileRequest request = MakeFileRequest(kSaveTitle, entry);
     if ((host.GenSetNormalFile(owner.Self(), request) & 0xFFFF) == 0) return false;
     TakeChosenFile(request, entry);
@@ -89,10 +90,10 @@ bool SaveMethod(DialogPort& owner, HostPort& host, FileChoice file, SavePrompt p
                 kAuditExtra);
   host.SetGlobalFile(entry);
   host.DB3Open(kMethodDbNumber, 0, recdb::kModeCheck);
-  return WriteMethodRecord(host);
+  return WriteMethodRecord(method, host);
 }
 
-bool OpenMethod(DialogPort& owner, HostPort& host, FileChoice file) {
+bool OpenMethod(InletMethod& method, DialogPort& owner, HostPort& host, FileChoice file) {
   GlobalFileEntry entry = CurrentDatabaseEntry(host);
   if (file == FileChoice::kAsk) {
     FileRequest request = MakeFileRequest(kOpenTitle, entry);
@@ -104,5 +105,5 @@ bool OpenMethod(DialogPort& owner, HostPort& host, FileChoice file) {
     host.ReportDatabaseNotOpened(kDatabaseName);
     return false;
   }
-  return ReadMethodRecord(owner, host);
+  return ReadMethodRecord(method, owner, host);
 }

@@ -5,6 +5,7 @@
 // must stop; the operation has already told the user why.
 #pragma once
 
+#include "method/inlet_method.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
 
@@ -16,8 +17,9 @@ enum class SavePrompt { kNone, kAskFirst };
 
 // Saves the method. True when saved, declined with No, or when an unchanged method with
 // a file needed no save; false after Cancel, a cancelled file dialog or a failed write.
-bool SaveMethod(DialogPort& owner, HostPort& host, FileChoice file, SavePrompt prompt);
+bool SaveMethod(const InletMethod& method, const EditorValues& values, DialogPort& owner,
+                HostPort& host, FileChoice file, SavePrompt prompt);
 
-// Reads the method from the chosen or current database. True when the method was
+// Reads the method from the chosen or current database. True when `method` was
 // replaced; on false it is unchanged.
-bool OpenMethod(DialogPort& owner, HostPort& host, FileChoice file);
+bool OpenMethod(InletMethod& method, DialogPort& owner, HostPort& host, FileChoice file);

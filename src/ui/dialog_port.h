@@ -17,6 +17,10 @@ enum class AskKind { kYesNoCancel, kOkInformation };
 enum class ModalDialog { kValveTimetable, kUlvoConfiguration, kUlvoControl };
 inline constexpr int kDialogNotCreated = -1;
 
+// What a command from an edit field says happened to it; the window system's
+// notification codes are turned into these where its messages are unpacked.
+enum class EditNotice { kNone, kChanged, kLeft };
+
 class DialogPort {
  public:
   virtual ~DialogPort() = default;

@@ -2,27 +2,26 @@
 #include "ulvo/ulvo_axes.h"
 
 #include "ulvo/ulvo_graph.h"
-#include "ulvo/ulvo_state.h"
 
-void FitUlvoAxes() {
-  const RampAxes axes = FitRampAxes(UlvoRampSnapshot(), LevelRounding::kUp);
-  UlvoRamp& ramp = EditedUlvoRamp();
+void FitUlvoAxes(EditorSession& session) {
+  const RampAxes axes = FitRampAxes(UlvoRampSnapshot(session), LevelRounding::kUp);
+  UlvoRamp& ramp = EditedUlvoRamp(session);
   ramp.valueAxisMax = axes.valueAxisMax;
   ramp.timeAxisMax = axes.timeAxisMax;
-  ulvoValues.ulvoAxesChanged = 1;
+  session.channel.ulvoAxesChanged = 1;
 }
 
-void EnlargeUlvoValueAxis() {
-  double& top = EditedUlvoRamp().valueAxisMax;
-  const double cap = EditedUlvoMode() == kUlvoFlow ? kFlowAxisCap : kPressureAxisCap;
+void EnlargeUlvoValueAxis(EditorSession& session) {
+  double& top = EditedUlvoRamp(session).valueAxisMax;
+  const double cap = EditedUlvoMode(session) == kUlvoFlow ? kFlowAxisCap : kPressureAxisCap;
   top *= 1.5;
   if (top > cap) top = cap;
-  ulvoValues.ulvoAxesChanged = 1;
+  session.channel.ulvoAxesChanged = 1;
 }
 
-void EnlargeUlvoTimeAxis() {
-  double& end = EditedUlvoRamp().timeAxisMax;
+void EnlargeUlvoTimeAxis(EditorSession& session) {
+  double& end = EditedUlvoRamp(session).timeAxisMax;
   end *= 1.5;
   if (end > kUlvoTimeAxisCap) end = kUlvoTimeAxisCap;
-  ulvoValues.ulvoAxesChanged = 1;
+  session.channel.ulvoAxesChanged = 1;
 }

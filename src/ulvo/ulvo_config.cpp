@@ -1,7 +1,6 @@
 // Choosing the two ULVO channels' modes.
 #include "ulvo/ulvo_config.h"
 
-#include "method/inlet_method.h"
 #include "resource_ids.h"
 
 namespace {
@@ -16,30 +15,29 @@ const char* ModeText(int32_t mode) {
 
 }  // namespace
 
-void ShowUlvoModes(DialogPort& dialog) {
+void ShowUlvoModes(const InletMethod& method, DialogPort& dialog) {
   for (int channel = 0; channel < 2; ++channel) {
     const int list = kModeLists[channel];
     dialog.ClearList(list);
     for (const char* text : kModeTexts) dialog.AddListItem(list, text);
-    dialog.SelectListItem(list, ModeText(inletMethod.ulvo[channel].mode));
+    dialog.SelectListItem(list, ModeText(method.ulvo[channel].mode));
   }
 }
 
-void StoreUlvoModes(DialogPort& dialog) {
+void StoreUlvoModes(InletMethod& method, DialogPort& dialog) {
   for (int channel = 0; channel < 2; ++channel) {
     const int selected = dialog.SelectedListItem(kModeLists[channel]);
-    if (selected >= 0 && selected < kModeCount) inletMethod.ulvo[channel].mode = selected;
+    if (selected >= 0 && selected < kModeCount) method.ulvo[channel].mode = selected;
   }
 }
 
-int OnUlvoConfigCommand(DialogPort& dialog, int id) {
+void OnUlvoConfigCommand(InletMethod& method, DialogPort& dialog, int id) {
   switch (id) {
     case CMD_ENTER:
-      StoreUlvoModes(dialog);
+      StoreUlvoModes(method, dialog);
       dialog.EndDialog(1);
       break;
     case CMD_ESCAPE: dialog.EndDialog(0); break;
     default: break;
   }
-  return 0;
 }

@@ -2,71 +2,69 @@
 #include "ulvo/ulvo_control.h"
 
 #include "editor/window_position.h"
-#include "method/inlet_method.h"
 #include "resource_ids.h"
 #include "ulvo/ulvo_axes.h"
 #include "ulvo/ulvo_form.h"
-#include "ulvo/ulvo_state.h"
 #include "ulvo/ulvo_validation.h"
 
 namespace {
 
-constexpr int kEditChange = 0x0300;     // EN_CHANGE
-constexpr int kEditKillFocus = 0x0200;  // EN_KILLFOCUS
-
-void OnOk(DialogPort& dialog, HostPort& host) {
-  ulvoValues.ulvoEditChanged = 0;
-  if (!ValidateUlvoForm(dialog, host)) return;
+void OnOk(EditorSession& session, DialogPort& dialog, HostPort& host) {
+  session.channel.ulvoEditChanged = 0;
+  if (!ValidateUlvoForm(session, dialog, host)) return;
   dialog.Invalidate();
   dialog.EndDialog(1);
 }
 
 // Ending the dialog takes the focus from its field; a pending edit must not then be
 // checked and stored into the method just restored.
-void OnCancel(DialogPort& dialog) {
-  ulvoValues.ulvoEditChanged = 0;
-  inletMethod = ulvoValues.ulvoSavedMethod;
+void OnCancel(EditorSession& session, DialogPort& dialog) {
+  session.channel.ulvoEditChanged = 0;
+  session.method = session.channel.ulvoSavedMethod;
   dialog.EndDialog(0);
 }
 
-void OnStepCheck(DialogPort& dialog, HostPort& host, int id) {
-  ReadUlvoStepChecks(dialog);
-  EnableUlvoStepFields(dialog, host);
-  ShowUlvoStepChecks(dialog);
-  ShiftUlvoStepAfterCheck(id);
-  FitUlvoAxes();
+void OnStepCheck(EditorSession& session, DialogPort& dialog, HostPort& host, int id) {
+  ReadUlvoStepChecks(session, dialog);
+  EnableUlvoStepFields(session, dialog, host);
+  ShowUlvoStepChecks(session, dialog);
+  ShiftUlvoStepAfterCheck(session, id);
+  FitUlvoAxes(session);
   dialog.Invalidate();
 }
 
 // The validation does not clear the pending edit: the graph's next paint does.
-void OnRampField(DialogPort& dialog, HostPort& host, int code) {
-  if (code == kEditChange) {
-    ulvoValues.ulvoEditChanged = 1;
-  } else if (code == kEditKillFocus && ulvoValues.ulvoEditChanged) {
-    if (ValidateUlvoForm(dialog, host)) dialog.Invalidate();
+void OnRampField(EditorSession& session, DialogPort& dialog, HostPort& host, EditNotice notice) {
+  if (notice == EditNotice::kChanged) {
+    session.channel.ulvoEditChanged = 1;
+  } else if (notice == EditNotice::kLeft && session.channel.ulvoEditChanged) {
+    if (ValidateUlvoForm(session, dialog, host)) dialog.Invalidate();
   }
 }
 
 }  // namespace
 
-void InitUlvoControl(DialogPort& dialog, HostPort& host) {
-  ulvoValues.ulvoRamp = EditedUlvoChannel().mode - 1;
-  ulvoValues.ulvoSavedMethod = inletMethod;
+void InitUlvoControl(EditorSession& session, DialogPort& dialog, HostPort& host) {
+  ChannelSession& channel = session.channel;
+  channel.ulvoRamp = EditedUlvoChannel(session).mode - 1;
+  channel.ulvoSavedMethod = session.method;
   RestoreWindowPosition(dialog, host, kUlvoPosSection, kUlvoPosKey);
-  ShowUlvoChannel(dialog, host);
-  EnableUlvoStepFields(dialog, host);
-  FitUlvoAxes();
+  ShowUlvoChannel(session, dialog, host);
+  EnableUlvoStepFields(session, dialog, host);
+  FitUlvoAxes(session);
+  ResetGraphMouse(channel.graph);
 }
 
-int OnUlvoCommand(DialogPort& dialog, HostPort& host, int id, int code) {
+void OnUlvoCommand(EditorSession& session, DialogPort& dialog, HostPort& host, int id,
+                   EditNotice notice) {
   switch (id) {
-    case CMD_ENTER: OnOk(dialog, host); break;
-    case CMD_ESCAPE: OnCancel(dialog); break;
+    case CMD_ENTER: OnOk(session, dialog, host); break;
+    case CMD_ESCAPE: OnCancel(session, dialog); break;
     case IDC_ULVO_ROW1_CHECK:
     case IDC_ULVO_ROW2_CHECK:
     case IDC_ULVO_ROW3_CHECK:
     case IDC_ULVO_ROW4_CHECK:
-    case IDC_ULVO_ROW5_CHECK: OnStepCheck(dialog, host, id); break;
+    case IDC_ULVO_ROW5_CHECK: OnStepCheck(session, dialog, host, id); break;
     case IDC_ULVO_ROW1_VALUE:
     case IDC_ULVO_ROW1_TIME:
     case IDC_ULVO_ROW1_RATE:
@@ -80,27 +78,26 @@ int OnUlvoCommand(DialogPort& dialog, HostPort& host, int id, int code) {
     case IDC_ULVO_ROW3_TIME:
     case IDC_ULVO_ROW4_TIME:
     case IDC_ULVO_ROW5_TIME:
-    case IDC_ULVO_ROW5_VALUE: OnRampField(dialog, host, code); break;
+    case IDC_ULVO_ROW5_VALUE: OnRampField(session, dialog, host, notice); break;
     case IDC_ULVO_BUTTON_UP:
-      EnlargeUlvoValueAxis();
+      EnlargeUlvoValueAxis(session);
       dialog.Invalidate();
       break;
     case IDC_ULVO_BUTTON_RIGHT:
-      EnlargeUlvoTimeAxis();
+      EnlargeUlvoTimeAxis(session);
       dialog.Invalidate();
       break;
     case IDC_ULVO_BUTTON_DEFAULT:
-      FitUlvoAxes();
+      FitUlvoAxes(session);
       dialog.Invalidate();
       break;
     default: break;
   }
-  return 0;
 }
 
-void CloseUlvoControl(DialogPort& dialog, HostPort& host) {
-  ulvoValues.ulvoEditChanged = 0;
-  ValidateUlvoForm(dialog, host);
+void CloseUlvoControl(EditorSession& session, DialogPort& dialog, HostPort& host) {
+  session.channel.ulvoEditChanged = 0;
+  ValidateUlvoForm(session, dialog, host);
 }
 
 void DestroyUlvoControl(DialogPort& dialog, HostPort& host) {

@@ -2,9 +2,7 @@
 #include "ulvo/ulvo_form.h"
 
 #include "editor/form_fields.h"
-#include "method/inlet_method.h"
 #include "resource_ids.h"
-#include "ulvo/ulvo_state.h"
 
 const RampRowControls kUlvoRows[5] = {
     {IDC_ULVO_ROW1_CHECK, IDC_ULVO_ROW1_TIME, IDC_ULVO_ROW1_VALUE, IDC_ULVO_ROW1_RATE},
@@ -27,48 +25,44 @@ constexpr ModeTexts kPressureTexts{"ULVO Pressure Ramp", "Press", "(kPa)", "(kPa
 
 }  // namespace
 
-void ShowUlvoChannel(DialogPort& dialog, HostPort& host) {
-  dialog.SetTitle(editorValues.ulvoChannel == 1 ? "ULVO Right Channel Control"
-                                                : "ULVO Left Channel Control");
-  const ModeTexts& texts = EditedUlvoMode() == kUlvoFlow ? kFlowTexts : kPressureTexts;
+void ShowUlvoChannel(EditorSession& session, DialogPort& dialog, HostPort& host) {
+  dialog.SetTitle(session.values.ulvoChannel == 1 ? "ULVO Right Channel Control"
+                                                  : "ULVO Left Channel Control");
+  const ModeTexts& texts = EditedUlvoMode(session) == kUlvoFlow ? kFlowTexts : kPressureTexts;
   dialog.SetControlText(IDC_ULVO_GROUP, texts.group);
   dialog.SetControlText(IDC_ULVO_VALUE_HEAD, texts.valueHead);
   dialog.SetControlText(IDC_ULVO_VALUE_UNIT, texts.valueUnit);
   dialog.SetControlText(IDC_ULVO_RATE_UNIT, texts.rateUnit);
-  UlvoRamp& ramp = EditedUlvoRamp();
+  UlvoRamp& ramp = EditedUlvoRamp(session);
   WriteNumberField(dialog, host, IDC_ULVO_STANDBY, ramp.standbyValue, kUlvoDecimals);
   WriteNumberField(dialog, host, IDC_ULVO_SAMPLE, ramp.sampleValue, kUlvoDecimals);
-  editorValues.ulvoStepsInUse = RowsInUse(ramp.step);
   // The axes, the graph and the rows need a step to work from: a ramp stored with none
   // enabled is shown with its first step in use, as a user would see a fresh ramp.
-  if (editorValues.ulvoStepsInUse == 0) {
-    ramp.step[0].enabled = 1;
-    editorValues.ulvoStepsInUse = 1;
-  }
-  ShowUlvoStepChecks(dialog);
-  ShowUlvoRampFields(dialog, host);
+  if (RowsInUse(ramp.step) == 0) ramp.step[0].enabled = 1;
+  ShowUlvoStepChecks(session, dialog);
+  ShowUlvoRampFields(session, dialog, host);
 }
 
-void ShowUlvoStepChecks(DialogPort& dialog) {
-  ShowRowChecks(dialog, kUlvoForm, EditedUlvoRamp().step);
+void ShowUlvoStepChecks(const EditorSession& session, DialogPort& dialog) {
+  ShowRowChecks(dialog, kUlvoForm, EditedUlvoRamp(session).step);
 }
 
-void EnableUlvoStepFields(DialogPort& dialog, HostPort& host) {
-  EnableRows(dialog, kUlvoForm, EditedUlvoRamp().step);
-  ShowUlvoRampFields(dialog, host);
+void EnableUlvoStepFields(EditorSession& session, DialogPort& dialog, HostPort& host) {
+  EnableRows(dialog, kUlvoForm, EditedUlvoRamp(session).step);
+  ShowUlvoRampFields(session, dialog, host);
 }
 
-void ShowUlvoRampFields(DialogPort& dialog, HostPort& host) {
-  ShowRows(dialog, host, kUlvoForm, EditedUlvoRamp().step, &UlvoStep::value);
+void ShowUlvoRampFields(EditorSession& session, DialogPort& dialog, HostPort& host) {
+  ShowRows(dialog, host, kUlvoForm, EditedUlvoRamp(session).step, &UlvoStep::value);
 }
 
-void ReadUlvoStepChecks(DialogPort& dialog) {
-  UlvoRamp& ramp = EditedUlvoRamp();
-  editorValues.ulvoStepsInUse = ReadRowChecks(dialog, kUlvoForm, ramp.step);
+void ReadUlvoStepChecks(EditorSession& session, DialogPort& dialog) {
+  UlvoRamp& ramp = EditedUlvoRamp(session);
+  ReadRowChecks(dialog, kUlvoForm, ramp.step);
   ramp.standbyEnabled = 1;
   ramp.sampleEnabled = 1;
 }
 
-void ShiftUlvoStepAfterCheck(int checkId) {
-  ShiftRowAfterCheck(kUlvoForm, EditedUlvoRamp().step, checkId);
+void ShiftUlvoStepAfterCheck(EditorSession& session, int checkId) {
+  ShiftRowAfterCheck(kUlvoForm, EditedUlvoRamp(session).step, checkId);
 }

@@ -3,6 +3,7 @@
 // reach the ramp through validation, not here. Every number is shown with one decimal.
 #pragma once
 
+#include "editor/editor_session.h"
 #include "ramp/ramp_form.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
@@ -16,10 +17,10 @@ inline constexpr int kUlvoDecimals = 1;
 inline constexpr RampForm kUlvoForm{kUlvoRows,     false,         kUlvoDecimals,
                                     kUlvoDecimals, kUlvoDecimals, RefusalStyle::kUlvoBox};
 
-void ShowUlvoChannel(DialogPort& dialog, HostPort& host);
-void ShowUlvoStepChecks(DialogPort& dialog);
-void EnableUlvoStepFields(DialogPort& dialog, HostPort& host);
-void ShowUlvoRampFields(DialogPort& dialog, HostPort& host);
-void ReadUlvoStepChecks(DialogPort& dialog);
+void ShowUlvoChannel(EditorSession& session, DialogPort& dialog, HostPort& host);
+void ShowUlvoStepChecks(const EditorSession& session, DialogPort& dialog);
+void EnableUlvoStepFields(EditorSession& session, DialogPort& dialog, HostPort& host);
+void ShowUlvoRampFields(EditorSession& session, DialogPort& dialog, HostPort& host);
+void ReadUlvoStepChecks(EditorSession& session, DialogPort& dialog);
 // After a step's box was toggled: see ShiftRowAfterCheck. Box 1 moves nothing.
-void ShiftUlvoStepAfterCheck(int checkId);
+void ShiftUlvoStepAfterCheck(EditorSession& session, int checkId);

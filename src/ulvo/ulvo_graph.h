@@ -1,18 +1,16 @@
-// The ULVO channel dialog's graph: the edited ramp as a ramp snapshot and painting it
-// with the shared painter. Unlike the oven graph it has no legend and its value axis
-// starts at 0. The graph's process-wide state lives here, shared with the mouse handlers.
+// The ULVO channel dialog's graph: the edited ramp as a ramp snapshot, painting it with
+// the shared painter, and its wiring of the shared mouse operations. Unlike the oven
+// graph it has no legend, its value axis starts at 0, the dialog's frame and caption
+// surround its client area, and a drag changes the method as the dialog's fields do,
+// which Cancel undoes: it neither marks the method modified nor touches the editor's
+// menu.
 #pragma once
 
-#include <cstdint>
-
+#include "editor/editor_session.h"
 #include "ramp/ramp_graph.h"
 #include "ramp/ramp_mouse.h"
-#include "ui/canvas.h"
 #include "ui/chart_axis_port.h"
 #include "ui/graph_window.h"
-
-// The graph's mouse state; zero when the library loads, like the method.
-extern RampGraphState ulvoGraph;
 
 // The chart-axis library measures the flow label with its slash doubled and draws it
 // with one; the pressure label is the same both times.
@@ -21,10 +19,13 @@ inline constexpr RampAxisLabels kPressureAxisLabels{"   kPa", "   kPa"};
 
 // The edited ramp as the shared rules see it: its steps in use (at least one), its axes,
 // and 0 as the bottom of the value axis.
-RampSnapshot UlvoRampSnapshot();
+RampSnapshot UlvoRampSnapshot(const EditorSession& session);
 
-// Paints the graph into frame control `frameId` in one paint session, with the labels
-// of the channel's mode. While a handle is dragged only the plot area is erased and the
-// ramp redrawn. Every paint ends any pending ramp-row edit's claim to validation
-// (ulvoEditChanged).
-void PaintUlvoGraph(GraphWindow& window, ChartAxisPort& axes, int frameId);
+// Paints the graph into its frame in one paint session, with the labels of the channel's
+// mode. While a handle is dragged only the plot area is erased and the ramp redrawn.
+// Every paint ends any pending ramp-row edit's claim to validation (ulvoEditChanged).
+void PaintUlvoGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes);
+
+// The channel dialog's graph as the mouse operations see it (its state is
+// session.channel.graph).
+extern const RampGraphWiring kUlvoGraph;

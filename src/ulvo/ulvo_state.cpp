@@ -1,19 +1,31 @@
-// The ULVO channel dialog's shared values and the ramp they select.
+// The ramp the ULVO channel dialog edits.
 #include "ulvo/ulvo_state.h"
 
-UlvoDialogValues ulvoValues;
+#include <algorithm>
+
+#include "editor/editor_session.h"
 
 namespace {
 int32_t HeldToPair(int32_t index) { return index == 1 ? 1 : 0; }
 }  // namespace
 
-UlvoChannel& EditedUlvoChannel() { return inletMethod.ulvo[HeldToPair(editorValues.ulvoChannel)]; }
+UlvoChannel& EditedUlvoChannel(EditorSession& session) {
+  return session.method.ulvo[HeldToPair(session.values.ulvoChannel)];
+}
 
-UlvoRamp& EditedUlvoRamp() { return EditedUlvoChannel().ramp[HeldToPair(ulvoValues.ulvoRamp)]; }
+UlvoRamp& EditedUlvoRamp(EditorSession& session) {
+  return EditedUlvoChannel(session).ramp[HeldToPair(session.channel.ulvoRamp)];
+}
 
-int32_t EditedUlvoMode() { return HeldToPair(ulvoValues.ulvoRamp) + 1; }
+const UlvoRamp& EditedUlvoRamp(const EditorSession& session) {
+  return session.method.ulvo[HeldToPair(session.values.ulvoChannel)]
+      .ramp[HeldToPair(session.channel.ulvoRamp)];
+}
 
-int32_t UlvoStepsInUse() {
-  const int32_t n = editorValues.ulvoStepsInUse;
-  return n < 1 ? 1 : n > 5 ? 5 : n;
+int32_t EditedUlvoMode(const EditorSession& session) {
+  return HeldToPair(session.channel.ulvoRamp) + 1;
+}
+
+int32_t UlvoStepsInUse(const EditorSession& session) {
+  return std::max(1, RowsInUse(EditedUlvoRamp(session).step));
 }

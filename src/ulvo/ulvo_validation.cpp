@@ -2,26 +2,20 @@
 #include "ulvo/ulvo_validation.h"
 
 #include "editor/form_fields.h"
-#include "method/inlet_method.h"
 #include "method/method_limits.h"
 #include "method/number_text.h"
 #include "reentry_guard.h"
 #include "resource_ids.h"
 #include "ulvo/ulvo_axes.h"
 #include "ulvo/ulvo_form.h"
-#include "ulvo/ulvo_state.h"
 
 namespace {
 
-// Reporting a refusal moves the focus, which makes the field it left ask for another
-// validation; one message at a time is what the user must see.
-bool validationInProgress = false;
-
 // The sample and standby values are held at single precision, as the unit takes them:
 // compared so, and stored as that value widened.
-bool CheckAndStoreLevel(DialogPort& dialog, HostPort& host, int id, const char* label,
+bool CheckAndStoreLevel(DialogPort& dialog, HostPort& host, int mode, int id, const char* label,
                         double& field) {
-  const ValueRange level = UlvoLimits(EditedUlvoMode()).level;
+  const ValueRange level = UlvoLimits(mode).level;
   const double v = ReadDecimalField(dialog, id);
   if (!HeldLevelAllowed(v, level)) {
     return RefuseRange(dialog, host, kUlvoForm.refusal, id, label, level, kUlvoDecimals);
@@ -32,18 +26,21 @@ bool CheckAndStoreLevel(DialogPort& dialog, HostPort& host, int id, const char* 
 
 }  // namespace
 
-bool ValidateUlvoForm(DialogPort& dialog, HostPort& host) {
+bool ValidateUlvoForm(EditorSession& session, DialogPort& dialog, HostPort& host) {
   bool ok = false;
   {
-    const ReentryGuard guard(validationInProgress);
+    const ReentryGuard guard(session.channel.validating);
     if (!guard.Entered()) return false;
-    UlvoRamp& ramp = EditedUlvoRamp();
-    ok = ValidateRampRows(dialog, host, kUlvoForm, UlvoRampLimits(EditedUlvoMode()), ramp.step,
-                          &UlvoStep::value, UlvoStepsInUse());
-    if (ok) FitUlvoAxes();
+    UlvoRamp& ramp = EditedUlvoRamp(session);
+    const int mode = EditedUlvoMode(session);
+    ok = ValidateRampRows(dialog, host, kUlvoForm, UlvoRampLimits(mode), ramp.step,
+                          &UlvoStep::value, UlvoStepsInUse(session));
+    if (ok) FitUlvoAxes(session);
     ok = ok &&
-         CheckAndStoreLevel(dialog, host, IDC_ULVO_SAMPLE, kSampleValueName, ramp.sampleValue) &&
-         CheckAndStoreLevel(dialog, host, IDC_ULVO_STANDBY, kStandbyValueName, ramp.standbyValue);
+         CheckAndStoreLevel(dialog, host, mode, IDC_ULVO_SAMPLE, kSampleValueName,
+                            ramp.sampleValue) &&
+         CheckAndStoreLevel(dialog, host, mode, IDC_ULVO_STANDBY, kStandbyValueName,
+                            ramp.standbyValue);
   }
   if (ok) SelectFocusedText(dialog, kUlvoForm);
   return ok;

@@ -5,10 +5,11 @@
 // method.
 #pragma once
 
+#include "editor/editor_session.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
 
 // Checks every row in use (row 1 always), then stores them (a typed rate becomes the
 // next row's start), refits the axes, then checks and stores the sample and the
 // standby value.
-bool ValidateUlvoForm(DialogPort& dialog, HostPort& host);
+bool ValidateUlvoForm(EditorSession& session, DialogPort& dialog, HostPort& host);

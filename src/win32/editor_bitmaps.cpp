@@ -1,10 +1,8 @@
-// Loading the graph windows' bitmaps from the plug-in's own resources.
+// The graph windows' records: their bitmaps from the plug-in's own resources, their
+// controls and metrics.
 #include "win32/editor_bitmaps.h"
 
-#include <algorithm>
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include "resource_ids.h"
 
@@ -12,29 +10,6 @@ namespace {
 
 GdiObject<HBITMAP> Load(HINSTANCE instance, const char* name) {
   return GdiObject<HBITMAP>(LoadBitmapA(instance, name));
-}
-
-// What a graph window holds from WM_INITDIALOG to WM_DESTROY. In a table of the process,
-// not a window property: the table is read on every mouse move and paint, and under Wine
-// each property read is a round trip to the window server. The plug-in's windows all run
-// on the host's one user-interface thread, and there are at most two (the editor and a
-// channel dialog).
-struct GraphWindowRecord {
-  HWND window;
-  std::unique_ptr<EditorBitmaps> bitmaps;
-  std::vector<std::pair<int, HWND>> controls;  // looked up so far
-};
-
-std::vector<GraphWindowRecord>& Records() {
-  static std::vector<GraphWindowRecord> records;
-  return records;
-}
-
-GraphWindowRecord* RecordOf(HWND window) {
-  std::vector<GraphWindowRecord>& records = Records();
-  const auto found = std::find_if(records.begin(), records.end(),
-                                  [&](const GraphWindowRecord& r) { return r.window == window; });
-  return found == records.end() ? nullptr : &*found;
 }
 
 }  // namespace
@@ -49,21 +24,25 @@ EditorBitmaps::EditorBitmaps(HINSTANCE instance, Legend legend)
       rightArrowDps(Load(instance, BMP_RIGHT_ARROW_DPS)),
       defaultAxesDps(Load(instance, BMP_DEFAULT_DPS)) {}
 
-void AttachBitmaps(HWND window, HINSTANCE instance, EditorBitmaps::Legend legend) {
-  FreeBitmaps(window);
-  Records().push_back({window, std::make_unique<EditorBitmaps>(instance, legend), {}});
+void AttachRecord(HWND window, HINSTANCE instance, EditorBitmaps::Legend legend) {
+  FreeRecord(window);
+  std::unique_ptr<GraphWindowRecord> record(
+      new GraphWindowRecord{EditorBitmaps(instance, legend), {}, std::nullopt});
+  SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(record.release()));
 }
 
-void FreeBitmaps(HWND window) {
-  std::vector<GraphWindowRecord>& records = Records();
-  records.erase(std::remove_if(records.begin(), records.end(),
-                               [&](const GraphWindowRecord& r) { return r.window == window; }),
-                records.end());
+void FreeRecord(HWND window) {
+  const std::unique_ptr<GraphWindowRecord> record(RecordOf(window));
+  SetWindowLongPtrA(window, DWLP_USER, 0);
+}
+
+GraphWindowRecord* RecordOf(HWND window) {
+  return reinterpret_cast<GraphWindowRecord*>(GetWindowLongPtrA(window, DWLP_USER));
 }
 
 const EditorBitmaps* BitmapsOf(HWND window) {
   const GraphWindowRecord* record = RecordOf(window);
-  return record ? record->bitmaps.get() : nullptr;
+  return record ? &record->bitmaps : nullptr;
 }
 
 HWND ControlOf(HWND window, int id) {

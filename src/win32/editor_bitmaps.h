@@ -1,11 +1,16 @@
-// The bitmaps a graph window owns for its life: the editor's seven (the legend picture
-// and the normal and pressed faces of the three axis buttons) from initialisation to
-// destruction, and the ULVO channel dialog's own six button faces, no legend, from its
-// WM_INITDIALOG to its WM_DESTROY.
+// What a graph window owns for its life, from its WM_INITDIALOG to its WM_DESTROY: its
+// bitmaps (the editor's seven: the legend picture and the normal and pressed faces of
+// the three axis buttons; the ULVO channel dialog's six button faces, no legend), its
+// controls once found, and the system metrics its mouse handlers measure by.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "ui/graph_window.h"
 #include "win32/gdi_object.h"
 
 struct EditorBitmaps {
@@ -22,17 +27,29 @@ struct EditorBitmaps {
   GdiObject<HBITMAP> defaultAxesDps;
 };
 
-// A window's bitmaps belong to the window: made in its WM_INITDIALOG, kept in the
-// process's table of graph windows under its handle, freed in its WM_DESTROY. Nothing
-// outlives the window or is shared between two windows, so an editor created while
-// another is being destroyed (or a second one a host asks for) can never draw with, or
-// free, bitmaps that are not its own.
-void AttachBitmaps(HWND window, HINSTANCE instance, EditorBitmaps::Legend legend);
-void FreeBitmaps(HWND window);
-// The window's bitmaps; null before AttachBitmaps, after FreeBitmaps, or when it failed.
+struct GraphWindowRecord {
+  EditorBitmaps bitmaps;
+  std::vector<std::pair<int, HWND>> controls;  // looked up so far
+  // Read on every drag step, and under Wine each GetSystemMetrics costs about as much as
+  // a window-server round trip; read once, and again after the settings change.
+  std::optional<WindowMetrics> metrics;
+};
+
+// The record is made in the window's WM_INITDIALOG and kept in the dialog's own user
+// word, freed in its WM_DESTROY. Nothing outlives the window or is shared between two
+// windows, so an editor created while another is being destroyed can never draw with,
+// or free, bitmaps that are not its own. Not a window property: the record is read on
+// every mouse move and paint, and under Wine each property read is a round trip to the
+// window server, where the user word is read in the process.
+void AttachRecord(HWND window, HINSTANCE instance, EditorBitmaps::Legend legend);
+void FreeRecord(HWND window);
+// The window's record; null before AttachRecord, after FreeRecord, or for a dialog that
+// keeps none (the valve timetable, the ULVO configuration).
+GraphWindowRecord* RecordOf(HWND window);
+// The window's bitmaps, or null.
 const EditorBitmaps* BitmapsOf(HWND window);
-// Control `id` of `window` (null when it has none). Between AttachBitmaps and
-// FreeBitmaps the handle is looked up once and remembered: a dialog's controls live as
-// long as the dialog, and under Wine each GetDlgItem asks the window server for the
-// dialog's children, several times on every drag step.
+// Control `id` of `window` (null when it has none), looked up once and remembered while
+// the window has a record: a dialog's controls live as long as the dialog, and under Wine
+// each GetDlgItem asks the window server for the dialog's children, several times on
+// every drag step.
 HWND ControlOf(HWND window, int id);

@@ -3,31 +3,28 @@
 
 #include "editor/editor_commands.h"
 #include "editor/editor_window.h"
-#include "editor/oven_drag.h"
+#include "editor/oven_graph.h"
 #include "entry/exports.h"
-#include "no_throw.h"
 #include "entry/module.h"
-#include "win32/editor_bitmaps.h"
+#include "no_throw.h"
 #include "win32/graph_messages.h"
 #include "win32/win32_dialog.h"
-#include "win32/win32_graph_window.h"
 #include "win32/win32_host.h"
 
 namespace {
 
-void OnInitDialog(HWND window) {
-  AttachBitmaps(window, moduleInstance, EditorBitmaps::kWithLegend);
-  SizeAxisButtons(window);
-  Win32GraphWindow::ForgetMetrics();  // the settings may have changed while it was closed
+constexpr GraphDialog kEditorWindow{kOvenGraph, EditorBitmaps::kWithLegend, PaintOvenGraph};
+
+void OnInitDialog(EditorSession& session, HWND window) {
+  InitGraphDialog(kEditorWindow, window);
   Win32Dialog editor(window);
   Win32Host host;
-  InitEditorWindow(editor, host);
-  ResetOvenGraphMouse();  // a drag cut short by an earlier window's destruction
-  PaintEditorGraph(window);
+  InitEditorWindow(session, editor, host);
+  PaintGraphDialog(kEditorWindow, session, window);
 }
 
 void OnDestroy(HWND window) {
-  FreeBitmaps(window);
+  FreeRecord(window);
   Win32Dialog editor(window);
   Win32Host host;
   DestroyEditorWindow(editor, host);
@@ -40,21 +37,16 @@ void OnDestroy(HWND window) {
 extern "C" INT_PTR CALLBACK AcqGCInletEditorWndProc(HWND window, UINT message, WPARAM wParam,
                                                     LPARAM lParam) {
   return NoThrow(INT_PTR{0}, [&]() -> INT_PTR {
+    EditorSession& session = editorSession;
+    if (OnGraphDialogMessage(kEditorWindow, session, window, message, lParam)) return 0;
     Win32Dialog editor(window);
     Win32Host host;
     switch (message) {
-      case WM_INITDIALOG: OnInitDialog(window); return 1;
-      case WM_COMMAND: OnEditorCommand(editor, host, LOWORD(wParam), HIWORD(wParam)); break;
-      case WM_PAINT: PaintEditorGraph(window); break;
-      case WM_DRAWITEM:
-        DrawEditorButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      case WM_INITDIALOG: OnInitDialog(session, window); return 1;
+      case WM_COMMAND:
+        OnEditorCommand(session, editor, host, LOWORD(wParam), EditNoticeOf(wParam));
         break;
-      case WM_MOUSEMOVE: OnEditorMouseMove(editor, window, lParam); break;
-      case WM_LBUTTONDOWN: OnEditorButtonDown(window, lParam); break;
-      case WM_LBUTTONUP: OnEditorButtonUp(editor, host, window, lParam); break;
-      case WM_CLOSE: CloseEditorWindow(editor, host); break;
-      case WM_SETTINGCHANGE:
-      case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(); break;
+      case WM_CLOSE: CloseEditorWindow(session, editor, host); break;
       case WM_DESTROY: OnDestroy(window); break;
       default: break;
     }

@@ -1,82 +1,82 @@
-// Unpacking the paint, owner-draw and mouse messages of the oven and ULVO graphs.
+// Unpacking the paint, owner-draw, mouse and settings messages of both graph windows.
 #include "win32/graph_messages.h"
 
 #include <cstdint>
 
-#include "editor/oven_drag.h"
-#include "editor/oven_graph.h"
 #include "resource_ids.h"
-#include "ulvo/ulvo_drag.h"
-#include "ulvo/ulvo_graph.h"
-#include "win32/editor_bitmaps.h"
 #include "win32/win32_canvas.h"
 #include "win32/win32_chart_axis.h"
+#include "win32/win32_dialog.h"
 #include "win32/win32_graph_window.h"
+#include "win32/win32_host.h"
+#include "entry/module.h"
 
 namespace {
-// The position word is the low 32 bits of the parameter on every architecture.
-uint32_t PositionWord(LPARAM position) { return static_cast<uint32_t>(position); }
 
 void DrawButton(HWND window, const DRAWITEMSTRUCT* item) {
   if (!item) return;
-  const EditorBitmaps* bitmaps = BitmapsOf(window);
-  Win32GraphWindow graph(window, bitmaps);
-  Win32Canvas canvas(item->hDC, nullptr, bitmaps);
+  Win32GraphWindow graph(window);
+  Win32Canvas canvas(item->hDC, nullptr, BitmapsOf(window));
   DrawArrowButton(graph, canvas,
                   {static_cast<int>(item->CtlID), (item->itemAction & ODA_DRAWENTIRE) != 0,
                    (item->itemState & ODS_SELECTED) != 0});
 }
+
+void OnMouse(const GraphDialog& kind, EditorSession& session, HWND window, UINT message,
+             MousePoint mouse) {
+  Win32GraphWindow graph(window);
+  Win32Dialog dialog(window);
+  if (message == WM_MOUSEMOVE) {
+    OnGraphMouseMove(kind.graph, session, dialog, graph, mouse);
+  } else if (message == WM_LBUTTONDOWN) {
+    OnGraphButtonDown(kind.graph, session, graph, mouse);
+  } else {
+    Win32Host host;
+    OnGraphButtonUp(kind.graph, session, dialog, host, graph, mouse);
+  }
+}
+
 }  // namespace
 
-void SizeAxisButtons(HWND window) {
-  Win32GraphWindow graph(window, BitmapsOf(window));
+MousePoint MousePointOf(LPARAM position) {
+  const auto word = static_cast<uint32_t>(position);
+  return {static_cast<int64_t>(word & 0xFFFFu), static_cast<int64_t>(word >> 16)};
+}
+
+EditNotice EditNoticeOf(WPARAM wParam) {
+  switch (HIWORD(wParam)) {
+    case EN_CHANGE: return EditNotice::kChanged;
+    case EN_KILLFOCUS: return EditNotice::kLeft;
+    default: return EditNotice::kNone;
+  }
+}
+
+void InitGraphDialog(const GraphDialog& kind, HWND window) {
+  AttachRecord(window, moduleInstance, kind.legend);
+  Win32GraphWindow graph(window);
   for (const int id : {IDC_BUTTON_UP, IDC_BUTTON_RIGHT, IDC_BUTTON_DEFAULT}) {
     graph.ResizeControl(id, kButtonFaceSize, kButtonFaceSize);
   }
 }
 
-void PaintEditorGraph(HWND editor) {
-  Win32GraphWindow window(editor, BitmapsOf(editor));
+void PaintGraphDialog(const GraphDialog& kind, EditorSession& session, HWND window) {
+  Win32GraphWindow graph(window);
   Win32ChartAxis axes;
-  PaintOvenGraph(window, axes, IDC_GRAPH_FRAME);
+  kind.paint(session, graph, axes);
 }
 
-void DrawEditorButton(HWND editor, const DRAWITEMSTRUCT* item) { DrawButton(editor, item); }
-
-void OnEditorMouseMove(DialogPort& dialog, HWND editor, LPARAM position) {
-  Win32GraphWindow window(editor, BitmapsOf(editor));
-  OnGraphMouseMove(dialog, window, PositionWord(position), IDC_GRAPH_FRAME);
-}
-
-void OnEditorButtonDown(HWND editor, LPARAM position) {
-  Win32GraphWindow window(editor, BitmapsOf(editor));
-  OnGraphButtonDown(window, PositionWord(position), IDC_GRAPH_FRAME);
-}
-
-void OnEditorButtonUp(DialogPort& dialog, HostPort& host, HWND editor, LPARAM position) {
-  Win32GraphWindow window(editor, BitmapsOf(editor));
-  OnGraphButtonUp(dialog, host, window, PositionWord(position), IDC_GRAPH_FRAME);
-}
-
-void PaintUlvoDialogGraph(HWND dialog) {
-  Win32GraphWindow window(dialog, BitmapsOf(dialog));
-  Win32ChartAxis axes;
-  PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME);
-}
-
-void DrawUlvoDialogButton(HWND dialog, const DRAWITEMSTRUCT* item) { DrawButton(dialog, item); }
-
-void OnUlvoDialogMouseMove(HWND dialog, LPARAM position) {
-  Win32GraphWindow window(dialog, BitmapsOf(dialog));
-  OnUlvoGraphMouseMove(window, PositionWord(position), IDC_ULVO_GRAPH_FRAME);
-}
-
-void OnUlvoDialogButtonDown(HWND dialog, LPARAM position) {
-  Win32GraphWindow window(dialog, BitmapsOf(dialog));
-  OnUlvoGraphButtonDown(window, PositionWord(position), IDC_ULVO_GRAPH_FRAME);
-}
-
-void OnUlvoDialogButtonUp(DialogPort& dialog, HostPort& host, HWND window, LPARAM position) {
-  Win32GraphWindow graph(window, BitmapsOf(window));
-  OnUlvoGraphButtonUp(dialog, host, graph, PositionWord(position), IDC_ULVO_GRAPH_FRAME);
+bool OnGraphDialogMessage(const GraphDialog& kind, EditorSession& session, HWND window,
+                          UINT message, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: PaintGraphDialog(kind, session, window); return true;
+    case WM_DRAWITEM:
+      DrawButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return true;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: OnMouse(kind, session, window, message, MousePointOf(lParam)); return true;
+    case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(window); return true;
+    default: return false;
+  }
 }

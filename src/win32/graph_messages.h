@@ -1,37 +1,38 @@
-// The painting, owner-draw and mouse messages of the editor window (the oven graph) and
-// of the ULVO channel dialog (its ramp graph), unpacked. Each builds the window's ports
-// and calls the graph's handler.
+// The messages that the editor window (the oven graph) and the ULVO channel dialog (its
+// ramp graph) handle alike, unpacked once: painting, the axis buttons' owner-draw, the
+// mouse and the system's settings. Each window is described by a GraphDialog record.
 #pragma once
 
 #include <windows.h>
 
+#include "editor/editor_session.h"
+#include "ramp/ramp_mouse.h"
+#include "ui/chart_axis_port.h"
 #include "ui/dialog_port.h"
-#include "ui/host_port.h"
+#include "ui/graph_window.h"
+#include "win32/editor_bitmaps.h"
 
-// WM_INITDIALOG of either window, before it is first shown: the three axis buttons take
-// the size that their first owner-draw would give them. Each resize from inside a
-// WM_DRAWITEM uncovers part of the window, which then paints again (three more paints
-// of the whole window and three more owner-draws on every opening).
-void SizeAxisButtons(HWND window);
+struct GraphDialog {
+  const RampGraphWiring& graph;
+  EditorBitmaps::Legend legend;
+  void (*paint)(EditorSession& session, GraphWindow& window, ChartAxisPort& axes);
+};
 
-// WM_PAINT, and the paint at the end of the window's initialisation.
-void PaintEditorGraph(HWND editor);
-// WM_DRAWITEM of an axis button.
-void DrawEditorButton(HWND editor, const DRAWITEMSTRUCT* item);
-// WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP with their position word.
-void OnEditorMouseMove(DialogPort& dialog, HWND editor, LPARAM position);
-void OnEditorButtonDown(HWND editor, LPARAM position);
-void OnEditorButtonUp(DialogPort& dialog, HostPort& host, HWND editor, LPARAM position);
+// The window system's position word: x in the low 16 bits, y in the high 16 bits, both
+// unsigned, in the window's client pixels (the low 32 bits of the parameter on every
+// architecture).
+MousePoint MousePointOf(LPARAM position);
+// What an edit field's notification (the high word of WM_COMMAND's wParam) says.
+EditNotice EditNoticeOf(WPARAM wParam);
 
-// The ULVO channel dialog's, with frame 105 and the dialog's own bitmaps.
+// WM_INITDIALOG, before the window's own initialisation: its record made and the three
+// axis buttons given the size that their first owner-draw would give them. Each resize
+// from inside a WM_DRAWITEM uncovers part of the window, which then paints again (three
+// more paints of the whole window and three more owner-draws on every opening).
+void InitGraphDialog(const GraphDialog& kind, HWND window);
 // WM_PAINT.
-void PaintUlvoDialogGraph(HWND dialog);
-// WM_DRAWITEM of an axis button.
-void DrawUlvoDialogButton(HWND dialog, const DRAWITEMSTRUCT* item);
-// WM_MOUSEMOVE: a drag in the dialog leaves the editor's menu and modified flag alone.
-void OnUlvoDialogMouseMove(HWND dialog, LPARAM position);
-// WM_LBUTTONDOWN: on a handle of the frame, the size cursor and the drag starts.
-void OnUlvoDialogButtonDown(HWND dialog, LPARAM position);
-// WM_LBUTTONUP: the arrow cursor; over the frame, the ramp rows rewritten. `dialog` is
-// the port over `window`.
-void OnUlvoDialogButtonUp(DialogPort& dialog, HostPort& host, HWND window, LPARAM position);
+void PaintGraphDialog(const GraphDialog& kind, EditorSession& session, HWND window);
+// WM_PAINT, WM_DRAWITEM, the three mouse messages, WM_SETTINGCHANGE and WM_DISPLAYCHANGE;
+// false for any other message.
+bool OnGraphDialogMessage(const GraphDialog& kind, EditorSession& session, HWND window,
+                          UINT message, LPARAM lParam);

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "entry/exports.h"
+#include "entry/module.h"
 #include "no_throw.h"
 #include "ulvo/ulvo_config.h"
 #include "win32/win32_dialog.h"
@@ -12,8 +13,8 @@ extern "C" INT_PTR CALLBACK AcqULVOConfigWndProc(HWND window, UINT message, WPAR
   return NoThrow(INT_PTR{0}, [&]() -> INT_PTR {
     Win32Dialog dialog(window);
     switch (message) {
-      case WM_INITDIALOG: ShowUlvoModes(dialog); return 1;
-      case WM_COMMAND: OnUlvoConfigCommand(dialog, LOWORD(wParam)); break;
+      case WM_INITDIALOG: ShowUlvoModes(editorSession.method, dialog); return 1;
+      case WM_COMMAND: OnUlvoConfigCommand(editorSession.method, dialog, LOWORD(wParam)); break;
       default: break;
     }
     return 0;

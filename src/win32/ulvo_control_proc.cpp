@@ -2,30 +2,20 @@
 #include <windows.h>
 
 #include "entry/exports.h"
-#include "no_throw.h"
 #include "entry/module.h"
+#include "no_throw.h"
 #include "ulvo/ulvo_control.h"
-#include "ulvo/ulvo_drag.h"
-#include "win32/editor_bitmaps.h"
+#include "ulvo/ulvo_graph.h"
 #include "win32/graph_messages.h"
 #include "win32/win32_dialog.h"
-#include "win32/win32_graph_window.h"
 #include "win32/win32_host.h"
 
 namespace {
 
-void OnInitDialog(HWND window) {
-  AttachBitmaps(window, moduleInstance, EditorBitmaps::kNoLegend);
-  SizeAxisButtons(window);
-  Win32GraphWindow::ForgetMetrics();  // the settings may have changed while it was closed
-  Win32Dialog dialog(window);
-  Win32Host host;
-  InitUlvoControl(dialog, host);
-  ResetUlvoGraphMouse();  // a drag cut short by an earlier dialog's end
-}
+constexpr GraphDialog kChannelDialog{kUlvoGraph, EditorBitmaps::kNoLegend, PaintUlvoGraph};
 
 void OnDestroy(HWND window) {
-  FreeBitmaps(window);
+  FreeRecord(window);
   Win32Dialog dialog(window);
   Win32Host host;
   DestroyUlvoControl(dialog, host);
@@ -38,21 +28,19 @@ void OnDestroy(HWND window) {
 extern "C" INT_PTR CALLBACK AcqULVOControlWndProc(HWND window, UINT message, WPARAM wParam,
                                                   LPARAM lParam) {
   return NoThrow(INT_PTR{0}, [&]() -> INT_PTR {
+    EditorSession& session = editorSession;
+    if (OnGraphDialogMessage(kChannelDialog, session, window, message, lParam)) return 0;
     Win32Dialog dialog(window);
     Win32Host host;
     switch (message) {
-      case WM_INITDIALOG: OnInitDialog(window); return 1;
-      case WM_COMMAND: OnUlvoCommand(dialog, host, LOWORD(wParam), HIWORD(wParam)); break;
-      case WM_PAINT: PaintUlvoDialogGraph(window); break;
-      case WM_DRAWITEM:
-        DrawUlvoDialogButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      case WM_INITDIALOG:
+        InitGraphDialog(kChannelDialog, window);
+        InitUlvoControl(session, dialog, host);
+        return 1;
+      case WM_COMMAND:
+        OnUlvoCommand(session, dialog, host, LOWORD(wParam), EditNoticeOf(wParam));
         break;
-      case WM_MOUSEMOVE: OnUlvoDialogMouseMove(window, lParam); break;
-      case WM_LBUTTONDOWN: OnUlvoDialogButtonDown(window, lParam); break;
-      case WM_LBUTTONUP: OnUlvoDialogButtonUp(dialog, host, window, lParam); break;
-      case WM_CLOSE: CloseUlvoControl(dialog, host); break;
-      case WM_SETTINGCHANGE:
-      case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(); break;
+      case WM_CLOSE: CloseUlvoControl(session, dialog, host); break;
       case WM_DESTROY: OnDestroy(window); break;
       default: break;
     }

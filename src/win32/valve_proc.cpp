@@ -3,6 +3,7 @@
 
 #include "editor/valve_timetable.h"
 #include "entry/exports.h"
+#include "entry/module.h"
 #include "no_throw.h"
 #include "win32/win32_dialog.h"
 #include "win32/win32_host.h"
@@ -15,8 +16,8 @@ extern "C" INT_PTR CALLBACK AcqGCInletEventWndProc(HWND window, UINT message, WP
     Win32Dialog dialog(window);
     Win32Host host;
     switch (message) {
-      case WM_INITDIALOG: ShowValveTimes(dialog, host); return 1;
-      case WM_COMMAND: OnValveCommand(dialog, host, LOWORD(wParam)); break;
+      case WM_INITDIALOG: ShowValveTimes(editorSession.method, dialog, host); return 1;
+      case WM_COMMAND: OnValveCommand(editorSession.method, dialog, host, LOWORD(wParam)); break;
       default: break;
     }
     return 0;

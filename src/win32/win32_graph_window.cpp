@@ -1,8 +1,6 @@
 // GraphWindow over a real dialog window: each call is one USER call, no decisions.
 #include "win32/win32_graph_window.h"
 
-#include <optional>
-
 #include "win32/win32_canvas.h"
 
 namespace {
@@ -61,21 +59,23 @@ PixelRect Win32GraphWindow::ControlClientRect(int id) {
 }
 
 namespace {
-// Read twice on every drag step, and under Wine each GetSystemMetrics costs about as
-// much as a window-server round trip; they change only with the system's settings.
-std::optional<WindowMetrics> metrics;
+WindowMetrics SystemMetrics() {
+  return {GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER),
+          GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU),
+          GetSystemMetrics(SM_CXDLGFRAME)};
+}
 }  // namespace
 
 WindowMetrics Win32GraphWindow::Metrics() {
-  if (!metrics) {
-    metrics = WindowMetrics{GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER),
-                            GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYMENU),
-                            GetSystemMetrics(SM_CXDLGFRAME)};
-  }
-  return *metrics;
+  GraphWindowRecord* record = RecordOf(window_);
+  if (!record) return SystemMetrics();
+  if (!record->metrics) record->metrics = SystemMetrics();
+  return *record->metrics;
 }
 
-void Win32GraphWindow::ForgetMetrics() { metrics.reset(); }
+void Win32GraphWindow::ForgetMetrics(HWND window) {
+  if (GraphWindowRecord* record = RecordOf(window)) record->metrics.reset();
+}
 
 // Asked on every owner-draw of a button; a button already that size is left alone,
 // which saves a window-server round trip per draw.

@@ -8,9 +8,8 @@
 
 class Win32GraphWindow final : public GraphWindow {
  public:
-  // `bitmaps` are the pictures its canvases can draw; may be null.
-  Win32GraphWindow(HWND window, const EditorBitmaps* bitmaps)
-      : window_(window), bitmaps_(bitmaps) {}
+  // Its canvases draw the window's own bitmaps, when it has a record.
+  explicit Win32GraphWindow(HWND window) : window_(window), bitmaps_(BitmapsOf(window)) {}
   ~Win32GraphWindow() override { EndPaint(); }
   Win32GraphWindow(const Win32GraphWindow&) = delete;
   Win32GraphWindow& operator=(const Win32GraphWindow&) = delete;
@@ -30,10 +29,9 @@ class Win32GraphWindow final : public GraphWindow {
   void SetCursor(CursorShape shape) override;
   void Beep() override;
 
-  // The system's settings changed (WM_SETTINGCHANGE, WM_DISPLAYCHANGE), or may have
-  // changed while no graph window was open to be told (WM_INITDIALOG): the metrics kept
-  // for every graph window are read afresh on their next use.
-  static void ForgetMetrics();
+  // The system's settings changed (WM_SETTINGCHANGE, WM_DISPLAYCHANGE): the metrics
+  // kept for the window are read afresh on their next use.
+  static void ForgetMetrics(HWND window);
 
  private:
   HWND window_;

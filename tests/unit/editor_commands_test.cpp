@@ -11,19 +11,21 @@
 
 namespace {
 
-constexpr int kChange = 0x0300;
-constexpr int kKillFocus = 0x0200;
+constexpr EditNotice kChange = EditNotice::kChanged;
+constexpr EditNotice kKillFocus = EditNotice::kLeft;
 
 class EditorCommandsTest : public EditorTest {
  protected:
   void SetUp() override {
     EditorTest::SetUp();
     host.globalFile = FileEntry("c:\\data", "m1", "db");
-    ShowMethod(editor, host);  // a valid form showing the defaults
+    ShowMethod(session, editor, host);  // a valid form showing the defaults
     host.log.clear();
     editor.log.clear();
   }
-  void Command(int id, int code = 0) { OnEditorCommand(editor, host, id, code); }
+  void Command(int id, EditNotice notice = EditNotice::kNone) {
+    OnEditorCommand(session, editor, host, id, notice);
+  }
   bool HostCalled(const std::string& prefix) const {
     return std::any_of(host.log.begin(), host.log.end(),
                        [&](const std::string& call) { return call.rfind(prefix, 0) == 0; });
@@ -35,17 +37,17 @@ class EditorCommandsTest : public EditorTest {
 TEST_F(EditorCommandsTest, AnEditedRampFieldIsValidatedWhenLeftAndTheFormOnEnter) {
   editor.text[IDC_ROW2_TEMP] = "175";
   Command(IDC_ROW2_TEMP, kKillFocus);
-  EXPECT_EQ(inletMethod.ovenStep[1].temp, 150.0) << "unchanged field: no validation";
+  EXPECT_EQ(session.method.ovenStep[1].temp, 150.0) << "unchanged field: no validation";
   Command(IDC_ROW2_TEMP, kChange);
-  EXPECT_EQ(editorValues.ovenEditChanged, 1);
+  EXPECT_EQ(session.values.ovenEditChanged, 1);
   Command(IDC_ROW2_TEMP, kKillFocus);
-  EXPECT_EQ(inletMethod.ovenStep[1].temp, 175.0);
-  EXPECT_EQ(editorValues.methodModified, 1);
+  EXPECT_EQ(session.method.ovenStep[1].temp, 175.0);
+  EXPECT_EQ(session.values.methodModified, 1);
   EXPECT_TRUE(editor.menuEnabled[IDM_FILE_SAVE]);
   EXPECT_EQ(editor.invalidations, 1);
-  EXPECT_EQ(editorValues.ovenEditChanged, 1) << "the repaint clears it, not validation";
+  EXPECT_EQ(session.values.ovenEditChanged, 1) << "the repaint clears it, not validation";
 
-  editorValues.methodModified = 0;
+  session.values.methodModified = 0;
   editor.text[IDC_ROW1_RATE] = "0";
   Command(IDC_ROW1_RATE, kChange);
   Command(IDC_ROW1_RATE, kKillFocus);
@@ -54,13 +56,13 @@ TEST_F(EditorCommandsTest, AnEditedRampFieldIsValidatedWhenLeftAndTheFormOnEnter
   editor.text[IDC_ZONE1_TEMP] = "500";
   Command(CMD_ENTER);
   EXPECT_EQ(editor.focusedId, IDC_ZONE1_TEMP);
-  EXPECT_EQ(editorValues.methodModified, 0);
+  EXPECT_EQ(session.values.methodModified, 0);
   EXPECT_EQ(editor.invalidations, 1);
   editor.text[IDC_ZONE1_TEMP] = "300";
   Command(CMD_ENTER);
-  EXPECT_EQ(editorValues.methodModified, 1);
+  EXPECT_EQ(session.values.methodModified, 1);
   EXPECT_EQ(editor.invalidations, 2);
-  EXPECT_EQ(editorValues.ovenEditChanged, 0);
+  EXPECT_EQ(session.values.ovenEditChanged, 0);
 }
 
 // Clearing row 2 takes it out of use and refits the axes; ticking row 3 moves it behind
@@ -69,53 +71,53 @@ TEST_F(EditorCommandsTest, AnEditedRampFieldIsValidatedWhenLeftAndTheFormOnEnter
 TEST_F(EditorCommandsTest, CheckBoxesChangeTheRowsInUseAndMarkTheMethod) {
   editor.checked[IDC_ROW2_CHECK] = false;
   Command(IDC_ROW2_CHECK);
-  EXPECT_EQ(inletMethod.ovenStep[1].enabled, 0);
-  EXPECT_EQ(editorValues.ovenStepsInUse, 1);
+  EXPECT_EQ(session.method.ovenStep[1].enabled, 0);
+  EXPECT_EQ(RowsInUse(session.method.ovenStep), 1);
   EXPECT_FALSE(editor.enabled[IDC_ROW2_TEMP]);
   EXPECT_FALSE(editor.enabled[IDC_ROW1_RATE]);
-  EXPECT_EQ(inletMethod.tempAxisMax, 100.0);
-  EXPECT_EQ(inletMethod.timeAxisMax, 2.0);
-  EXPECT_EQ(editorValues.methodModified, 1);
+  EXPECT_EQ(session.method.tempAxisMax, 100.0);
+  EXPECT_EQ(session.method.timeAxisMax, 2.0);
+  EXPECT_EQ(session.values.methodModified, 1);
   EXPECT_TRUE(editor.menuEnabled[IDM_FILE_SAVE]);
   EXPECT_EQ(editor.invalidations, 1);
 
-  inletMethod.ovenStep[2].start = 5;  // before row 2's hold ends at 12
+  session.method.ovenStep[2].start = 5;  // before row 2's hold ends at 12
   editor.checked[IDC_ROW2_CHECK] = editor.checked[IDC_ROW3_CHECK] = true;
   Command(IDC_ROW3_CHECK);
-  EXPECT_EQ(inletMethod.timeAxisMax, 14.0) << "row 3 moved behind row 2's hold";
+  EXPECT_EQ(session.method.timeAxisMax, 14.0) << "row 3 moved behind row 2's hold";
   EXPECT_TRUE(editor.enabled[IDC_ROW2_RATE]);
 
-  editorValues.methodModified = editor.invalidations = 0;
+  session.values.methodModified = editor.invalidations = 0;
   editor.checked[IDC_STANDBY_CHECK] = true;
   Command(IDC_STANDBY_CHECK);
-  EXPECT_EQ(inletMethod.standbyEnabled, 1);
+  EXPECT_EQ(session.method.standbyEnabled, 1);
   EXPECT_TRUE(editor.enabled[IDC_STANDBY_TIME]);
-  EXPECT_EQ(editorValues.methodModified, 1);
+  EXPECT_EQ(session.values.methodModified, 1);
   EXPECT_EQ(editor.invalidations, 0);
   for (bool on : {true, false}) {
     editor.checked[IDC_DUMP_VALVE] = on;
     Command(IDC_DUMP_VALVE);
-    EXPECT_EQ(inletMethod.dumpValve, on ? 1 : 0);
+    EXPECT_EQ(session.method.dumpValve, on ? 1 : 0);
   }
 }
 
 // The axis buttons change only the axes; help opens the host's help file at the editor's
 // context; Escape and unknown commands do nothing at all.
 TEST_F(EditorCommandsTest, AxisButtonsHelpAndOtherCommands) {
-  inletMethod.tempAxisMax = 200;
+  session.method.tempAxisMax = 200;
   Command(IDC_BUTTON_UP);
   Command(IDC_BUTTON_RIGHT);
-  EXPECT_EQ(inletMethod.tempAxisMax, 300.0);
-  EXPECT_EQ(inletMethod.timeAxisMax, 18.0);
+  EXPECT_EQ(session.method.tempAxisMax, 300.0);
+  EXPECT_EQ(session.method.timeAxisMax, 18.0);
   Command(IDC_BUTTON_DEFAULT);
-  EXPECT_EQ(inletMethod.tempAxisMax, 150.0);
+  EXPECT_EQ(session.method.tempAxisMax, 150.0);
   Command(IDM_HELP_TOVREX);
   EXPECT_EQ(editor.helpShown, (std::vector<std::pair<std::string, int>>{{"ACQUHELP.HLP", 266}}));
   editor.log.clear();
   for (int id : {CMD_ESCAPE, 0, 3, 207, 211, 999, 65535}) Command(id);
   EXPECT_TRUE(editor.log.empty());
   EXPECT_TRUE(host.log.empty());
-  EXPECT_EQ(editorValues.methodModified, 0);
+  EXPECT_EQ(session.values.methodModified, 0);
 }
 
 TEST_F(EditorCommandsTest, ADialogEndedWithOkMarksTheMethodModified) {
@@ -129,21 +131,21 @@ TEST_F(EditorCommandsTest, ADialogEndedWithOkMarksTheMethodModified) {
   for (const auto& [id, dialog, channel] : cases) {
     SCOPED_TRACE(id);
     for (int result : {0, 1, kDialogNotCreated}) {
-      editorValues.methodModified = 0;
-      editorValues.ulvoChannel = 7;
+      session.values.methodModified = 0;
+      session.values.ulvoChannel = 7;
       editor.dialogsRun.clear();
       editor.questions.clear();
       editor.dialogResults[dialog] = result;
       Command(id);
       EXPECT_EQ(editor.dialogsRun, std::vector<ModalDialog>{dialog});
-      EXPECT_EQ(editorValues.methodModified, result == 1);
+      EXPECT_EQ(session.values.methodModified, result == 1);
       // A dialog that could not be created is not a silent Cancel.
       ASSERT_EQ(editor.questions.size(), result == kDialogNotCreated ? 1u : 0u);
       if (result == kDialogNotCreated) {
         EXPECT_NE(editor.questions[0].text.find("could not be opened"), std::string::npos);
         EXPECT_EQ(editor.questions[0].kind, AskKind::kOkInformation);
       }
-      EXPECT_EQ(editorValues.ulvoChannel, channel < 0 ? 7 : channel);
+      EXPECT_EQ(session.values.ulvoChannel, channel < 0 ? 7 : channel);
     }
   }
 }
@@ -153,9 +155,9 @@ TEST_F(EditorCommandsTest, ADialogEndedWithOkMarksTheMethodModified) {
 // (the form is about to be replaced); Cancel at its question shows no file dialog.
 TEST_F(EditorCommandsTest, NewAndOpenAskFirstAndStopAtACancel) {
   editor.text[IDC_ROW1_TIME] = "-1";
-  editorValues.ovenEditChanged = 1;
+  session.values.ovenEditChanged = 1;
   Command(IDM_FILE_NEW);
-  EXPECT_EQ(editorValues.ovenEditChanged, 0) << "a pending edit is dropped, not checked again";
+  EXPECT_EQ(session.values.ovenEditChanged, 0) << "a pending edit is dropped, not checked again";
   EXPECT_TRUE(editor.questions.empty());
   EXPECT_EQ(host.reported.size(), 1u) << "the refusal only";
   host.reported.clear();
@@ -165,14 +167,14 @@ TEST_F(EditorCommandsTest, NewAndOpenAskFirstAndStopAtACancel) {
   EXPECT_EQ(editor.questions.size(), 1u);
   EXPECT_FALSE(HostCalled("GenGetNormalFile"));
   editor.answers = {Answer::kNo};  // the Open dialog is then cancelled
-  editorValues.methodModified = 1;
+  session.values.methodModified = 1;
   Command(IDM_FILE_OPEN);
   EXPECT_TRUE(HostCalled("GenGetNormalFile"));
-  EXPECT_EQ(editorValues.methodModified, 1);
+  EXPECT_EQ(session.values.methodModified, 1);
   EXPECT_EQ(editor.invalidations, 0);
 
   editor.text[IDC_ROW1_TIME] = "2";
-  inletMethod.zone1Temp = 99;
+  session.method.zone1Temp = 99;
   editor.text[IDC_ZONE1_TEMP] = "99";
   for (Answer answer : {Answer::kCancel, Answer::kYes, Answer::kNo}) {
     SCOPED_TRACE(static_cast<int>(answer));
@@ -182,28 +184,28 @@ TEST_F(EditorCommandsTest, NewAndOpenAskFirstAndStopAtACancel) {
     ASSERT_EQ(editor.questions.size(), 1u);
     EXPECT_EQ(editor.questions[0].text, "Dialog has Changed. Save changes ?");
     const bool renewed = answer == Answer::kNo;
-    EXPECT_EQ(inletMethod.zone1Temp, renewed ? 150.0 : 99.0);
-    EXPECT_EQ(editorValues.methodUntitled, renewed ? 1 : 0);
+    EXPECT_EQ(session.method.zone1Temp, renewed ? 150.0 : 99.0);
+    EXPECT_EQ(session.values.methodUntitled, renewed ? 1 : 0);
   }
   EXPECT_EQ(editor.text[IDC_ZONE1_TEMP], "150");
-  EXPECT_EQ(editorValues.methodModified, 0);
+  EXPECT_EQ(session.values.methodModified, 0);
   EXPECT_EQ(editor.title, "TOVREX Control - [Untitled]");
   EXPECT_FALSE(HostCalled("DB3"));
 }
 
 // Save checks the form first: a refused field writes nothing.
 TEST_F(EditorCommandsTest, SaveWritesOnlyAValidForm) {
-  editorValues.methodModified = 1;
+  session.values.methodModified = 1;
   editor.text[IDC_TIME5] = "900";
   Command(IDM_FILE_SAVE);
   EXPECT_FALSE(HostCalled("DB3"));
   editor.text[IDC_TIME5] = "0";
-  editorValues.methodUntitled = 1;  // asks for a name, and is titled once saved
+  session.values.methodUntitled = 1;  // asks for a name, and is titled once saved
   host.saveDialogResult = 1;
   Command(IDM_FILE_SAVE);
   EXPECT_EQ(host.dbRecord.size(), 2456u);
-  EXPECT_EQ(editorValues.methodModified, 0);
-  EXPECT_EQ(editorValues.methodUntitled, 0);
+  EXPECT_EQ(session.values.methodModified, 0);
+  EXPECT_EQ(session.values.methodUntitled, 0);
 }
 
 }  // namespace

@@ -27,65 +27,76 @@ TEST_F(EditorWindowTest, OpeningTakesTheDefaultsAndAStoredPositionWithNoNegative
   };
   for (const auto& [stored, left, top, moved] : cases) {
     SCOPED_TRACE(testing::Message() << stored << " " << left << "," << top);
-    ResetEditorState();
-    editorValues.methodUntitled = 1;
+    session = {};
+    session.values.methodUntitled = 1;
     FakeDialog window;
     FakeHost options;
     if (stored) options.positions[{"GCDisplay", "Parent"}] = WindowPos{0, 1, left, top, 900, 900};
     options.ini[{"TOVREX", "TOVREXMinTemp"}] = "35";
-    InitEditorWindow(window, options);
-    EXPECT_EQ(GetMinOvenTemp(), 35.0f);
+    InitEditorWindow(session, window, options);
+    EXPECT_EQ(GetMinOvenTemp(session.values), 35.0f);
     EXPECT_EQ(window.removedMenuPositions, std::vector<int>{2}) << "no ULVO option";
     EXPECT_EQ(window.movedLeft, moved ? left : -1);
     EXPECT_EQ(window.movedTop, moved ? top : -1);
-    EXPECT_EQ(inletMethod.ovenStep[1].temp, 150.0);
-    EXPECT_EQ(editorValues.ovenStepsInUse, 2);
-    EXPECT_EQ(editorValues.methodUntitled, 0);
+    EXPECT_EQ(session.method.ovenStep[1].temp, 150.0);
+    EXPECT_EQ(RowsInUse(session.method.ovenStep), 2);
+    EXPECT_EQ(session.values.methodUntitled, 0);
   }
+}
+
+// The host's call makes an editor only when the slot holds none and none is being made.
+TEST(EditorOpening, MakesOneEditorAndRaisesTheOneInTheSlot) {
+  EXPECT_EQ(DecideEditorOpening(false, false), EditorOpening::kCreate);
+  EXPECT_EQ(DecideEditorOpening(false, true), EditorOpening::kIgnore);
+  EXPECT_EQ(DecideEditorOpening(true, false), EditorOpening::kRaise);
+  EXPECT_EQ(DecideEditorOpening(true, true), EditorOpening::kRaise);
 }
 
 using UlvoControlTest = EditorTest;
 
 TEST_F(UlvoControlTest, CancelRestoresTheWholeMethodAfterAnyEditing) {
-  editorValues.ulvoChannel = 1;
-  inletMethod.ulvo[1].mode = kUlvoPressure;
+  session.values.ulvoChannel = 1;
+  session.method.ulvo[1].mode = kUlvoPressure;
   host.positions[{"ULVODisplay", "Parent"}] = WindowPos{0, 1, 40, 30, 500, 400};
-  const InletMethod opened = inletMethod;
-  InitUlvoControl(editor, host);
-  EXPECT_EQ(ulvoValues.ulvoRamp, 1);
+  const InletMethod opened = session.method;
+  InitUlvoControl(session, editor, host);
+  EXPECT_EQ(session.channel.ulvoRamp, 1);
   EXPECT_EQ(editor.movedLeft, 40);
   EXPECT_EQ(editor.movedTop, 30);
-  UlvoRamp& ramp = inletMethod.ulvo[1].ramp[1];
+  UlvoRamp& ramp = session.method.ulvo[1].ramp[1];
   EXPECT_EQ(ramp.valueAxisMax, 15.0);  // fitted: steps at 10 and 15 kPa
   EXPECT_EQ(ramp.timeAxisMax, 12.0);
 
-  OnUlvoCommand(editor, host, IDC_ULVO_BUTTON_RIGHT, 0);
+  OnUlvoCommand(session, editor, host, IDC_ULVO_BUTTON_RIGHT);
   editor.checked[IDC_ULVO_ROW3_CHECK] = true;
-  OnUlvoCommand(editor, host, IDC_ULVO_ROW3_CHECK, 0);
+  OnUlvoCommand(session, editor, host, IDC_ULVO_ROW3_CHECK);
   editor.text[IDC_ULVO_ROW1_VALUE] = "40";
-  OnUlvoCommand(editor, host, IDC_ULVO_ROW1_VALUE, 0x0200);  // left unchanged: no check
+  OnUlvoCommand(session, editor, host, IDC_ULVO_ROW1_VALUE,
+                EditNotice::kLeft);  // left unchanged: no check
   EXPECT_EQ(ramp.step[0].value, 10.0);
-  OnUlvoCommand(editor, host, IDC_ULVO_ROW1_VALUE, 0x0300);
-  OnUlvoCommand(editor, host, IDC_ULVO_ROW1_VALUE, 0x0200);  // leaving it validates
+  OnUlvoCommand(session, editor, host, IDC_ULVO_ROW1_VALUE, EditNotice::kChanged);
+  OnUlvoCommand(session, editor, host, IDC_ULVO_ROW1_VALUE,
+                EditNotice::kLeft);  // leaving it validates
   EXPECT_EQ(ramp.step[0].value, 40.0);
   editor.text[IDC_ULVO_SAMPLE] = "999";
-  OnUlvoCommand(editor, host, CMD_ENTER, 0);  // refused after the rows were stored
+  OnUlvoCommand(session, editor, host, CMD_ENTER);  // refused after the rows were stored
   ASSERT_EQ(editor.questions.size(), 1u);
   EXPECT_TRUE(editor.endedWith.empty());
-  CloseUlvoControl(editor, host);  // the close box checks again
+  CloseUlvoControl(session, editor, host);  // the close box checks again
   EXPECT_EQ(editor.questions.size(), 2u);
   editor.text[IDC_ULVO_ROW2_VALUE] = "20";
-  OnUlvoCommand(editor, host, IDC_ULVO_ROW2_VALUE, 0x0300);
-  OnUlvoCommand(editor, host, CMD_ESCAPE, 0);
-  OnUlvoCommand(editor, host, IDC_ULVO_ROW2_VALUE, 0x0200);  // the focus leaves as it ends
+  OnUlvoCommand(session, editor, host, IDC_ULVO_ROW2_VALUE, EditNotice::kChanged);
+  OnUlvoCommand(session, editor, host, CMD_ESCAPE);
+  OnUlvoCommand(session, editor, host, IDC_ULVO_ROW2_VALUE,
+                EditNotice::kLeft);  // the focus leaves as it ends
   EXPECT_EQ(editor.endedWith, std::vector<int>{0});
-  EXPECT_EQ(std::memcmp(&inletMethod, &opened, sizeof opened), 0);
+  EXPECT_EQ(std::memcmp(&session.method, &opened, sizeof opened), 0);
 
   editor = {};
-  InitUlvoControl(editor, host);
+  InitUlvoControl(session, editor, host);
   editor.text[IDC_ULVO_SAMPLE] = "5";
-  OnUlvoCommand(editor, host, IDC_ULVO_BUTTON_UP, 0);
-  OnUlvoCommand(editor, host, CMD_ENTER, 0);
+  OnUlvoCommand(session, editor, host, IDC_ULVO_BUTTON_UP);
+  OnUlvoCommand(session, editor, host, CMD_ENTER);
   EXPECT_EQ(editor.endedWith, std::vector<int>{1});
   EXPECT_EQ(ramp.valueAxisMax, 15.0) << "OK validates, which fits the axes again";
   EXPECT_EQ(ramp.sampleValue, 5.0);

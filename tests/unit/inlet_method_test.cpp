@@ -10,17 +10,13 @@ namespace {
 
 // The default method, field by field where a user meets it: the oven rows and phases,
 // the zones, and both channels' flow and pressure ramps.
-TEST(InletMethod, DefaultsAreTheInstrumentsAndTouchNoEditorFlag) {
-  inletMethod = {};
-  editorValues = {};
-  editorValues.methodModified = 1;
-  editorValues.minOvenTemp = 40.0f;
-  SetMethodDefaults();
-  const InletMethod& m = inletMethod;
-  EXPECT_EQ(editorValues.ovenStepsInUse, 2);
-  EXPECT_EQ(editorValues.ulvoStepsInUse, 2);
-  EXPECT_EQ(editorValues.methodModified, 1) << "callers clear the flags themselves";
-  EXPECT_EQ(editorValues.minOvenTemp, 40.0f);
+TEST(InletMethod, DefaultsAreTheInstruments) {
+  InletMethod m{};
+  SetMethodDefaults(m);
+  EXPECT_EQ(RowsInUse(m.ovenStep), 2);
+  for (const UlvoChannel& channel : m.ulvo) {
+    for (const UlvoRamp& ramp : channel.ramp) EXPECT_EQ(RowsInUse(ramp.step), 2);
+  }
   EXPECT_EQ((std::vector{m.tempAxisMax, m.timeAxisMax, m.standbyTime, m.time5, m.zone1Temp,
                          m.zone2Temp, m.zone3Temp, m.purgeTime}),
             (std::vector{1000.0, 12.0, 0.0, 0.0, 150.0, 0.0, 0.0, 0.0}));

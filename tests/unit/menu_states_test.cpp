@@ -25,10 +25,10 @@ TEST_F(MenuStatesTest, SaveFollowsTheModifiedFlagAndChannelsTheirModes) {
   };
   for (const auto& [modified, leftMode, rightMode, save, left, right] : cases) {
     SCOPED_TRACE(testing::Message() << modified << leftMode << rightMode);
-    editorValues.methodModified = modified;
-    inletMethod.ulvo[0].mode = leftMode;
-    inletMethod.ulvo[1].mode = rightMode;
-    UpdateMenuStates(editor);
+    session.values.methodModified = modified;
+    session.method.ulvo[0].mode = leftMode;
+    session.method.ulvo[1].mode = rightMode;
+    UpdateMenuStates(session, editor);
     EXPECT_EQ(editor.menuEnabled[IDM_FILE_SAVE], save);
     EXPECT_EQ(editor.menuEnabled[IDM_ULVO_LEFT], left);
     EXPECT_EQ(editor.menuEnabled[IDM_ULVO_RIGHT], right);
@@ -63,9 +63,9 @@ TEST_F(MenuStatesTest, MinimumOvenTemperatureIsReadAtSinglePrecision) {
     SCOPED_TRACE(value ? value : "(missing)");
     FakeHost options;
     if (value) options.ini[{"TOVREX", "TOVREXMinTemp"}] = value;
-    editorValues.minOvenTemp = 99.0f;
-    LoadMinOvenTemp(options);
-    EXPECT_EQ(GetMinOvenTemp(), expected);
+    session.values.minOvenTemp = 99.0f;
+    LoadMinOvenTemp(session.values, options);
+    EXPECT_EQ(GetMinOvenTemp(session.values), expected);
   }
 }
 
@@ -86,10 +86,10 @@ TEST_F(MenuStatesTest, ModesAreShownChosenAndStoredOnlyByOk) {
   for (const auto& [before, shown, chosen, command, stored] : cases) {
     SCOPED_TRACE(testing::Message() << before[0] << before[1] << chosen[0] << chosen[1]);
     FakeDialog dialog;
-    inletMethod.ulvo[0].mode = before[0];
-    inletMethod.ulvo[1].mode = before[1];
-    const UlvoRamp flow = inletMethod.ulvo[0].ramp[0];
-    ShowUlvoModes(dialog);
+    session.method.ulvo[0].mode = before[0];
+    session.method.ulvo[1].mode = before[1];
+    const UlvoRamp flow = session.method.ulvo[0].ramp[0];
+    ShowUlvoModes(session.method, dialog);
     ASSERT_EQ(dialog.listItems.size(), 2u);
     EXPECT_EQ(dialog.listItems[IDC_ULVO_LEFT_MODE], texts);
     EXPECT_EQ(dialog.listItems[IDC_ULVO_RIGHT_MODE], texts);
@@ -98,11 +98,11 @@ TEST_F(MenuStatesTest, ModesAreShownChosenAndStoredOnlyByOk) {
               shown);
     dialog.listSelection[IDC_ULVO_LEFT_MODE] = chosen[0];
     dialog.listSelection[IDC_ULVO_RIGHT_MODE] = chosen[1];
-    OnUlvoConfigCommand(dialog, IDC_ULVO_RIGHT_MODE);  // choosing ends nothing
-    OnUlvoConfigCommand(dialog, command);
+    OnUlvoConfigCommand(session.method, dialog, IDC_ULVO_RIGHT_MODE);  // choosing ends nothing
+    OnUlvoConfigCommand(session.method, dialog, command);
     EXPECT_EQ(dialog.endedWith, std::vector<int>{command == CMD_ENTER ? 1 : 0});
-    EXPECT_EQ((Pair{inletMethod.ulvo[0].mode, inletMethod.ulvo[1].mode}), stored);
-    EXPECT_EQ(std::memcmp(&inletMethod.ulvo[0].ramp[0], &flow, sizeof flow), 0)
+    EXPECT_EQ((Pair{session.method.ulvo[0].mode, session.method.ulvo[1].mode}), stored);
+    EXPECT_EQ(std::memcmp(&session.method.ulvo[0].ramp[0], &flow, sizeof flow), 0)
         << "a mode never changes its ramps";
   }
 }

@@ -127,8 +127,8 @@ TEST(MethodRecord, DecodingRestoresEveryStoredFieldAndKeepsTheAxes) {
   EncodeMethodRecord(m, encoded);
   for (const MethodDbRecord* record : {&handLaid, &encoded}) {
     SCOPED_TRACE(record == &encoded ? "round trip" : "hand-laid");
-    SetMethodDefaults();
-    InletMethod got = inletMethod;
+    InletMethod got{};
+    SetMethodDefaults(got);
     const std::vector<double> axes = AxisMaxima(got);
     DecodeMethodRecord(*record, got);
     const std::vector<Stored> want = StoredFields(m), read = StoredFields(got);

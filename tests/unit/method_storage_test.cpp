@@ -9,6 +9,7 @@
 
 #include "fakes/fake_dialog.h"
 #include "fakes/fake_host.h"
+#include "editor/editor_session.h"
 #include "method/inlet_method.h"
 #include "storage/file_blocks.h"
 #include "storage/method_record.h"
@@ -48,15 +49,16 @@ std::vector<uint8_t> Encoded(const InletMethod& method, const char* name = "TOVR
 class StorageTest : public testing::Test {
  protected:
   void SetUp() override {
-    SetMethodDefaults();
-    stored = inletMethod;
+    SetMethodDefaults(session.method);
+    stored = session.method;
     stored.zone1Temp = 222.0;
     stored.ulvo[1].ramp[1].step[4].value = 77.5;
-    editorValues = {};
+    session.values = {};
     host.globalFile = FileEntry("c:\\data", "m1", "db");
     host.chosenFile = FileEntry("d:\\chosen", "picked", "mdb");
     host.saveDialogResult = host.openDialogResult = 1;
   }
+  EditorSession session{};
   InletMethod stored;  // the method in the database, unlike the defaults in memory
   FakeDialog owner;
   FakeHost host;
@@ -134,14 +136,14 @@ TEST_F(StorageTest, CallSequencesAndResults) {
       {"TOVREX2", kOpenCurrent, {.name = "TOVREX2"}, 0, read, Refusal("TOVREX2")},
       {"12 characters", kOpenCurrent, {.name = "ABCDEFGHIJKL"}, 0, read, Refusal("ABCDEFGHIJK")},
   };
-  const InletMethod memory = inletMethod;
+  const InletMethod memory = session.method;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     const Script& s = row.script;
-    inletMethod = memory;
-    editorValues = {};
-    editorValues.methodModified = s.modified;
-    editorValues.methodUntitled = s.untitled;
+    session.method = memory;
+    session.values = {};
+    session.values.methodModified = s.modified;
+    session.values.methodUntitled = s.untitled;
     FakeHost db = host;
     db.saveDialogResult = s.saveDialog;
     db.openDialogResult = s.openDialog;
@@ -154,8 +156,9 @@ TEST_F(StorageTest, CallSequencesAndResults) {
     window.answers = {s.answer};
     const auto choice = [](bool ask) { return ask ? FileChoice::kAsk : FileChoice::kCurrent; };
     EXPECT_EQ(row.op >= kOpenCurrent
-                  ? OpenMethod(window, db, choice(row.op == kOpenChosen))
-                  : SaveMethod(window, db, choice(row.op == kSaveAs || row.op == kNewOrOpen),
+                  ? OpenMethod(session.method, window, db, choice(row.op == kOpenChosen))
+                  : SaveMethod(session.method, session.values, window, db,
+                               choice(row.op == kSaveAs || row.op == kNewOrOpen),
                                row.op >= kNewOrOpen ? SavePrompt::kAskFirst : SavePrompt::kNone),
               row.want != 0);
     EXPECT_EQ(db.log, row.calls);
@@ -168,7 +171,7 @@ TEST_F(StorageTest, CallSequencesAndResults) {
     }
     // Only an open that succeeds replaces the method; a store writes the one in memory.
     const bool opened = row.op >= kOpenCurrent && row.want == 1;
-    EXPECT_EQ(Encoded(inletMethod), Encoded(opened ? stored : memory));
+    EXPECT_EQ(Encoded(session.method), Encoded(opened ? stored : memory));
     const bool written =
         std::count(row.calls.begin(), row.calls.end(), "DB3HandleRecord 14 1 3 1") != 0;
     EXPECT_EQ(db.dbRecord, written ? Encoded(memory) : Encoded(stored, s.name));
@@ -187,8 +190,9 @@ TEST_F(StorageTest, AuditTextNamesTheFileInUpperCaseWithinBounds) {
     SCOPED_TRACE(path);
     FakeHost db;
     db.globalFile = FileEntry(directory, name, extension);
-    editorValues.methodModified = 1;
-    ASSERT_TRUE(SaveMethod(owner, db, FileChoice::kCurrent, SavePrompt::kNone));
+    session.values.methodModified = 1;
+    ASSERT_TRUE(SaveMethod(session.method, session.values, owner, db, FileChoice::kCurrent,
+                           SavePrompt::kNone));
     EXPECT_EQ(db.auditTexts, Calls{kAuditPrefix + path});
   }
   // The path stops at 259 characters; a field without its NUL, in the entry or in the

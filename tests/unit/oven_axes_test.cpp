@@ -23,18 +23,19 @@ TEST_F(OvenAxesTest, TheOvenCutsTheTopAndTheUlvoRoundsItUp) {
   };
   for (const auto& [level1, level2, inUse, ovenTop, ulvoTop, end] : cases) {
     SCOPED_TRACE(testing::Message() << level1 << " " << level2);
-    SetMethodDefaults();
-    ulvoValues = {};
-    UlvoRamp& ramp = EditedUlvoRamp();
-    inletMethod.ovenStep[0].temp = ramp.step[0].value = level1;
-    inletMethod.ovenStep[1].temp = ramp.step[1].value = level2;
-    editorValues.ovenStepsInUse = editorValues.ulvoStepsInUse = inUse;
-    FitOvenAxes();
-    FitUlvoAxes();
-    EXPECT_EQ(inletMethod.tempAxisMax, ovenTop);
+    SetMethodDefaults(session.method);
+    session.channel = {};
+    UlvoRamp& ramp = EditedUlvoRamp(session);
+    session.method.ovenStep[0].temp = ramp.step[0].value = level1;
+    session.method.ovenStep[1].temp = ramp.step[1].value = level2;
+    UseRows(session.method.ovenStep, inUse);
+    UseRows(ramp.step, inUse);
+    FitOvenAxes(session);
+    FitUlvoAxes(session);
+    EXPECT_EQ(session.method.tempAxisMax, ovenTop);
     EXPECT_EQ(ramp.valueAxisMax, ulvoTop);
     EXPECT_EQ(ramp.timeAxisMax, end);
-    EXPECT_EQ(ulvoValues.ulvoAxesChanged, 1);
+    EXPECT_EQ(session.channel.ulvoAxesChanged, 1);
   }
 }
 
@@ -63,23 +64,24 @@ TEST_F(OvenAxesTest, UpAndRightGrowByHalfAndStopAtTheirCaps) {
                                                     {kUlvoRight, 12, 18}};
   for (const auto& [axis, before, after] : cases) {
     SCOPED_TRACE(testing::Message() << axis << " " << before);
-    editorValues.ovenAxesChanged = 0;
-    ulvoValues = {};
-    ulvoValues.ulvoRamp = axis == kPressureUp ? 1 : 0;
-    UlvoRamp& ramp = EditedUlvoRamp();
-    double& value = axis == kOvenUp      ? inletMethod.tempAxisMax
-                    : axis == kOvenRight ? inletMethod.timeAxisMax
+    session.values.ovenAxesChanged = 0;
+    session.channel = {};
+    session.channel.ulvoRamp = axis == kPressureUp ? 1 : 0;
+    UlvoRamp& ramp = EditedUlvoRamp(session);
+    double& value = axis == kOvenUp      ? session.method.tempAxisMax
+                    : axis == kOvenRight ? session.method.timeAxisMax
                     : axis == kUlvoRight ? ramp.timeAxisMax
                                          : ramp.valueAxisMax;
     value = before;
     switch (axis) {
-      case kOvenUp: EnlargeTempAxis(); break;
-      case kOvenRight: EnlargeTimeAxis(); break;
-      case kUlvoRight: EnlargeUlvoTimeAxis(); break;
-      default: EnlargeUlvoValueAxis(); break;
+      case kOvenUp: EnlargeTempAxis(session); break;
+      case kOvenRight: EnlargeTimeAxis(session); break;
+      case kUlvoRight: EnlargeUlvoTimeAxis(session); break;
+      default: EnlargeUlvoValueAxis(session); break;
     }
     EXPECT_EQ(value, after);
-    EXPECT_EQ(axis <= kOvenRight ? editorValues.ovenAxesChanged : ulvoValues.ulvoAxesChanged, 1);
+    EXPECT_EQ(axis <= kOvenRight ? session.values.ovenAxesChanged : session.channel.ulvoAxesChanged,
+              1);
   }
 }
 

@@ -5,22 +5,19 @@
 
 #include "editor/editor_window.h"
 #include "editor/oven_axes.h"
-#include "editor/oven_drag.h"
 #include "editor/oven_graph.h"
 #include "fakes/fake_dialog.h"
 #include "fakes/fake_graph.h"
 #include "fakes/fake_host.h"
+#include "editor/editor_session.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
-#include "ulvo/ulvo_drag.h"
 #include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_state.h"
 
 namespace {
 
-uint32_t Pos(int64_t x, int64_t y) {
-  return static_cast<uint32_t>(x) | static_cast<uint32_t>(y) << 16;
-}
+MousePoint Pos(int64_t x, int64_t y) { return {x, y}; }
 
 // The window at (100, 50) with a 1-pixel border, an 18-pixel caption and a 19-pixel
 // menu; the frame at (300, 120), 257 x 172: its origin is (199, 32) in client pixels.
@@ -30,11 +27,11 @@ uint32_t Pos(int64_t x, int64_t y) {
 class OvenDragTest : public testing::Test {
  protected:
   void SetUp() override {
-    ResetEditorState();
-    SetMethodDefaults();
-    FitOvenAxes();
-    ovenGraph.plotRect = ulvoGraph.plotRect = {40, 18, 250, 143};
-    UlvoRamp& ramp = EditedUlvoRamp();
+    session = {};
+    SetMethodDefaults(session.method);
+    FitOvenAxes(session);
+    session.ovenGraph.plotRect = session.channel.graph.plotRect = {40, 18, 250, 143};
+    UlvoRamp& ramp = EditedUlvoRamp(session);
     ramp.step[0].value = 100.0;
     ramp.step[1].value = 150.0;
     ramp.valueAxisMax = 150.0;
@@ -47,34 +44,31 @@ class OvenDragTest : public testing::Test {
   // r: a new window's reset, m: a move, d: the left button down, u: up; to the editor's
   // oven graph or the ULVO dialog's graph.
   void Send(bool ulvo, char kind, int64_t x, int64_t y) {
-    const uint32_t p = Pos(x, y);
-    if (ulvo) {
-      if (kind == 'r') ResetUlvoGraphMouse();
-      if (kind == 'm') OnUlvoGraphMouseMove(window, p, IDC_ULVO_GRAPH_FRAME);
-      if (kind == 'd') OnUlvoGraphButtonDown(window, p, IDC_ULVO_GRAPH_FRAME);
-      if (kind == 'u') OnUlvoGraphButtonUp(dialog, host, window, p, IDC_ULVO_GRAPH_FRAME);
-      return;
-    }
-    if (kind == 'r') ResetOvenGraphMouse();
-    if (kind == 'm') OnGraphMouseMove(dialog, window, p, IDC_GRAPH_FRAME);
-    if (kind == 'd') OnGraphButtonDown(window, p, IDC_GRAPH_FRAME);
-    if (kind == 'u') OnGraphButtonUp(dialog, host, window, p, IDC_GRAPH_FRAME);
+    const MousePoint p{x, y};
+    const RampGraphWiring& graph = ulvo ? kUlvoGraph : kOvenGraph;
+    if (kind == 'r') ResetGraphMouse(graph.state(session));
+    if (kind == 'm') OnGraphMouseMove(graph, session, dialog, window, p);
+    if (kind == 'd') OnGraphButtonDown(graph, session, window, p);
+    if (kind == 'u') OnGraphButtonUp(graph, session, dialog, host, window, p);
   }
 
   FakeGraphWindow window;
   FakeDialog dialog;
   FakeHost host;
+  EditorSession session{};
 };
 
-void Unchanged() {}
-void ZeroHold1() { inletMethod.ovenStep[1].hold = 0.0; }
-void Step1AtStep0sEnd() { inletMethod.ovenStep[1] = {2.0, 100.0, 2.0, 1}; }
-void NoStepInUse() { editorValues.ovenStepsInUse = 0; }
+void Unchanged(EditorSession&) {}
+void ZeroHold1(EditorSession& session) { session.method.ovenStep[1].hold = 0.0; }
+void Step1AtStep0sEnd(EditorSession& session) { session.method.ovenStep[1] = {2.0, 100.0, 2.0, 1}; }
+void NoStepInUse(EditorSession& session) {
+  for (OvenStep& step : session.method.ovenStep) step.enabled = 0;
+}
 
 TEST_F(OvenDragTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
   struct Case {
     const char* name;
-    void (*prepare)();
+    void (*prepare)(EditorSession&);
     int64_t x, y, hit, step, holdEnd;  // step and holdEnd 9: a miss keeps the old values
   } cases[] = {
       {"6 pixels off in x and y", Unchanged, kRamp1X + 6, kRamp1Y - 6, 1, 1, 0},
@@ -92,37 +86,41 @@ TEST_F(OvenDragTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SetUp();
-    c.prepare();
-    ovenGraph.dragStep = ovenGraph.dragHoldEnd = 9;
-    EXPECT_EQ(HitHandle(kOvenGraph, window, Pos(c.x, c.y), IDC_GRAPH_FRAME), c.hit != 0);
-    EXPECT_EQ(ovenGraph.dragStep, c.step);
-    EXPECT_EQ(ovenGraph.dragHoldEnd, c.holdEnd);
+    c.prepare(session);
+    session.ovenGraph.dragStep = session.ovenGraph.dragHoldEnd = 9;
+    EXPECT_EQ(HitHandle(kOvenGraph, session, window, Pos(c.x, c.y)), c.hit != 0);
+    EXPECT_EQ(session.ovenGraph.dragStep, c.step);
+    EXPECT_EQ(session.ovenGraph.dragHoldEnd, c.holdEnd);
   }
 }
 
 // Levels are cut toward zero, times keep their fraction.
 TEST_F(OvenDragTest, PointerValuesCutTheTemperatureTowardZeroAndKeepTheTimesFraction) {
-  ovenGraph.plotRect = {40, 0, 190, 150};  // 10 pixels a degree, 12.5 a minute
-  inletMethod.timeAxisMax = 12.0;
-  editorValues.minOvenTemp = -20.0f;
-  inletMethod.tempAxisMax = -5.0;
-  editorValues.ovenStepsInUse = 1;  // a lone plateau is dragged too
-  ASSERT_TRUE(ReadPointer(kOvenGraph, window, Pos(kOx + 66, kOy + 59), IDC_GRAPH_FRAME));
-  EXPECT_EQ(ovenGraph.dragLevel, -10.0) << "-10.9 degrees";
-  EXPECT_DOUBLE_EQ(ovenGraph.dragTime, 2.08);
+  session.ovenGraph.plotRect = {40, 0, 190, 150};  // 10 pixels a degree, 12.5 a minute
+  session.method.timeAxisMax = 12.0;
+  session.values.minOvenTemp = -20.0f;
+  session.method.tempAxisMax = -5.0;
+  session.method.ovenStep[1].enabled = 0;  // a lone plateau is dragged too
+  ASSERT_TRUE(ReadPointer(kOvenGraph, session, window, Pos(kOx + 66, kOy + 59)));
+  EXPECT_EQ(session.ovenGraph.dragLevel, -10.0) << "-10.9 degrees";
+  EXPECT_DOUBLE_EQ(session.ovenGraph.dragTime, 2.08);
 }
 
-void FractionalAxis() {
-  editorValues.minOvenTemp = 25.5f;
-  inletMethod.tempAxisMax = 337.5;                   // Up twice from 150
-  EditedUlvoRamp().valueAxisMax = 99.9000015258789;  // Up in Flow mode
+void FractionalAxis(EditorSession& session) {
+  session.values.minOvenTemp = 25.5f;
+  session.method.tempAxisMax = 337.5;                       // Up twice from 150
+  EditedUlvoRamp(session).valueAxisMax = 99.9000015258789;  // Up in Flow mode
 }
-void Step1InStep0() { inletMethod.ovenStep[1].start = EditedUlvoRamp().step[1].start = 1.0; }
-void Step0BeforeTheRun() { inletMethod.ovenStep[0].start = EditedUlvoRamp().step[0].start = -1.0; }
-void AllTimesZero() {
-  for (OvenStep& step : inletMethod.ovenStep) step.start = step.hold = 0.0;
-  for (UlvoStep& step : EditedUlvoRamp().step) step.start = step.hold = 0.0;
-  inletMethod.timeAxisMax = EditedUlvoRamp().timeAxisMax = 0.0;
+void Step1InStep0(EditorSession& session) {
+  session.method.ovenStep[1].start = EditedUlvoRamp(session).step[1].start = 1.0;
+}
+void Step0BeforeTheRun(EditorSession& session) {
+  session.method.ovenStep[0].start = EditedUlvoRamp(session).step[0].start = -1.0;
+}
+void AllTimesZero(EditorSession& session) {
+  for (OvenStep& step : session.method.ovenStep) step.start = step.hold = 0.0;
+  for (UlvoStep& step : EditedUlvoRamp(session).step) step.start = step.hold = 0.0;
+  session.method.timeAxisMax = EditedUlvoRamp(session).timeAxisMax = 0.0;
 }
 
 // Three steps in use on the oven and the ULVO ramp alike: {0, 100, 2}, {10, 150, 2},
@@ -133,7 +131,7 @@ void AllTimesZero() {
 TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
   struct Case {
     const char* rule;
-    void (*prepare)();
+    void (*prepare)(EditorSession&);
     int32_t step, holdEnd;
     double time, pointer, start, hold, temp, value;
   } cases[] = {
@@ -170,28 +168,27 @@ TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
     for (bool ulvo : {false, true}) {
       SCOPED_TRACE(testing::Message() << c.rule << (ulvo ? " (ULVO)" : " (oven)"));
       SetUp();
-      UlvoRamp& ramp = EditedUlvoRamp();
+      UlvoRamp& ramp = EditedUlvoRamp(session);
       for (int k = 0; k < 4; ++k) {
-        inletMethod.ovenStep[k] = {steps[k][0], steps[k][1], steps[k][2], k < 3};
+        session.method.ovenStep[k] = {steps[k][0], steps[k][1], steps[k][2], k < 3};
         ramp.step[k] = {steps[k][0], steps[k][1], steps[k][2], k < 3};
       }
-      editorValues.ovenStepsInUse = editorValues.ulvoStepsInUse = 3;
-      inletMethod.timeAxisMax = ramp.timeAxisMax = 25.0;
-      inletMethod.tempAxisMax = ramp.valueAxisMax = 200.0;
-      c.prepare();
-      ovenGraph.dragStep = ulvoGraph.dragStep = c.step;
-      ovenGraph.dragTime = ulvoGraph.dragTime = c.time;
-      ovenGraph.dragLevel = ulvoGraph.dragLevel = c.pointer;
-      ovenGraph.dragHoldEnd = ulvoGraph.dragHoldEnd = c.holdEnd;
-      DragHeldHandle(ulvo ? kUlvoGraph : kOvenGraph);
+      session.method.timeAxisMax = ramp.timeAxisMax = 25.0;
+      session.method.tempAxisMax = ramp.valueAxisMax = 200.0;
+      c.prepare(session);
+      session.ovenGraph.dragStep = session.channel.graph.dragStep = c.step;
+      session.ovenGraph.dragTime = session.channel.graph.dragTime = c.time;
+      session.ovenGraph.dragLevel = session.channel.graph.dragLevel = c.pointer;
+      session.ovenGraph.dragHoldEnd = session.channel.graph.dragHoldEnd = c.holdEnd;
+      DragHeldHandle(ulvo ? kUlvoGraph : kOvenGraph, session);
       if (ulvo) {
         EXPECT_DOUBLE_EQ(ramp.step[c.step].start, c.start);
         EXPECT_DOUBLE_EQ(ramp.step[c.step].hold, c.hold);
         EXPECT_EQ(ramp.step[c.step].value, c.value);
       } else {
-        EXPECT_DOUBLE_EQ(inletMethod.ovenStep[c.step].start, c.start);
-        EXPECT_DOUBLE_EQ(inletMethod.ovenStep[c.step].hold, c.hold);
-        EXPECT_EQ(inletMethod.ovenStep[c.step].temp, c.temp);
+        EXPECT_DOUBLE_EQ(session.method.ovenStep[c.step].start, c.start);
+        EXPECT_DOUBLE_EQ(session.method.ovenStep[c.step].hold, c.hold);
+        EXPECT_EQ(session.method.ovenStep[c.step].temp, c.temp);
       }
     }
   }
@@ -235,17 +232,17 @@ TEST_F(OvenDragTest, TheMouseWalksThroughTheCaptureStates) {
     int32_t &captured, &dragging;
     double &start1, &hold1;
   } graphs[] = {
-      {false, kOx, kOy, ovenGraph.mouseCaptured, ovenGraph.dragging, inletMethod.ovenStep[1].start,
-       inletMethod.ovenStep[1].hold},
-      {true, 197, 51, ulvoGraph.mouseCaptured, ulvoGraph.dragging, EditedUlvoRamp().step[1].start,
-       EditedUlvoRamp().step[1].hold},
+      {false, kOx, kOy, session.ovenGraph.mouseCaptured, session.ovenGraph.dragging,
+       session.method.ovenStep[1].start, session.method.ovenStep[1].hold},
+      {true, 197, 51, session.channel.graph.mouseCaptured, session.channel.graph.dragging,
+       EditedUlvoRamp(session).step[1].start, EditedUlvoRamp(session).step[1].hold},
   };
   for (const Graph& g : graphs) {
     SCOPED_TRACE(g.ulvo ? "ULVO" : "oven");
     window.frameRect.right = g.ulvo ? 559 : 557;
     window.captures = window.releases = window.invalidations = 0;
     window.cursors.clear();
-    editorValues.methodModified = 0;
+    session.values.methodModified = 0;
     g.captured = g.dragging = 1;  // left by a closed window
     for (const Step& s : steps) {
       SCOPED_TRACE(s.event);
@@ -258,7 +255,7 @@ TEST_F(OvenDragTest, TheMouseWalksThroughTheCaptureStates) {
       EXPECT_DOUBLE_EQ(g.start1, s.start1);
       EXPECT_DOUBLE_EQ(g.hold1, s.hold1);
       EXPECT_EQ(window.invalidations, s.invalidations);
-      EXPECT_EQ(editorValues.methodModified, g.ulvo ? 0 : s.modified);
+      EXPECT_EQ(session.values.methodModified, g.ulvo ? 0 : s.modified);
       EXPECT_EQ(!dialog.text.empty(), s.rowsWritten);
     }
     using enum CursorShape;

@@ -17,8 +17,8 @@ namespace {
 using OvenFormTest = EditorTest;
 
 TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisabled) {
-  ShowMethod(editor, host);
-  EnableStepFields(editor, host);
+  ShowMethod(session, editor, host);
+  EnableStepFields(session, editor, host);
   const std::pair<int, const char*> fields[] = {
       {IDC_ZONE1_TEMP, "150"},    {IDC_ZONE2_TEMP, "0"},   {IDC_ZONE3_TEMP, "0"},
       {IDC_STANDBY_TIME, "0.00"}, {IDC_TIME5, "0.00"},     {IDC_ROW1_TIME, "2.00"},
@@ -38,7 +38,7 @@ TEST_F(OvenFormTest, DefaultsAreShownWithTheirDecimalsAndRowsThreeAndFourDisable
                  IDC_ROW3_TIME, IDC_ROW3_TEMP, IDC_ROW3_RATE, IDC_ROW4_TIME, IDC_ROW4_TEMP}) {
     EXPECT_FALSE(editor.checked[id] || editor.enabled[id]) << id;
   }
-  EXPECT_EQ(editorValues.ovenStepsInUse, 2);
+  EXPECT_EQ(RowsInUse(session.method.ovenStep), 2);
 }
 
 TEST_F(OvenFormTest, TitleShowsUntitledOrTheRegistrysFileInUpperCase) {
@@ -51,11 +51,11 @@ TEST_F(OvenFormTest, TitleShowsUntitledOrTheRegistrysFileInUpperCase) {
   EXPECT_EQ(EditorTitle(false, entry), "TOVREX Control - CAF\xC9-\x9F.DB");
 
   host.globalFile = entry;
-  editorValues.methodUntitled = 1;
-  ShowMethod(editor, host);
+  session.values.methodUntitled = 1;
+  ShowMethod(session, editor, host);
   EXPECT_EQ(editor.title, "TOVREX Control - [Untitled]");
-  editorValues.methodUntitled = 0;
-  ShowMethod(editor, host);
+  session.values.methodUntitled = 0;
+  ShowMethod(session, editor, host);
   EXPECT_EQ(editor.title, "TOVREX Control - CAF\xC9-\x9F.DB");
 }
 
@@ -82,14 +82,14 @@ TEST_F(OvenFormTest, CheckBoxesReadAsAPrefixOfRowsInUse) {
     for (int k = 0; k < 4; ++k) editor.checked[ids[k]] = boxes[k];
     editor.checked[IDC_STANDBY_CHECK] = boxes[3];  // the phase boxes are read as they are
     editor.checked[IDC_TIME5_CHECK] = !boxes[3];
-    inletMethod.ovenStep[0].enabled = 0;  // as another program may have stored it
-    ReadStepChecks(editor);
-    EXPECT_EQ(inletMethod.standbyEnabled, boxes[3] ? 1 : 0);
-    EXPECT_EQ(inletMethod.time5Enabled, boxes[3] ? 0 : 1);
-    EXPECT_EQ(editorValues.ovenStepsInUse, inUse);
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(inletMethod.ovenStep[k].enabled, enabled[k]);
+    session.method.ovenStep[0].enabled = 0;  // as another program may have stored it
+    ReadStepChecks(session, editor);
+    EXPECT_EQ(session.method.standbyEnabled, boxes[3] ? 1 : 0);
+    EXPECT_EQ(session.method.time5Enabled, boxes[3] ? 0 : 1);
+    EXPECT_EQ(RowsInUse(session.method.ovenStep), inUse);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(session.method.ovenStep[k].enabled, enabled[k]);
     // Showing them again corrects the boxes the rule refused.
-    ShowStepChecks(editor);
+    ShowStepChecks(session, editor);
     EXPECT_TRUE(editor.checked[IDC_ROW1_CHECK]);
     EXPECT_EQ(editor.checked[IDC_ROW3_CHECK], enabled[2] == 1);
   }
@@ -97,30 +97,30 @@ TEST_F(OvenFormTest, CheckBoxesReadAsAPrefixOfRowsInUse) {
 
 TEST_F(OvenFormTest, AToggledRowStartsNoEarlierThanThePreviousHoldEnds) {
   // Row 2 starts inside row 1's hold, row 4 after row 3's; the other boxes move nothing.
-  inletMethod.ovenStep = {{{-1, 100, 5, 1}, {3, 150, 2, 1}, {7, 150, 2, 0}, {20, 150, 2, 0}}};
+  session.method.ovenStep = {{{-1, 100, 5, 1}, {3, 150, 2, 1}, {7, 150, 2, 0}, {20, 150, 2, 0}}};
   for (int id :
        {IDC_ROW1_CHECK, IDC_STANDBY_CHECK, IDC_TIME5_CHECK, IDC_ROW2_CHECK, IDC_ROW4_CHECK}) {
-    ShiftStepAfterCheck(id);
+    ShiftStepAfterCheck(session, id);
   }
   const double starts[] = {-1, 4, 7, 20};
-  for (int k = 0; k < 4; ++k) EXPECT_EQ(inletMethod.ovenStep[k].start, starts[k]) << k;
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(session.method.ovenStep[k].start, starts[k]) << k;
 }
 
 class UlvoFormTest : public EditorTest {
  protected:
   void Open(int channel, int32_t mode) {
-    editorValues.ulvoChannel = channel;
-    inletMethod.ulvo[channel].mode = mode;
-    ulvoValues.ulvoRamp = mode - 1;
-    ShowUlvoChannel(editor, host);
-    EnableUlvoStepFields(editor, host);
+    session.values.ulvoChannel = channel;
+    session.method.ulvo[channel].mode = mode;
+    session.channel.ulvoRamp = mode - 1;
+    ShowUlvoChannel(session, editor, host);
+    EnableUlvoStepFields(session, editor, host);
   }
   void Click(int box) {
     editor.checked[box] = !editor.checked[box];
-    ReadUlvoStepChecks(editor);
-    EnableUlvoStepFields(editor, host);
-    ShowUlvoStepChecks(editor);
-    ShiftUlvoStepAfterCheck(box);
+    ReadUlvoStepChecks(session, editor);
+    EnableUlvoStepFields(session, editor, host);
+    ShowUlvoStepChecks(session, editor);
+    ShiftUlvoStepAfterCheck(session, box);
   }
 };
 
@@ -141,7 +141,7 @@ TEST_F(UlvoFormTest, TheDefaultFlowRampShowsItsRatesEvenForRowsNotInUse) {
     SCOPED_TRACE(f.id);
     EXPECT_EQ(editor.text[f.id], f.text);
   }
-  EXPECT_EQ(editorValues.ulvoStepsInUse, 2);
+  EXPECT_EQ(UlvoStepsInUse(session), 2);
   for (int id : {IDC_ULVO_ROW1_TIME, IDC_ULVO_ROW1_VALUE, IDC_ULVO_ROW1_RATE, IDC_ULVO_ROW2_VALUE})
     EXPECT_TRUE(editor.enabled[id]) << id;
   EXPECT_FALSE(editor.enabled[IDC_ULVO_ROW2_RATE]);
@@ -149,55 +149,55 @@ TEST_F(UlvoFormTest, TheDefaultFlowRampShowsItsRatesEvenForRowsNotInUse) {
   EXPECT_EQ(editor.enabled.size(), 14u) << "the rows' fields and rates only";
 
   FakeDialog right;
-  editorValues.ulvoChannel = 1;
-  ulvoValues.ulvoRamp = 1;
-  ShowUlvoChannel(right, host);
+  session.values.ulvoChannel = 1;
+  session.channel.ulvoRamp = 1;
+  ShowUlvoChannel(session, right, host);
   EXPECT_EQ(right.title, "ULVO Right Channel Control");
   EXPECT_EQ(right.text[IDC_ULVO_RATE_UNIT], "(kPa/Min)");
   EXPECT_EQ(right.text[IDC_ULVO_SAMPLE], "3.0");
 }
 
 TEST_F(UlvoFormTest, StepBoxesKeepAPrefixInUseAndAToggledStepBehindItsPredecessor) {
-  inletMethod.ulvo[0].ramp[1].standbyValue = 3.1;  // bytes a step beyond the edited ramp's
-  const InletMethod before = inletMethod;
+  session.method.ulvo[0].ramp[1].standbyValue = 3.1;  // bytes a step beyond the edited ramp's
+  const InletMethod before = session.method;
   Open(0, kUlvoFlow);
   Click(IDC_ULVO_ROW4_CHECK);  // behind an unused step 3: unchecked again
   EXPECT_FALSE(editor.checked[IDC_ULVO_ROW4_CHECK]);
-  EXPECT_EQ(EditedUlvoRamp().step[3].enabled, 0);
-  EXPECT_EQ(editorValues.ulvoStepsInUse, 2);
+  EXPECT_EQ(EditedUlvoRamp(session).step[3].enabled, 0);
+  EXPECT_EQ(UlvoStepsInUse(session), 2);
 
-  EditedUlvoRamp().step[1].hold = 4.0;  // step 2 ends at 14, after step 3's start
-  EditedUlvoRamp().step[2].start = 12.0;
+  EditedUlvoRamp(session).step[1].hold = 4.0;  // step 2 ends at 14, after step 3's start
+  EditedUlvoRamp(session).step[2].start = 12.0;
   Click(IDC_ULVO_ROW3_CHECK);
-  EXPECT_EQ(EditedUlvoRamp().step[2].start, 14.0);
-  EXPECT_EQ(EditedUlvoRamp().step[2].enabled, 1);
+  EXPECT_EQ(EditedUlvoRamp(session).step[2].start, 14.0);
+  EXPECT_EQ(EditedUlvoRamp(session).step[2].enabled, 1);
   EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW3_VALUE]);
   EXPECT_TRUE(editor.enabled[IDC_ULVO_ROW2_RATE]);
   Click(IDC_ULVO_ROW4_CHECK);
   Click(IDC_ULVO_ROW5_CHECK);
-  EXPECT_EQ(editorValues.ulvoStepsInUse, 5);
+  EXPECT_EQ(UlvoStepsInUse(session), 5);
 
   Click(IDC_ULVO_ROW2_CHECK);  // unchecking step 2 takes every later step out of use
-  EXPECT_EQ(editorValues.ulvoStepsInUse, 1);
+  EXPECT_EQ(UlvoStepsInUse(session), 1);
   for (int box : {IDC_ULVO_ROW2_CHECK, IDC_ULVO_ROW3_CHECK, IDC_ULVO_ROW5_CHECK}) {
     EXPECT_FALSE(editor.checked[box]) << box;
   }
-  EXPECT_EQ(EditedUlvoRamp().step[4].enabled, 0);
-  UlvoRamp& ramp = EditedUlvoRamp();
+  EXPECT_EQ(EditedUlvoRamp(session).step[4].enabled, 0);
+  UlvoRamp& ramp = EditedUlvoRamp(session);
   ramp.step[0].enabled = ramp.standbyEnabled = ramp.sampleEnabled = 0;
   Click(IDC_ULVO_ROW1_CHECK);  // box 1 cannot be cleared; standby and sample always run
   EXPECT_TRUE(editor.checked[IDC_ULVO_ROW1_CHECK]);
   EXPECT_EQ(ramp.step[0].enabled, 1);
   EXPECT_EQ(ramp.standbyEnabled, 1);
   EXPECT_EQ(ramp.sampleEnabled, 1);
-  EXPECT_EQ(std::memcmp(&inletMethod.ulvo[0].ramp[1], &before.ulvo[0].ramp[1], sizeof(UlvoRamp)), 0)
+  EXPECT_EQ(std::memcmp(&session.method.ulvo[0].ramp[1], &before.ulvo[0].ramp[1], sizeof(UlvoRamp)),
+            0)
       << "only the edited ramp changes";
-  EXPECT_EQ(std::memcmp(&inletMethod.ulvo[1], &before.ulvo[1], sizeof(UlvoChannel)), 0);
+  EXPECT_EQ(std::memcmp(&session.method.ulvo[1], &before.ulvo[1], sizeof(UlvoChannel)), 0);
 
-  for (auto& step : EditedUlvoRamp().step) step.enabled = 0;
-  ShowUlvoChannel(editor, host);  // a stored ramp with no step enabled
-  EXPECT_EQ(editorValues.ulvoStepsInUse, 1);
-  EXPECT_EQ(EditedUlvoRamp().step[0].enabled, 1);
+  for (auto& step : EditedUlvoRamp(session).step) step.enabled = 0;
+  ShowUlvoChannel(session, editor, host);  // a stored ramp with no step enabled
+  EXPECT_EQ(RowsInUse(EditedUlvoRamp(session).step), 1);
 }
 
 TEST_F(OvenFormTest, RatesAreMagnitudesAndAZeroIntervalIsInfinity) {
@@ -209,9 +209,9 @@ TEST_F(OvenFormTest, RatesAreMagnitudesAndAZeroIntervalIsInfinity) {
   };
   for (const auto& [temp1, hold1, start2, temp2, rate] : cases) {
     SCOPED_TRACE(rate);
-    inletMethod.ovenStep[0] = {0, temp1, hold1, 1};
-    inletMethod.ovenStep[1] = {start2, temp2, 1, 1};
-    ShowRampFields(editor, host);
+    session.method.ovenStep[0] = {0, temp1, hold1, 1};
+    session.method.ovenStep[1] = {start2, temp2, 1, 1};
+    ShowRampFields(session, editor, host);
     EXPECT_EQ(editor.text[IDC_ROW1_RATE], rate);
   }
 }

@@ -5,6 +5,7 @@
 #include "editor/editor_window.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_graph.h"
+#include "fakes/editor_fixture.h"
 #include "fakes/fake_graph.h"
 #include "method/inlet_method.h"
 #include "resource_ids.h"
@@ -44,13 +45,14 @@ std::vector<int32_t> Corners(const PixelRect& r) { return {r.left, r.top, r.righ
 class OvenGraphPaintTest : public testing::Test {
  protected:
   void SetUp() override {
-    ResetEditorState();
-    SetMethodDefaults();
-    FitOvenAxes();  // 150 degrees, 12 minutes; sets ovenAxesChanged
+    session = {};
+    SetMethodDefaults(session.method);
+    FitOvenAxes(session);  // 150 degrees, 12 minutes; sets ovenAxesChanged
   }
-  void Paint() { PaintOvenGraph(window, axes, IDC_GRAPH_FRAME); }
+  void Paint() { PaintOvenGraph(session, window, axes); }
   const CanvasRecord& Frame() { return window.drawn[IDC_GRAPH_FRAME]; }
 
+  EditorSession session{};
   FakeGraphWindow window;
   FakeChartAxis axes{window.log};
 };
@@ -123,25 +125,24 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
     SCOPED_TRACE(c.name);
     SetUp();
     window.log.clear();
-    editorValues.minOvenTemp = 25.5f;
-    inletMethod.tempAxisMax = 337.5;
+    session.values.minOvenTemp = 25.5f;
+    session.method.tempAxisMax = 337.5;
     const auto [dragging, changed, placed, missing] = c.flags;
     axes.positionResult = placed;
     window.bitmapsMissing = missing;
     int32_t& axesChanged =
-        c.graph == kOven ? editorValues.ovenAxesChanged : ulvoValues.ulvoAxesChanged;
+        c.graph == kOven ? session.values.ovenAxesChanged : session.channel.ulvoAxesChanged;
     int32_t& editChanged =
-        c.graph == kOven ? editorValues.ovenEditChanged : ulvoValues.ulvoEditChanged;
+        c.graph == kOven ? session.values.ovenEditChanged : session.channel.ulvoEditChanged;
     axesChanged = changed;
     editChanged = 1;
     if (c.graph == kOven) {
-      ovenGraph.dragging = dragging;
+      session.ovenGraph.dragging = dragging;
       Paint();
     } else {
-      ulvoValues.ulvoRamp = c.graph == kFlow ? 0 : 1;
-      ulvoGraph.dragging = dragging;
-      editorValues.ulvoStepsInUse = 2;
-      PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME);
+      session.channel.ulvoRamp = c.graph == kFlow ? 0 : 1;
+      session.channel.graph.dragging = dragging;
+      PaintUlvoGraph(session, window, axes);
     }
     auto next = window.log.begin();
     for (const std::string& call : c.inOrder) {
@@ -155,7 +156,8 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
     }
     EXPECT_EQ(axesChanged, dragging && changed) << "the erase waits for the drag's end";
     EXPECT_EQ(editChanged, 0);
-    const PixelRect& plotRect = c.graph == kOven ? ovenGraph.plotRect : ulvoGraph.plotRect;
+    const PixelRect& plotRect =
+        c.graph == kOven ? session.ovenGraph.plotRect : session.channel.graph.plotRect;
     EXPECT_EQ(Corners(plotRect), (std::vector<int32_t>{40, 18, 250, 143}));
   }
 }
@@ -169,9 +171,9 @@ TEST_F(OvenGraphPaintTest, TheUlvoRampIsDrawnOnItsModesAxisFromZero) {
     SCOPED_TRACE(testing::Message() << ramp << " " << inUse);
     SetUp();
     window.drawn.clear();
-    ulvoValues.ulvoRamp = ramp;
-    editorValues.ulvoStepsInUse = inUse;
-    PaintUlvoGraph(window, axes, IDC_ULVO_GRAPH_FRAME);
+    session.channel.ulvoRamp = ramp;
+    UseRows(EditedUlvoRamp(session).step, inUse);
+    PaintUlvoGraph(session, window, axes);
     EXPECT_EQ(Frame().Count(CanvasOp::kRectangle), static_cast<size_t>(handles));
     ASSERT_FALSE(Frame().ops.empty());
     EXPECT_EQ(Frame().ops[0].y, firstY);

@@ -46,15 +46,12 @@ class OvenValidationTest : public EditorTest {
     editor.text[ids[k - 1][1]] = time;
     if (ids[k - 1][2]) editor.text[ids[k - 1][2]] = rateOut;
   }
-  void UseRows(int n) {
-    for (int k = 0; k < 4; ++k) inletMethod.ovenStep[k].enabled = k < n;
-    editorValues.ovenStepsInUse = n;
-  }
+  void UseRows(int n) { ::UseRows(session.method.ovenStep, n); }
   // Validates and expects exactly one refusal, on `id`, with `text`.
   void ExpectRefused(int id, const std::string& text) {
     host.reported.clear();
     editor.beeps = 0;
-    EXPECT_FALSE(ValidateOvenForm(editor, host));
+    EXPECT_FALSE(ValidateOvenForm(session, editor, host));
     ASSERT_EQ(host.reported.size(), 1u);
     EXPECT_EQ(host.reported[0].first, "TOVREX");
     EXPECT_EQ(host.reported[0].second, text);
@@ -112,13 +109,13 @@ TEST_F(OvenValidationTest, EveryFieldHasItsInclusiveRangeAndMessage) {
     SCOPED_TRACE(testing::Message() << id << " '" << text << "'");
     SetUp();
     UseRows(rows);
-    editorValues.minOvenTemp = 30.0f;
+    session.values.minOvenTemp = 30.0f;
     editor.text[id] = text;
     if (refusal) {
       ExpectRefused(id, *refusal);
       EXPECT_EQ(editor.text[id], text) << "the user's text stays";
     } else {
-      EXPECT_TRUE(ValidateOvenForm(editor, host));
+      EXPECT_TRUE(ValidateOvenForm(session, editor, host));
     }
   }
 }
@@ -134,41 +131,41 @@ TEST_F(OvenValidationTest, RowsAreStoredCutTheirRatesBecomeStartsAndTheAxesAreRe
   SetRow(4, "240", "10", "");
   editor.text[IDC_ZONE2_TEMP] = "450.9";
   const double dragged[] = {1.5, 40, 2, 90};  // starts as a drag might have left them
-  for (int k = 0; k < 4; ++k) inletMethod.ovenStep[k].start = dragged[k];
-  editorValues.ovenAxesChanged = 0;
-  ASSERT_TRUE(ValidateOvenForm(editor, host));
+  for (int k = 0; k < 4; ++k) session.method.ovenStep[k].start = dragged[k];
+  session.values.ovenAxesChanged = 0;
+  ASSERT_TRUE(ValidateOvenForm(session, editor, host));
   // 1.5 + 2 + 50/10, 8.5 + 3 + 200/4, 61.5 + 1 + 10/2.5; row 1's start never moves.
   const double starts[] = {1.5, 8.5, 61.5, 66.5};
-  for (int k = 0; k < 4; ++k) EXPECT_DOUBLE_EQ(inletMethod.ovenStep[k].start, starts[k]) << k;
-  EXPECT_EQ(inletMethod.ovenStep[0].temp, 100.0);
-  EXPECT_EQ(inletMethod.zone2Temp, 450.0);
+  for (int k = 0; k < 4; ++k) EXPECT_DOUBLE_EQ(session.method.ovenStep[k].start, starts[k]) << k;
+  EXPECT_EQ(session.method.ovenStep[0].temp, 100.0);
+  EXPECT_EQ(session.method.zone2Temp, 450.0);
   const std::pair<int, const char*> shown[] = {{IDC_ROW1_TEMP, "100"},
                                                {IDC_ROW1_TIME, "2.00"},
                                                {IDC_ROW1_RATE, "10.0"},
                                                {IDC_ROW2_RATE, "4.0"},
                                                {IDC_ZONE2_TEMP, "450.9"}};
   for (const auto& [id, text] : shown) EXPECT_EQ(editor.text[id], text) << id;
-  EXPECT_EQ(inletMethod.tempAxisMax, 250.0);
-  EXPECT_DOUBLE_EQ(inletMethod.timeAxisMax, 76.5);
-  EXPECT_EQ(editorValues.ovenAxesChanged, 1);
+  EXPECT_EQ(session.method.tempAxisMax, 250.0);
+  EXPECT_DOUBLE_EQ(session.method.timeAxisMax, 76.5);
+  EXPECT_EQ(session.values.ovenAxesChanged, 1);
 }
 
 TEST_F(OvenValidationTest, ARowPlacedLaterPushesTheNextOnlyWhenItsHoldWouldOverlapIt) {
   UseRows(3);
-  inletMethod.ovenStep[1].start = 7;
-  inletMethod.ovenStep[2].start = 20;
+  session.method.ovenStep[1].start = 7;
+  session.method.ovenStep[2].start = 20;
   // Rate 1 of 1 puts row 2 at 52: its hold then runs past row 3's start of 20; row 3
   // moves with it, then takes its own start from Rate 2: 52 + 2 + 50/5.
   editor.text[IDC_ROW1_RATE] = "1";
   editor.text[IDC_ROW2_RATE] = "5";
-  ASSERT_TRUE(ValidateOvenForm(editor, host));
-  EXPECT_EQ(inletMethod.ovenStep[1].start, 52.0);
-  EXPECT_EQ(inletMethod.ovenStep[2].start, 64.0);
+  ASSERT_TRUE(ValidateOvenForm(session, editor, host));
+  EXPECT_EQ(session.method.ovenStep[1].start, 52.0);
+  EXPECT_EQ(session.method.ovenStep[2].start, 64.0);
   // Placed alone at 7, row 2 ends before row 3 and leaves row 3's start.
-  inletMethod.ovenStep[2].start = 100;
-  PlaceRampRow(inletMethod.ovenStep, 2, 3, 7.0);
-  EXPECT_EQ(inletMethod.ovenStep[1].start, 7.0);
-  EXPECT_EQ(inletMethod.ovenStep[2].start, 100.0);
+  session.method.ovenStep[2].start = 100;
+  PlaceRampRow(session.method.ovenStep, 2, 3, 7.0);
+  EXPECT_EQ(session.method.ovenStep[1].start, 7.0);
+  EXPECT_EQ(session.method.ovenStep[2].start, 100.0);
 }
 
 // Row 1's start stays, even before the run; one that is no time at all (only another
@@ -178,14 +175,14 @@ TEST_F(OvenValidationTest, StartsThatAreNoTimeGiveWayToTheTypedRates) {
   for (double first : {std::nan(""), -double{INFINITY}, 1e15, -5.0}) {
     SetUp();
     UseRows(3);
-    inletMethod.ovenStep[0].start = first;
-    inletMethod.ovenStep[1].start = std::nan("");
-    inletMethod.ovenStep[2].start = 0;  // row 2's hold reaches it: the rows after it move
-    ASSERT_TRUE(ValidateOvenForm(editor, host));
+    session.method.ovenStep[0].start = first;
+    session.method.ovenStep[1].start = std::nan("");
+    session.method.ovenStep[2].start = 0;  // row 2's hold reaches it: the rows after it move
+    ASSERT_TRUE(ValidateOvenForm(session, editor, host));
     const double from = first == -5.0 ? -5.0 : 0.0;
-    EXPECT_EQ(inletMethod.ovenStep[0].start, from) << first;
-    EXPECT_EQ(inletMethod.ovenStep[1].start, from + 7) << first;   // + 2 + 50/10
-    EXPECT_EQ(inletMethod.ovenStep[2].start, from + 11) << first;  // + 2 + 50/25
+    EXPECT_EQ(session.method.ovenStep[0].start, from) << first;
+    EXPECT_EQ(session.method.ovenStep[1].start, from + 7) << first;   // + 2 + 50/10
+    EXPECT_EQ(session.method.ovenStep[2].start, from + 11) << first;  // + 2 + 50/25
   }
 }
 
@@ -194,9 +191,9 @@ TEST_F(OvenValidationTest, StartsThatAreNoTimeGiveWayToTheTypedRates) {
 TEST_F(OvenValidationTest, ARefusalStopsTheCheckAndKeepsWhatPassedBeforeIt) {
   SetRow(1, "120", "3", "10");
   editor.text[IDC_ROW2_TIME] = "900";
-  EXPECT_FALSE(ValidateOvenForm(editor, host));
-  EXPECT_EQ(inletMethod.ovenStep[0].temp, 100.0);
-  EXPECT_EQ(inletMethod.ovenStep[0].hold, 2.0);
+  EXPECT_FALSE(ValidateOvenForm(session, editor, host));
+  EXPECT_EQ(session.method.ovenStep[0].temp, 100.0);
+  EXPECT_EQ(session.method.ovenStep[0].hold, 2.0);
 
   editor.text[IDC_ROW2_TIME] = "2";
   editor.text[IDC_ZONE1_TEMP] = "200";
@@ -204,11 +201,11 @@ TEST_F(OvenValidationTest, ARefusalStopsTheCheckAndKeepsWhatPassedBeforeIt) {
   editor.text[IDC_ZONE3_TEMP] = "451";
   editor.text[IDC_STANDBY_TIME] = "5";
   ExpectRefused(IDC_ZONE3_TEMP, "Zone 3 Temperature \n\nAllowed Range is 0 to 450");
-  EXPECT_EQ(inletMethod.ovenStep[0].temp, 120.0);
-  EXPECT_EQ(inletMethod.zone1Temp, 200.0);
-  EXPECT_EQ(inletMethod.zone2Temp, 300.0);
-  EXPECT_EQ(inletMethod.zone3Temp, 0.0);
-  EXPECT_EQ(inletMethod.standbyTime, 0.0) << "not reached";
+  EXPECT_EQ(session.method.ovenStep[0].temp, 120.0);
+  EXPECT_EQ(session.method.zone1Temp, 200.0);
+  EXPECT_EQ(session.method.zone2Temp, 300.0);
+  EXPECT_EQ(session.method.zone3Temp, 0.0);
+  EXPECT_EQ(session.method.standbyTime, 0.0) << "not reached";
 }
 
 TEST_F(OvenValidationTest, SuccessSelectsTheFocusedFieldButNotARowCheckBox) {
@@ -216,7 +213,7 @@ TEST_F(OvenValidationTest, SuccessSelectsTheFocusedFieldButNotARowCheckBox) {
     SCOPED_TRACE(id);
     editor.focusedId = id;
     editor.selectAllCount = 0;
-    ASSERT_TRUE(ValidateOvenForm(editor, host));
+    ASSERT_TRUE(ValidateOvenForm(session, editor, host));
     EXPECT_EQ(editor.selectAllCount, id == IDC_ZONE1_TEMP ? 1 : 0);
     if (id == IDC_ZONE1_TEMP) {
       EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(id));
@@ -245,32 +242,33 @@ TEST_F(ValveTimetableTest, TimesAreCheckedInOrderAndStoredAsTheyPass) {
     SetUp();
     editor = {};
     host = {};
-    inletMethod.purgeTime = 5;
-    inletMethod.secondaryCoolTime = 6;
-    inletMethod.splitTime = 7;
-    inletMethod.valveEvent[1] = {3.5, 4.5};
+    session.method.purgeTime = 5;
+    session.method.secondaryCoolTime = 6;
+    session.method.splitTime = 7;
+    session.method.valveEvent[1] = {3.5, 4.5};
     editor.text[IDC_VALVE_PURGE] = purge;
     editor.text[IDC_VALVE_COOL] = cool;
     editor.text[IDC_VALVE_SPLIT] = split;
-    OnValveCommand(editor, host, IDC_VALVE_OK);
-    EXPECT_EQ((Times{inletMethod.purgeTime, inletMethod.secondaryCoolTime, inletMethod.splitTime}),
+    OnValveCommand(session.method, editor, host, IDC_VALVE_OK);
+    EXPECT_EQ((Times{session.method.purgeTime, session.method.secondaryCoolTime,
+                     session.method.splitTime}),
               stored);
-    EXPECT_EQ(inletMethod.valveEvent[1].start, 3.5);
-    EXPECT_EQ(inletMethod.valveEvent[1].finish, 4.5);
+    EXPECT_EQ(session.method.valveEvent[1].start, 3.5);
+    EXPECT_EQ(session.method.valveEvent[1].finish, 4.5);
     EXPECT_EQ(editor.endedWith, refused ? std::vector<int>{} : std::vector<int>{1});
     EXPECT_EQ(editor.beeps, refused ? 1 : 0);
     if (!refused) continue;
     EXPECT_EQ(host.log, std::vector<std::string>{"ReportOutOfRange " + std::string(refused)});
     EXPECT_EQ(editor.focusedId, refusedId);
     EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(refusedId));
-    OnValveCommand(editor, host, IDC_VALVE_CANCEL);
+    OnValveCommand(session.method, editor, host, IDC_VALVE_CANCEL);
     EXPECT_EQ(editor.endedWith, std::vector<int>{0}) << "Cancel ends it, refused or not";
   }
   // Shown with two decimals, each from its own time.
-  inletMethod.purgeTime = 5;
-  inletMethod.secondaryCoolTime = 6.5;
-  inletMethod.splitTime = 7.25;
-  ShowValveTimes(editor, host);
+  session.method.purgeTime = 5;
+  session.method.secondaryCoolTime = 6.5;
+  session.method.splitTime = 7.25;
+  ShowValveTimes(session.method, editor, host);
   EXPECT_EQ(editor.text[IDC_VALVE_PURGE], "5.00");
   EXPECT_EQ(editor.text[IDC_VALVE_COOL], "6.50");
   EXPECT_EQ(editor.text[IDC_VALVE_SPLIT], "7.25");
@@ -280,10 +278,10 @@ class UlvoValidationTest : public EditorTest {
  protected:
   // The default ramp of the mode on the left channel, shown: a valid form, two rows in use.
   void Open(int32_t mode) {
-    editorValues.ulvoChannel = 0;
-    inletMethod.ulvo[0].mode = mode;
-    ulvoValues.ulvoRamp = mode - 1;
-    ShowUlvoChannel(editor, host);
+    session.values.ulvoChannel = 0;
+    session.method.ulvo[0].mode = mode;
+    session.channel.ulvoRamp = mode - 1;
+    ShowUlvoChannel(session, editor, host);
     editor.text[IDC_ULVO_ROW1_RATE] = "1";
   }
 };
@@ -328,7 +326,7 @@ TEST_F(UlvoValidationTest, EveryFieldHasItsModesInclusiveRangeAndMessage) {
     editor = {};
     Open(mode);
     editor.text[id] = text;
-    const bool ok = ValidateUlvoForm(editor, host);
+    const bool ok = ValidateUlvoForm(session, editor, host);
     EXPECT_EQ(ok, refusal == nullptr);
     EXPECT_EQ(editor.beeps, 0);
     if (ok) continue;
@@ -350,10 +348,10 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
   editor.text[IDC_ULVO_ROW1_RATE] = "2.5";  // 5 ml/min down at 2.5: 2 minutes
   editor.text[IDC_ULVO_SAMPLE] = "99.900001";
   editor.focusedId = IDC_ULVO_SAMPLE;
-  inletMethod.ulvo[0].ramp[0].step[0].start = std::nan("");  // no time at all: put at 0
-  ASSERT_TRUE(ValidateUlvoForm(editor, host));
+  session.method.ulvo[0].ramp[0].step[0].start = std::nan("");  // no time at all: put at 0
+  ASSERT_TRUE(ValidateUlvoForm(session, editor, host));
   EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(IDC_ULVO_SAMPLE));
-  const UlvoRamp& ramp = inletMethod.ulvo[0].ramp[0];
+  const UlvoRamp& ramp = session.method.ulvo[0].ramp[0];
   EXPECT_EQ(ramp.step[0].value, 20.0);
   EXPECT_EQ(ramp.step[0].start, 0.0);
   EXPECT_EQ(ramp.step[1].start, 3.25);
@@ -368,20 +366,20 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
   // row box is not sent select-all.
   editor.text[IDC_ULVO_ROW1_VALUE] = "40";
   editor.text[IDC_ULVO_ROW2_TIME] = "900";
-  EXPECT_FALSE(ValidateUlvoForm(editor, host));
+  EXPECT_FALSE(ValidateUlvoForm(session, editor, host));
   EXPECT_EQ(ramp.step[0].value, 20.0);
   editor.text[IDC_ULVO_ROW1_VALUE] = "20";
   editor.text[IDC_ULVO_ROW2_TIME] = "2";
   editor.focusedId = IDC_ULVO_ROW2_CHECK;
   editor.selectAllCount = 0;
-  ASSERT_TRUE(ValidateUlvoForm(editor, host));
+  ASSERT_TRUE(ValidateUlvoForm(session, editor, host));
   EXPECT_EQ(editor.selectAllCount, 0);
 
   // A refused standby leaves the rows and the sample stored.
   editor.text[IDC_ULVO_ROW2_VALUE] = "30";
   editor.text[IDC_ULVO_SAMPLE] = "50";
   editor.text[IDC_ULVO_STANDBY] = "0";
-  EXPECT_FALSE(ValidateUlvoForm(editor, host));
+  EXPECT_FALSE(ValidateUlvoForm(session, editor, host));
   EXPECT_EQ(ramp.step[1].value, 30.0);
   EXPECT_EQ(ramp.sampleValue, 50.0);
   EXPECT_EQ(ramp.standbyValue, 1.0);
@@ -391,25 +389,25 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
 // afterwards, also when an exception left the message (caught at the export's barrier),
 // or every later validation would fail and the form could never be closed.
 TEST_F(UlvoValidationTest, AMessageOnScreenBlocksASecondValidationUntilItIsGone) {
-  const std::tuple<bool (*)(DialogPort&, HostPort&), int, const char*> forms[] = {
+  const std::tuple<bool (*)(EditorSession&, DialogPort&, HostPort&), int, const char*> forms[] = {
       {ValidateOvenForm, IDC_ROW1_TEMP, "100"},       // refused by the host's message
       {ValidateUlvoForm, IDC_ULVO_ROW1_VALUE, "10"},  // refused by the "ULVO" box
   };
   for (const auto& [validate, field, good] : forms) {
     const bool oven = validate == ValidateOvenForm;
     SCOPED_TRACE(oven ? "oven" : "ULVO");
-    oven ? ShowMethod(editor, host) : Open(kUlvoFlow);
+    oven ? ShowMethod(session, editor, host) : Open(kUlvoFlow);
     editor.text[field] = "999";
     int nested = -1;
     host.whileReporting = editor.whileAsking = [&, validate = validate] {
-      nested = validate(editor, host);
+      nested = validate(session, editor, host);
       throw std::bad_alloc();
     };
-    EXPECT_THROW(validate(editor, host), std::bad_alloc);
+    EXPECT_THROW(validate(session, editor, host), std::bad_alloc);
     EXPECT_EQ(nested, 0);
     host.whileReporting = editor.whileAsking = nullptr;
     editor.text[field] = good;
-    EXPECT_TRUE(validate(editor, host)) << "the guard is released afterwards";
+    EXPECT_TRUE(validate(session, editor, host)) << "the guard is released afterwards";
   }
 }
 
