@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "hostutil/core/bounded_copy.h"
+#include "bounded_copy.h"
 #include "hostutil/core/number_format.h"
 #include "hostutil/core/path_parts.h"
 #include "hostutil/core/window_pos_text.h"
@@ -81,8 +81,8 @@ class FuzzHost final : public HostPort {
                            std::string_view defaultText, int bufferSize) override {
     const auto found = ini.find({std::string(section), std::string(key)});
     std::vector<char> buffer(static_cast<std::size_t>(std::max(bufferSize, 1)));
-    hostutil::CopyBounded(buffer.data(), buffer.size(),
-                          found == ini.end() ? defaultText : std::string_view(found->second));
+    CopyBounded(buffer.data(), buffer.size(),
+                found == ini.end() ? defaultText : std::string_view(found->second));
     return buffer.data();
   }
   std::string Ftoa(double value, int decimals) override {

@@ -162,27 +162,37 @@ std::string FieldValueText(const StoredField& field) {
   return "";
 }
 
-std::vector<std::size_t> ChangedFields(const InletMethod& before, const InletMethod& after) {
+namespace {
+
+// Calls visit(i, old, new) for each stored field that differs, in StoredFields order.
+// The lists point into the copies, which live only for this call: visit reads them
+// there and keeps none of them.
+template <class Visit>
+void ForEachChange(const InletMethod& before, const InletMethod& after, Visit visit) {
   InletMethod a = before;
   InletMethod b = after;
   const std::vector<StoredField> fa = StoredFields(a);
   const std::vector<StoredField> fb = StoredFields(b);
-  std::vector<std::size_t> changed;
   for (std::size_t i = 0; i < fa.size(); ++i) {
-    if (!SameValue(fa[i], fb[i])) changed.push_back(i);
+    if (!SameValue(fa[i], fb[i])) visit(i, fa[i], fb[i]);
   }
+}
+
+}  // namespace
+
+std::vector<std::size_t> ChangedFields(const InletMethod& before, const InletMethod& after) {
+  std::vector<std::size_t> changed;
+  ForEachChange(before, after, [&](std::size_t i, const StoredField&, const StoredField&) {
+    changed.push_back(i);
+  });
   return changed;
 }
 
 std::vector<std::string> DiffLines(const InletMethod& before, const InletMethod& after) {
-  InletMethod a = before;
-  InletMethod b = after;
-  const std::vector<StoredField> fa = StoredFields(a);
-  const std::vector<StoredField> fb = StoredFields(b);
   std::vector<std::string> lines;
-  for (const std::size_t i : ChangedFields(before, after)) {
-    lines.push_back(fa[i].label + ": " + FieldValueText(fa[i]) + " → " + FieldValueText(fb[i]));
-  }
+  ForEachChange(before, after, [&](std::size_t, const StoredField& was, const StoredField& is) {
+    lines.push_back(was.label + ": " + FieldValueText(was) + " → " + FieldValueText(is));
+  });
   return lines;
 }
 

@@ -1,21 +1,10 @@
-// Bounded copies between the host's fixed name fields and text.
+// The host's file blocks filled from an entry and read back into one, and the path and
+// audit text an entry names; every field is cut and read by common/'s bounded copies.
 #include "storage/file_blocks.h"
 
-#include <cstring>
+#include "bounded_copy.h"
 
 namespace {
-
-template <std::size_t N>
-std::string_view FieldText(const char (&field)[N]) {
-  return std::string_view(field, strnlen(field, N));
-}
-
-template <std::size_t N>
-void StoreField(char (&field)[N], std::string_view text) {
-  const std::size_t length = text.size() < N ? text.size() : N - 1;
-  std::memcpy(field, text.data(), length);
-  field[length] = '\0';
-}
 
 char UpperAscii(char ch) {
   return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
@@ -25,25 +14,25 @@ char UpperAscii(char ch) {
 
 FileRequest MakeFileRequest(std::string_view title, const GlobalFileEntry& entry) {
   FileRequest request{};
-  StoreField(request.title, title);
-  StoreField(request.directory, FieldText(entry.directory));
-  StoreField(request.fileName, FieldText(entry.fileName));
-  StoreField(request.extension, FieldText(entry.extension));
+  CopyBounded(request.title, title);
+  CopyBounded(request.directory, ReadBounded(entry.directory));
+  CopyBounded(request.fileName, ReadBounded(entry.fileName));
+  CopyBounded(request.extension, ReadBounded(entry.extension));
   return request;
 }
 
 void TakeChosenFile(const FileRequest& request, GlobalFileEntry& entry) {
-  StoreField(entry.directory, FieldText(request.directory));
-  StoreField(entry.fileName, FieldText(request.fileName));
-  StoreField(entry.extension, FieldText(request.extension));
+  CopyBounded(entry.directory, ReadBounded(request.directory));
+  CopyBounded(entry.fileName, ReadBounded(request.fileName));
+  CopyBounded(entry.extension, ReadBounded(request.extension));
 }
 
 std::string FullPath(const GlobalFileEntry& entry) {
-  const std::string_view directory = FieldText(entry.directory);
-  const std::string_view extension = FieldText(entry.extension);
+  const std::string_view directory = ReadBounded(entry.directory);
+  const std::string_view extension = ReadBounded(entry.extension);
   std::string path(directory);
   if (!directory.empty() && directory.back() != '\\' && directory.back() != '/') path += '\\';
-  path += FieldText(entry.fileName);
+  path += ReadBounded(entry.fileName);
   if (!extension.empty() && extension.front() != '.') path += '.';
   path += extension;
   if (path.size() > kMaxPathLength) path.resize(kMaxPathLength);

@@ -7,10 +7,8 @@ void* DialogSlotTable::Get(int slot) const {
   return InRange(slot) ? slots_[static_cast<std::size_t>(slot)].load() : nullptr;
 }
 
-bool DialogSlotTable::Set(int slot, void* window) {
-  if (!InRange(slot)) return false;
-  slots_[static_cast<std::size_t>(slot)].store(window);
-  return true;
+void DialogSlotTable::Set(int slot, void* window) {
+  if (InRange(slot)) slots_[static_cast<std::size_t>(slot)].store(window);
 }
 
 }  // namespace hostutil

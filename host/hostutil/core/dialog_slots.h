@@ -17,8 +17,9 @@ class DialogSlotTable {
 
   // Null for an empty slot and for any slot outside 0..kSlotCount-1.
   void* Get(int slot) const;
-  // Records `window` (null clears); a slot outside the table is ignored and gives false.
-  bool Set(int slot, void* window);
+  // Records `window` (null clears); a slot outside the table is ignored, as the host's
+  // SetGlobalDialogWnd, which reports nothing, ignores it.
+  void Set(int slot, void* window);
 
  private:
   static bool InRange(int slot) { return slot >= 0 && slot < kSlotCount; }

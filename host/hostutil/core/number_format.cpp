@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "hostutil/core/bounded_copy.h"
+#include "bounded_copy.h"
 
 namespace hostutil {
 

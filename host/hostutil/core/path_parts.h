@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "hostutil/core/bounded_copy.h"
+#include "bounded_copy.h"
 
 namespace hostutil {
 

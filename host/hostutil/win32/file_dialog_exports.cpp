@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "bounded_copy.h"
 #include "no_throw.h"
 #include "hostutil/core/path_parts.h"
 
@@ -21,11 +22,11 @@ constexpr char kFilter[] = "Method databases (*.db)\0*.db\0All files (*.*)\0*.*\
 constexpr std::size_t kChosenPathSize = 2048;
 
 int RunFileDialog(FileDialogKind kind, HINSTANCE instance, HWND owner, FileRequest& request) {
-  const std::string title(hostutil::ReadBounded(request.title));
+  const std::string title(ReadBounded(request.title));
   const hostutil::PathParts initial = hostutil::ReadPathParts(request);
   std::array<char, kChosenPathSize> chosen{};
-  hostutil::CopyBounded(chosen.data(), chosen.size(),
-                        hostutil::JoinFileName(initial.name, initial.extension));
+  CopyBounded(chosen.data(), chosen.size(),
+              hostutil::JoinFileName(initial.name, initial.extension));
 
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof dialog;

@@ -4,7 +4,7 @@
 
 #include "host_ini.h"
 #include "no_throw.h"
-#include "hostutil/core/bounded_copy.h"
+#include "bounded_copy.h"
 #include "hostutil/core/window_pos_text.h"
 
 namespace {
@@ -56,7 +56,7 @@ HOSTUTIL_API int WINAPI GetIniString(const char* section, const char* key, const
     // A null section or key would make the INI function list names instead.
     const std::string text =
         section && key ? hostutil::ReadIniValue(section, key, fallback) : std::string(fallback);
-    return static_cast<int>(hostutil::CopyBounded(buffer, static_cast<std::size_t>(size), text));
+    return static_cast<int>(CopyBounded(buffer, static_cast<std::size_t>(size), text));
   });
 }
 

@@ -1,13 +1,12 @@
 // Bounded copies between std::string_view and the fixed char fields of the host's
 // blocks: a caller's field may be full to the last byte without a terminator, and a
-// value longer than a field is cut, never overrun.
+// value longer than a field is cut, never overrun. The plug-in and the host's library
+// stand-ins fill and read the same blocks, so both cut and read them here, one way.
 #pragma once
 
 #include <cstddef>
 #include <cstring>
 #include <string_view>
-
-namespace hostutil {
 
 // Copies at most size-1 characters of `text` into `dest` and terminates it. Returns the
 // number of characters copied; does nothing (and returns 0) when size is 0.
@@ -35,5 +34,3 @@ template <std::size_t N>
 std::string_view ReadBounded(const char (&field)[N]) {
   return ReadBounded(field, N);
 }
-
-}  // namespace hostutil
