@@ -104,7 +104,7 @@ void TypeIntoUlvoForm(EditorSession& session, int32_t mode, FuzzHost& host, Line
   FormDialog dialog;
   InitUlvoControl(session, dialog, host);
   Type(dialog, lines, checkBits);
-  ReadUlvoStepChecks(session, dialog);
+  ApplyUlvoStepCheck(session, dialog, host, 0);
   ValidateUlvoForm(session, dialog, host);
 }
 

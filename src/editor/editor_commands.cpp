@@ -6,6 +6,7 @@
 #include "editor/menu_states.h"
 #include "editor/oven_axes.h"
 #include "editor/oven_form.h"
+#include "editor/oven_graph.h"
 #include "editor/oven_validation.h"
 #include "resource_ids.h"
 #include "storage/method_storage.h"
@@ -146,38 +147,12 @@ void RunChannel(EditorSession& session, DialogPort& editor, int channel) {
 
 void OnEditorCommand(EditorSession& session, DialogPort& editor, HostPort& host, int id,
                      EditNotice notice) {
+  if (OnAxisButton(kOvenGraph, session, editor, id)) return;
   switch (id) {
     case CMD_ENTER: OnEnter(session, editor, host); break;
-    case IDC_BUTTON_UP:
-      EnlargeTempAxis(session);
-      editor.Invalidate();
-      break;
-    case IDC_BUTTON_RIGHT:
-      EnlargeTimeAxis(session);
-      editor.Invalidate();
-      break;
-    case IDC_BUTTON_DEFAULT:
-      FitOvenAxes(session);
-      editor.Invalidate();
-      break;
-    case IDC_ROW1_CHECK:
-    case IDC_ROW2_CHECK:
-    case IDC_ROW3_CHECK:
-    case IDC_ROW4_CHECK: OnRowCheck(session, editor, host, id); break;
     case IDC_STANDBY_CHECK:
     case IDC_TIME5_CHECK: OnPhaseCheck(session, editor, host); break;
     case IDC_DUMP_VALVE: OnDumpValve(session, editor); break;
-    case IDC_ROW1_TEMP:
-    case IDC_ROW1_TIME:
-    case IDC_ROW1_RATE:
-    case IDC_ROW2_RATE:
-    case IDC_ROW3_RATE:
-    case IDC_ROW2_TEMP:
-    case IDC_ROW3_TEMP:
-    case IDC_ROW4_TEMP:
-    case IDC_ROW2_TIME:
-    case IDC_ROW3_TIME:
-    case IDC_ROW4_TIME: OnRampField(session, editor, host, notice); break;
     case IDM_FILE_NEW: OnNew(session, editor, host); break;
     case IDM_FILE_OPEN: OnOpen(session, editor, host); break;
     case IDM_FILE_SAVE: OnSave(session, editor, host, FileChoice::kCurrent); break;
@@ -188,6 +163,9 @@ void OnEditorCommand(EditorSession& session, DialogPort& editor, HostPort& host,
     case IDM_ULVO_RIGHT: RunChannel(session, editor, 1); break;
     case IDM_ULVO_LEFT: RunChannel(session, editor, 0); break;
     case IDM_ULVO_CONFIGURATION: RunModal(session, editor, ModalDialog::kUlvoConfiguration); break;
-    default: break;
+    default:
+      if (IsRowCheck(kOvenForm, id)) OnRowCheck(session, editor, host, id);
+      if (IsRowField(kOvenForm, id)) OnRampField(session, editor, host, notice);
+      break;
   }
 }

@@ -42,12 +42,11 @@ void InitEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host
   ResetGraphMouse(session.ovenGraph);
 }
 
-bool CloseEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host) {
-  if (!ValidateOvenForm(session, editor, host)) return false;
-  if (!OfferToSaveBeforeClose(session, editor, host)) return false;
+void CloseEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host) {
+  if (!ValidateOvenForm(session, editor, host)) return;
+  if (!OfferToSaveBeforeClose(session, editor, host)) return;
   host.SetDialogSlot(kEditorSlot, kNoWindow);
   editor.Destroy();
-  return true;
 }
 
 void DestroyEditorWindow(DialogPort& editor, HostPort& host) {

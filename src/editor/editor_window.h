@@ -24,9 +24,9 @@ EditorOpening DecideEditorOpening(bool editorInSlot, bool beingCreated);
 // short by an earlier window's destruction.
 void InitEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host);
 
-// WM_CLOSE: validate, offer to save, then empty the slot and destroy the window.
-// True when the window was destroyed, false when it stays open.
-bool CloseEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host);
+// WM_CLOSE: validate, offer to save, then empty the slot and destroy the window; a
+// refusal or a declined save leaves it open.
+void CloseEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host);
 
 // WM_DESTROY after the bitmaps are deleted: store the position unless minimised, and
 // empty the slot.

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "editor/menu_states.h"
+#include "editor/oven_axes.h"
 #include "editor/oven_form.h"
 #include "resource_ids.h"
 
@@ -33,6 +34,10 @@ void MarkModified(EditorSession& session, DialogPort& editor) {
 
 }  // namespace
 
+constinit const RampGraphWiring kOvenGraph{
+    OvenGraphState, OvenRamp,       WriteOvenStep,   MenuWindowInset, IDC_GRAPH_FRAME,
+    MarkModified,   ShowRampFields, EnlargeTempAxis, EnlargeTimeAxis, FitOvenAxes};
+
 RampSnapshot OvenRamp(const EditorSession& session) {
   const InletMethod& method = session.method;
   RampSnapshot ramp = SnapshotOf(method.ovenStep, &OvenStep::temp);
@@ -44,20 +49,8 @@ RampSnapshot OvenRamp(const EditorSession& session) {
 }
 
 void PaintOvenGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes) {
-  const bool dragging = session.ovenGraph.dragging != 0;
-  if (!dragging) PaintLegend(window);
-  EditorValues& values = session.values;
-  const bool erase = values.ovenAxesChanged && !dragging;
-  const std::optional<PixelRect> plot =
-      PaintRampFrame(window, axes, IDC_GRAPH_FRAME,
-                     {OvenRamp(session), {kTempAxisLabel, kTempAxisLabel}, dragging, erase});
-  if (plot) {
-    session.ovenGraph.plotRect = *plot;
-    if (erase) values.ovenAxesChanged = 0;
-  }
-  values.ovenEditChanged = 0;
+  if (!session.ovenGraph.dragging) PaintLegend(window);
+  PaintRampGraph(kOvenGraph, session, window, axes, {kTempAxisLabel, kTempAxisLabel},
+                 session.values.ovenAxesChanged);
+  session.values.ovenEditChanged = 0;
 }
-
-constinit const RampGraphWiring kOvenGraph{OvenGraphState,  OvenRamp,        WriteOvenStep,
-                                           MenuWindowInset, IDC_GRAPH_FRAME, MarkModified,
-                                           ShowRampFields};

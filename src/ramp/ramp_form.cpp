@@ -57,6 +57,20 @@ bool CheckRampRow(DialogPort& dialog, HostPort& host, const RampForm& form,
   return true;
 }
 
+bool IsRowCheck(const RampForm& form, int id) {
+  for (const RampRowControls& row : form.rows) {
+    if (row.check == id) return true;
+  }
+  return false;
+}
+
+bool IsRowField(const RampForm& form, int id) {
+  for (const RampRowControls& row : form.rows) {
+    if (id != 0 && (row.time == id || row.level == id || row.rate == id)) return true;
+  }
+  return false;
+}
+
 void SelectFocusedText(DialogPort& dialog, const RampForm& form) {
   const int focused = dialog.FocusedControlId();
   if (focused == 0) return;

@@ -139,6 +139,11 @@ void ShiftRowAfterCheck(const RampForm& form, std::array<Step, N>& steps, int ch
   }
 }
 
+// Whether control `id` is one of the form's row check boxes, or one of its typed row
+// fields (a time, a level or a rate).
+bool IsRowCheck(const RampForm& form, int id);
+bool IsRowField(const RampForm& form, int id);
+
 // After a validation that passed: Enter in a field leaves its text selected, ready to be
 // typed over; a row's check box has no text to select.
 void SelectFocusedText(DialogPort& dialog, const RampForm& form);

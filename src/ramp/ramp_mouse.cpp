@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "resource_ids.h"
+
 namespace {
 
 bool IsInGraphFrame(const RampGraphWiring& graph, GraphWindow& window, MousePoint mouse) {
@@ -10,6 +12,18 @@ bool IsInGraphFrame(const RampGraphWiring& graph, GraphWindow& window, MousePoin
 }
 
 }  // namespace
+
+void PaintRampGraph(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+                    ChartAxisPort& axes, const RampAxisLabels& labels, int32_t& axesChanged) {
+  RampGraphState& s = graph.state(session);
+  const bool dragging = s.dragging != 0;
+  const bool erase = axesChanged && !dragging;
+  const std::optional<PixelRect> plot =
+      PaintRampFrame(window, axes, graph.frameId, {graph.read(session), labels, dragging, erase});
+  if (!plot) return;
+  s.plotRect = *plot;
+  if (erase) axesChanged = 0;
+}
 
 FrameBox RampFrameBox(const RampGraphWiring& graph, GraphWindow& window) {
   return FrameBoxFrom(window.WindowRect(), window.ControlWindowRect(graph.frameId),
@@ -81,6 +95,18 @@ void OnGraphButtonUp(const RampGraphWiring& graph, EditorSession& session, Dialo
   window.SetCursor(CursorShape::kArrow);
   graph.state(session).dragging = 0;
   if (IsInGraphFrame(graph, window, mouse)) graph.released(session, dialog, host);
+}
+
+bool OnAxisButton(const RampGraphWiring& graph, EditorSession& session, DialogPort& dialog,
+                  int id) {
+  switch (id) {
+    case IDC_BUTTON_UP: graph.enlargeValueAxis(session); break;
+    case IDC_BUTTON_RIGHT: graph.enlargeTimeAxis(session); break;
+    case IDC_BUTTON_DEFAULT: graph.fitAxes(session); break;
+    default: return false;
+  }
+  dialog.Invalidate();
+  return true;
 }
 
 void ResetGraphMouse(RampGraphState& state) {

@@ -39,7 +39,18 @@ struct RampGraphWiring {
   void (*moved)(EditorSession& session, DialogPort& window);
   // After a release over the frame: the ramp rows rewritten from the method.
   void (*released)(EditorSession& session, DialogPort& window, HostPort& host);
+  // The axis buttons beside the graph: Up, Right and Default.
+  void (*enlargeValueAxis)(EditorSession& session);
+  void (*enlargeTimeAxis)(EditorSession& session);
+  void (*fitAxes)(EditorSession& session);
 };
+
+// Paints the graph's ramp with `labels` into its frame: while a handle is dragged only the
+// plot area is erased and the ramp redrawn; otherwise, when `axesChanged`, the whole
+// frame is erased and the axes rebuilt, and `axesChanged` cleared. Keeps the plot
+// rectangle the mouse is mapped by.
+void PaintRampGraph(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+                    ChartAxisPort& axes, const RampAxisLabels& labels, int32_t& axesChanged);
 
 // The graph frame's place in the window's client pixels.
 FrameBox RampFrameBox(const RampGraphWiring& graph, GraphWindow& window);
@@ -73,6 +84,10 @@ void OnGraphButtonDown(const RampGraphWiring& graph, EditorSession& session, Gra
 // `released`.
 void OnGraphButtonUp(const RampGraphWiring& graph, EditorSession& session, DialogPort& dialog,
                      HostPort& host, GraphWindow& window, MousePoint mouse);
+
+// True when `id` is one of the graph's axis buttons, after its axis was enlarged (or both
+// fitted) and the window invalidated.
+bool OnAxisButton(const RampGraphWiring& graph, EditorSession& session, DialogPort& dialog, int id);
 
 // Forgets a drag and capture that a closed window left behind (it can end under the
 // mouse, by Escape), so that the next window starts outside the frame.

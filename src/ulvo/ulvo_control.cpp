@@ -5,6 +5,7 @@
 #include "resource_ids.h"
 #include "ulvo/ulvo_axes.h"
 #include "ulvo/ulvo_form.h"
+#include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_validation.h"
 
 namespace {
@@ -25,10 +26,7 @@ void OnCancel(EditorSession& session, DialogPort& dialog) {
 }
 
 void OnStepCheck(EditorSession& session, DialogPort& dialog, HostPort& host, int id) {
-  ReadUlvoStepChecks(session, dialog);
-  EnableUlvoStepFields(session, dialog, host);
-  ShowUlvoStepChecks(session, dialog);
-  ShiftUlvoStepAfterCheck(session, id);
+  ApplyUlvoStepCheck(session, dialog, host, id);
   FitUlvoAxes(session);
   dialog.Invalidate();
 }
@@ -57,41 +55,14 @@ void InitUlvoControl(EditorSession& session, DialogPort& dialog, HostPort& host)
 
 void OnUlvoCommand(EditorSession& session, DialogPort& dialog, HostPort& host, int id,
                    EditNotice notice) {
+  if (OnAxisButton(kUlvoGraph, session, dialog, id)) return;
   switch (id) {
     case CMD_ENTER: OnOk(session, dialog, host); break;
     case CMD_ESCAPE: OnCancel(session, dialog); break;
-    case IDC_ULVO_ROW1_CHECK:
-    case IDC_ULVO_ROW2_CHECK:
-    case IDC_ULVO_ROW3_CHECK:
-    case IDC_ULVO_ROW4_CHECK:
-    case IDC_ULVO_ROW5_CHECK: OnStepCheck(session, dialog, host, id); break;
-    case IDC_ULVO_ROW1_VALUE:
-    case IDC_ULVO_ROW1_TIME:
-    case IDC_ULVO_ROW1_RATE:
-    case IDC_ULVO_ROW2_RATE:
-    case IDC_ULVO_ROW3_RATE:
-    case IDC_ULVO_ROW4_RATE:
-    case IDC_ULVO_ROW2_VALUE:
-    case IDC_ULVO_ROW3_VALUE:
-    case IDC_ULVO_ROW4_VALUE:
-    case IDC_ULVO_ROW2_TIME:
-    case IDC_ULVO_ROW3_TIME:
-    case IDC_ULVO_ROW4_TIME:
-    case IDC_ULVO_ROW5_TIME:
-    case IDC_ULVO_ROW5_VALUE: OnRampField(session, dialog, host, notice); break;
-    case IDC_ULVO_BUTTON_UP:
-      EnlargeUlvoValueAxis(session);
-      dialog.Invalidate();
+    default:
+      if (IsRowCheck(kUlvoForm, id)) OnStepCheck(session, dialog, host, id);
+      if (IsRowField(kUlvoForm, id)) OnRampField(session, dialog, host, notice);
       break;
-    case IDC_ULVO_BUTTON_RIGHT:
-      EnlargeUlvoTimeAxis(session);
-      dialog.Invalidate();
-      break;
-    case IDC_ULVO_BUTTON_DEFAULT:
-      FitUlvoAxes(session);
-      dialog.Invalidate();
-      break;
-    default: break;
   }
 }
 

@@ -39,12 +39,8 @@ void ShowUlvoChannel(EditorSession& session, DialogPort& dialog, HostPort& host)
   // The axes, the graph and the rows need a step to work from: a ramp stored with none
   // enabled is shown with its first step in use, as a user would see a fresh ramp.
   if (RowsInUse(ramp.step) == 0) ramp.step[0].enabled = 1;
-  ShowUlvoStepChecks(session, dialog);
+  ShowRowChecks(dialog, kUlvoForm, ramp.step);
   ShowUlvoRampFields(session, dialog, host);
-}
-
-void ShowUlvoStepChecks(const EditorSession& session, DialogPort& dialog) {
-  ShowRowChecks(dialog, kUlvoForm, EditedUlvoRamp(session).step);
 }
 
 void EnableUlvoStepFields(EditorSession& session, DialogPort& dialog, HostPort& host) {
@@ -56,13 +52,12 @@ void ShowUlvoRampFields(EditorSession& session, DialogPort& dialog, HostPort& ho
   ShowRows(dialog, host, kUlvoForm, EditedUlvoRamp(session).step, &UlvoStep::value);
 }
 
-void ReadUlvoStepChecks(EditorSession& session, DialogPort& dialog) {
+void ApplyUlvoStepCheck(EditorSession& session, DialogPort& dialog, HostPort& host, int checkId) {
   UlvoRamp& ramp = EditedUlvoRamp(session);
   ReadRowChecks(dialog, kUlvoForm, ramp.step);
   ramp.standbyEnabled = 1;
   ramp.sampleEnabled = 1;
-}
-
-void ShiftUlvoStepAfterCheck(EditorSession& session, int checkId) {
-  ShiftRowAfterCheck(kUlvoForm, EditedUlvoRamp(session).step, checkId);
+  EnableUlvoStepFields(session, dialog, host);
+  ShowRowChecks(dialog, kUlvoForm, ramp.step);
+  ShiftRowAfterCheck(kUlvoForm, ramp.step, checkId);
 }

@@ -17,10 +17,13 @@ inline constexpr int kUlvoDecimals = 1;
 inline constexpr RampForm kUlvoForm{kUlvoRows,     false,         kUlvoDecimals,
                                     kUlvoDecimals, kUlvoDecimals, RefusalStyle::kUlvoBox};
 
+// The caption, the mode's texts, the sample and standby values, the step boxes and rows.
 void ShowUlvoChannel(EditorSession& session, DialogPort& dialog, HostPort& host);
-void ShowUlvoStepChecks(const EditorSession& session, DialogPort& dialog);
+// The rows' fields enabled as their steps are in use, and the rows shown.
 void EnableUlvoStepFields(EditorSession& session, DialogPort& dialog, HostPort& host);
 void ShowUlvoRampFields(EditorSession& session, DialogPort& dialog, HostPort& host);
-void ReadUlvoStepChecks(EditorSession& session, DialogPort& dialog);
-// After a step's box was toggled: see ShiftRowAfterCheck. Box 1 moves nothing.
-void ShiftUlvoStepAfterCheck(EditorSession& session, int checkId);
+// After step box `checkId` was toggled: the boxes read into the steps (ReadRowChecks;
+// standby and sample always run), the fields enabled, the boxes shown as the rule left
+// them, and the toggled step kept behind its predecessor (ShiftRowAfterCheck; box 1
+// moves nothing).
+void ApplyUlvoStepCheck(EditorSession& session, DialogPort& dialog, HostPort& host, int checkId);

@@ -2,6 +2,7 @@
 #include "ulvo/ulvo_graph.h"
 
 #include "resource_ids.h"
+#include "ulvo/ulvo_axes.h"
 #include "ulvo/ulvo_form.h"
 
 namespace {
@@ -16,6 +17,11 @@ void MarkNothing(EditorSession&, DialogPort&) {}
 
 }  // namespace
 
+constinit const RampGraphWiring kUlvoGraph{
+    UlvoGraphState,       UlvoRampSnapshot, WriteUlvoStep,      DialogFrameInset,
+    IDC_ULVO_GRAPH_FRAME, MarkNothing,      ShowUlvoRampFields, EnlargeUlvoValueAxis,
+    EnlargeUlvoTimeAxis,  FitUlvoAxes};
+
 RampSnapshot UlvoRampSnapshot(const EditorSession& session) {
   const UlvoRamp& edited = EditedUlvoRamp(session);
   RampSnapshot ramp = SnapshotOf(edited.step, &UlvoStep::value);
@@ -27,20 +33,8 @@ RampSnapshot UlvoRampSnapshot(const EditorSession& session) {
 }
 
 void PaintUlvoGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes) {
-  ChannelSession& channel = session.channel;
-  const bool dragging = channel.graph.dragging != 0;
-  const bool erase = channel.ulvoAxesChanged && !dragging;
-  const RampAxisLabels& labels =
-      EditedUlvoMode(session) == kUlvoFlow ? kFlowAxisLabels : kPressureAxisLabels;
-  const std::optional<PixelRect> plot = PaintRampFrame(
-      window, axes, IDC_ULVO_GRAPH_FRAME, {UlvoRampSnapshot(session), labels, dragging, erase});
-  if (plot) {
-    channel.graph.plotRect = *plot;
-    if (erase) channel.ulvoAxesChanged = 0;
-  }
-  channel.ulvoEditChanged = 0;
+  const bool flow = EditedUlvoMode(session) == kUlvoFlow;
+  PaintRampGraph(kUlvoGraph, session, window, axes, flow ? kFlowAxisLabels : kPressureAxisLabels,
+                 session.channel.ulvoAxesChanged);
+  session.channel.ulvoEditChanged = 0;
 }
-
-constinit const RampGraphWiring kUlvoGraph{UlvoGraphState,    UlvoRampSnapshot,     WriteUlvoStep,
-                                           DialogFrameInset,  IDC_ULVO_GRAPH_FRAME, MarkNothing,
-                                           ShowUlvoRampFields};

@@ -1,17 +1,39 @@
-// Unpacking the paint, owner-draw, mouse and settings messages of both graph windows.
+// The one dialog procedure of both graph windows.
 #include "win32/graph_messages.h"
 
 #include <cstdint>
 
+#include "entry/module.h"
 #include "resource_ids.h"
 #include "win32/win32_canvas.h"
 #include "win32/win32_chart_axis.h"
 #include "win32/win32_dialog.h"
 #include "win32/win32_graph_window.h"
 #include "win32/win32_host.h"
-#include "entry/module.h"
 
 namespace {
+
+// Before the window is first shown, the three axis buttons take the size that their first
+// owner-draw would give them. Each resize from inside a WM_DRAWITEM uncovers part of the
+// window, which then paints again (three more paints of the whole window and three more
+// owner-draws on every opening).
+void InitGraphDialog(const GraphDialog& kind, EditorSession& session, HWND window) {
+  AttachRecord(window, moduleInstance, kind.legend);
+  Win32GraphWindow graph(window);
+  for (const int id : {IDC_BUTTON_UP, IDC_BUTTON_RIGHT, IDC_BUTTON_DEFAULT}) {
+    graph.ResizeControl(id, kButtonFaceSize, kButtonFaceSize);
+  }
+  Win32Dialog dialog(window);
+  Win32Host host;
+  kind.init(session, window, dialog, host);
+}
+
+void DestroyGraphDialog(const GraphDialog& kind, HWND window) {
+  FreeRecord(window);
+  Win32Dialog dialog(window);
+  Win32Host host;
+  kind.destroy(dialog, host);
+}
 
 void DrawButton(HWND window, const DRAWITEMSTRUCT* item) {
   if (!item) return;
@@ -36,6 +58,18 @@ void OnMouse(const GraphDialog& kind, EditorSession& session, HWND window, UINT 
   }
 }
 
+void OnCommand(const GraphDialog& kind, EditorSession& session, HWND window, WPARAM wParam) {
+  Win32Dialog dialog(window);
+  Win32Host host;
+  kind.command(session, dialog, host, LOWORD(wParam), EditNoticeOf(wParam));
+}
+
+void OnClose(const GraphDialog& kind, EditorSession& session, HWND window) {
+  Win32Dialog dialog(window);
+  Win32Host host;
+  kind.close(session, dialog, host);
+}
+
 }  // namespace
 
 MousePoint MousePointOf(LPARAM position) {
@@ -51,32 +85,27 @@ EditNotice EditNoticeOf(WPARAM wParam) {
   }
 }
 
-void InitGraphDialog(const GraphDialog& kind, HWND window) {
-  AttachRecord(window, moduleInstance, kind.legend);
-  Win32GraphWindow graph(window);
-  for (const int id : {IDC_BUTTON_UP, IDC_BUTTON_RIGHT, IDC_BUTTON_DEFAULT}) {
-    graph.ResizeControl(id, kButtonFaceSize, kButtonFaceSize);
-  }
-}
-
 void PaintGraphDialog(const GraphDialog& kind, EditorSession& session, HWND window) {
   Win32GraphWindow graph(window);
   Win32ChartAxis axes;
   kind.paint(session, graph, axes);
 }
 
-bool OnGraphDialogMessage(const GraphDialog& kind, EditorSession& session, HWND window,
-                          UINT message, LPARAM lParam) {
+INT_PTR RunGraphDialog(const GraphDialog& kind, EditorSession& session, HWND window, UINT message,
+                       WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: PaintGraphDialog(kind, session, window); return true;
-    case WM_DRAWITEM:
-      DrawButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return true;
+    case WM_INITDIALOG: InitGraphDialog(kind, session, window); return 1;
+    case WM_COMMAND: OnCommand(kind, session, window, wParam); break;
+    case WM_PAINT: PaintGraphDialog(kind, session, window); break;
+    case WM_DRAWITEM: DrawButton(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP: OnMouse(kind, session, window, message, MousePointOf(lParam)); return true;
+    case WM_LBUTTONUP: OnMouse(kind, session, window, message, MousePointOf(lParam)); break;
+    case WM_CLOSE: OnClose(kind, session, window); break;
     case WM_SETTINGCHANGE:
-    case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(window); return true;
-    default: return false;
+    case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(window); break;
+    case WM_DESTROY: DestroyGraphDialog(kind, window); break;
+    default: break;
   }
+  return 0;
 }

@@ -1,6 +1,7 @@
-// The messages that the editor window (the oven graph) and the ULVO channel dialog (its
-// ramp graph) handle alike, unpacked once: painting, the axis buttons' owner-draw, the
-// mouse and the system's settings. Each window is described by a GraphDialog record.
+// The two graph windows, the editor (the oven graph) and the ULVO channel dialog (its
+// ramp graph), run by one dialog procedure: each is described by a GraphDialog record,
+// and every message is unpacked once. The window system's words become portable values
+// here: the position word a MousePoint, an edit field's notification an EditNotice.
 #pragma once
 
 #include <windows.h>
@@ -10,12 +11,20 @@
 #include "ui/chart_axis_port.h"
 #include "ui/dialog_port.h"
 #include "ui/graph_window.h"
+#include "ui/host_port.h"
 #include "win32/editor_bitmaps.h"
 
 struct GraphDialog {
   const RampGraphWiring& graph;
   EditorBitmaps::Legend legend;
   void (*paint)(EditorSession& session, GraphWindow& window, ChartAxisPort& axes);
+  // WM_INITDIALOG, after the window's record is made and its axis buttons sized.
+  void (*init)(EditorSession& session, HWND window, DialogPort& dialog, HostPort& host);
+  void (*command)(EditorSession& session, DialogPort& dialog, HostPort& host, int id,
+                  EditNotice notice);
+  void (*close)(EditorSession& session, DialogPort& dialog, HostPort& host);
+  // WM_DESTROY, after the window's record is freed.
+  void (*destroy)(DialogPort& dialog, HostPort& host);
 };
 
 // The window system's position word: x in the low 16 bits, y in the high 16 bits, both
@@ -25,14 +34,10 @@ MousePoint MousePointOf(LPARAM position);
 // What an edit field's notification (the high word of WM_COMMAND's wParam) says.
 EditNotice EditNoticeOf(WPARAM wParam);
 
-// WM_INITDIALOG, before the window's own initialisation: its record made and the three
-// axis buttons given the size that their first owner-draw would give them. Each resize
-// from inside a WM_DRAWITEM uncovers part of the window, which then paints again (three
-// more paints of the whole window and three more owner-draws on every opening).
-void InitGraphDialog(const GraphDialog& kind, HWND window);
-// WM_PAINT.
+// WM_PAINT, and the paint that ends the editor's initialisation.
 void PaintGraphDialog(const GraphDialog& kind, EditorSession& session, HWND window);
-// WM_PAINT, WM_DRAWITEM, the three mouse messages, WM_SETTINGCHANGE and WM_DISPLAYCHANGE;
-// false for any other message.
-bool OnGraphDialogMessage(const GraphDialog& kind, EditorSession& session, HWND window,
-                          UINT message, LPARAM lParam);
+
+// The dialog procedure of either window. Returns 1 for WM_INITDIALOG (the dialog manager
+// then sets the focus) and 0 for every other message, handled or not.
+INT_PTR RunGraphDialog(const GraphDialog& kind, EditorSession& session, HWND window, UINT message,
+                       WPARAM wParam, LPARAM lParam);

@@ -117,10 +117,7 @@ class UlvoFormTest : public EditorTest {
   }
   void Click(int box) {
     editor.checked[box] = !editor.checked[box];
-    ReadUlvoStepChecks(session, editor);
-    EnableUlvoStepFields(session, editor, host);
-    ShowUlvoStepChecks(session, editor);
-    ShiftUlvoStepAfterCheck(session, box);
+    ApplyUlvoStepCheck(session, editor, host, box);
   }
 };
 
