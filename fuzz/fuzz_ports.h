@@ -45,6 +45,12 @@ class FormDialog final : public DialogPort {
   bool IsMinimised() override { return false; }
   bool IsShown() override { return true; }
   void MoveTo(int, int) override {}
+  PixelRect WindowRect() override { return {0, 0, 400, 300}; }
+  int CaptionHeight() override { return 18; }
+  bool IsOnScreen(const PixelRect& a) override { return a.left < 1024 && a.top < 768; }
+  std::optional<PixelRect> NearestWorkArea(const PixelRect&) override {
+    return PixelRect{0, 0, 1024, 740};
+  }
   void Invalidate() override {}
   void PostClose() override {}
   void Destroy() override {}

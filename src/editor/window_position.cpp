@@ -1,7 +1,9 @@
 // Restoring and storing window positions through the host's INI file.
 #include "editor/window_position.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "method/number_text.h"
 
@@ -12,12 +14,32 @@ int32_t Offset(int32_t value, int32_t by) {
 }
 }  // namespace
 
+PixelRect CaptionStrip(ScreenPoint at, const PixelRect& now, int captionHeight) {
+  return {at.left, at.top, at.left + (now.right - now.left), at.top + captionHeight};
+}
+
+ScreenPoint KeepInWorkArea(ScreenPoint at, const PixelRect& now, const PixelRect& work) {
+  const int32_t width = now.right - now.left;
+  const int32_t height = now.bottom - now.top;
+  return {std::max(work.left, std::min(at.left, work.right - width)),
+          std::max(work.top, std::min(at.top, work.bottom - height))};
+}
+
 void RestoreWindowPosition(DialogPort& window, HostPort& host, std::string_view section,
                            std::string_view key) {
   WindowPos pos{};
-  if (host.GetIniWindPos(section, key, pos) && pos.top >= 0 && pos.left >= 0) {
-    window.MoveTo(pos.left, pos.top);
+  if (!host.GetIniWindPos(section, key, pos) || pos.top < 0 || pos.left < 0) return;
+  // Beyond any screen, and far from overflowing when the window's size is added.
+  constexpr int32_t kFar = 1 << 28;
+  ScreenPoint at{std::min(pos.left, kFar), std::min(pos.top, kFar)};
+  const PixelRect now = window.WindowRect();
+  const PixelRect caption = CaptionStrip(at, now, window.CaptionHeight());
+  if (!window.IsOnScreen(caption)) {
+    if (const std::optional<PixelRect> work = window.NearestWorkArea(caption)) {
+      at = KeepInWorkArea(at, now, *work);
+    }
   }
+  window.MoveTo(at.left, at.top);
 }
 
 void StoreWindowPosition(DialogPort& window, HostPort& host, std::string_view section,

@@ -3,9 +3,11 @@
 // tests use a recording fake.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "ui/canvas.h"
 #include "ui/window_ref.h"
 #include "hostutil_types.h"
 
@@ -48,7 +50,15 @@ class DialogPort {
   virtual bool IsMinimised() = 0;
   virtual bool IsShown() = 0;  // false once the window is hidden, as it is while it is destroyed
   virtual void MoveTo(int left, int top) = 0;  // keeps size and Z order
-  virtual void Invalidate() = 0;               // whole client area, no erase
+  // Where the window stands, in screen pixels, and how tall its caption is.
+  virtual PixelRect WindowRect() = 0;
+  virtual int CaptionHeight() = 0;
+  // Whether any part of `area` (screen pixels) lies on a screen; the work area (the
+  // screen without the task bar) of the screen nearest to it, none when the system
+  // cannot tell.
+  virtual bool IsOnScreen(const PixelRect& area) = 0;
+  virtual std::optional<PixelRect> NearestWorkArea(const PixelRect& area) = 0;
+  virtual void Invalidate() = 0;  // whole client area, no erase
   virtual void PostClose() = 0;
   virtual void Destroy() = 0;
   virtual void Beep() = 0;

@@ -89,25 +89,29 @@ bool Win32Dialog::IsShown() { return IsWindowVisible(window_) != 0; }
 // A stored place can lie off every screen (a monitor since removed, host.ini edited by
 // hand): the window then goes to the nearest monitor's work area, where it can be reached.
 void Win32Dialog::MoveTo(int left, int top) {
-  RECT now{};
-  GetWindowRect(window_, &now);
-  const LONG width = now.right - now.left;
-  const LONG height = now.bottom - now.top;
-  constexpr LONG kFar = 1 << 28;  // beyond any screen, and far from overflowing
-  left = std::clamp<LONG>(left, -kFar, kFar);
-  top = std::clamp<LONG>(top, -kFar, kFar);
-  // The caption strip is what a user drags a window by: it must be on some screen.
-  const RECT caption{left, top, left + width, top + GetSystemMetrics(SM_CYCAPTION)};
-  if (!MonitorFromRect(&caption, MONITOR_DEFAULTTONULL)) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromRect(&caption, MONITOR_DEFAULTTONEAREST), &monitor)) {
-      const RECT& work = monitor.rcWork;
-      left = std::max(work.left, std::min<LONG>(left, work.right - width));
-      top = std::max(work.top, std::min<LONG>(top, work.bottom - height));
-    }
-  }
   SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+PixelRect Win32Dialog::WindowRect() {
+  RECT r{};
+  GetWindowRect(window_, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+int Win32Dialog::CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
+
+bool Win32Dialog::IsOnScreen(const PixelRect& area) {
+  const RECT r{area.left, area.top, area.right, area.bottom};
+  return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+std::optional<PixelRect> Win32Dialog::NearestWorkArea(const PixelRect& area) {
+  const RECT r{area.left, area.top, area.right, area.bottom};
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor)) return {};
+  const RECT& work = monitor.rcWork;
+  return PixelRect{work.left, work.top, work.right, work.bottom};
 }
 
 void Win32Dialog::Invalidate() { InvalidateRect(window_, nullptr, FALSE); }

@@ -28,6 +28,10 @@ class Win32Dialog final : public DialogPort {
   bool IsMinimised() override;
   bool IsShown() override;
   void MoveTo(int left, int top) override;
+  PixelRect WindowRect() override;
+  int CaptionHeight() override;
+  bool IsOnScreen(const PixelRect& area) override;
+  std::optional<PixelRect> NearestWorkArea(const PixelRect& area) override;
   void Invalidate() override;
   void PostClose() override;
   void Destroy() override;

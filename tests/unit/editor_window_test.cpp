@@ -2,6 +2,7 @@
 // ULVO channel dialog.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <tuple>
 
@@ -19,25 +20,30 @@ namespace {
 using EditorWindowTest = EditorTest;
 
 // Opening takes the defaults when no method can be loaded, a stored position only when
-// neither corner value is negative, and the two INI options.
+// neither corner value is negative, and the two INI options, the minimum oven temperature
+// only after the axes were fitted to the method.
 TEST_F(EditorWindowTest, OpeningTakesTheDefaultsAndAStoredPositionWithNoNegativeCorner) {
-  const std::tuple<bool, int, int, bool> cases[] = {
-      {false, 0, 0, false},  {true, 10, 20, true},  {true, 0, 0, true},
-      {true, -5, 20, false}, {true, 10, -1, false},
+  // Stored, the stored corner, where the window goes (-1: not moved). A 400 x 300 window
+  // whose caption would lie on no screen comes into the 1024 x 740 work area.
+  const std::tuple<bool, int, int, int, int> cases[] = {
+      {false, 0, 0, -1, -1},     {true, 10, 20, 10, 20},   {true, 0, 0, 0, 0},
+      {true, -5, 20, -1, -1},    {true, 10, -1, -1, -1},   {true, 900, 700, 900, 700},
+      {true, 5000, 20, 624, 20}, {true, 30, 800, 30, 440}, {true, INT32_MAX, 0, 624, 0},
   };
-  for (const auto& [stored, left, top, moved] : cases) {
+  for (const auto& [stored, left, top, toLeft, toTop] : cases) {
     SCOPED_TRACE(testing::Message() << stored << " " << left << "," << top);
     session = {};
     session.values.methodUntitled = 1;
     FakeDialog window;
     FakeHost options;
     if (stored) options.positions[{"GCDisplay", "Parent"}] = WindowPos{0, 1, left, top, 900, 900};
-    options.ini[{"TOVREX", "TOVREXMinTemp"}] = "35";
+    options.ini[{"TOVREX", "TOVREXMinTemp"}] = "200";
     InitEditorWindow(session, window, options);
-    EXPECT_EQ(GetMinOvenTemp(session.values), 35.0f);
+    EXPECT_EQ(GetMinOvenTemp(session.values), 200.0f);
+    EXPECT_EQ(session.method.tempAxisMax, 150.0) << "the minimum is read after the axes' fit";
     EXPECT_EQ(window.removedMenuPositions, std::vector<int>{2}) << "no ULVO option";
-    EXPECT_EQ(window.movedLeft, moved ? left : -1);
-    EXPECT_EQ(window.movedTop, moved ? top : -1);
+    EXPECT_EQ(window.movedLeft, toLeft);
+    EXPECT_EQ(window.movedTop, toTop);
     EXPECT_EQ(session.method.ovenStep[1].temp, 150.0);
     EXPECT_EQ(RowsInUse(session.method.ovenStep), 2);
     EXPECT_EQ(session.values.methodUntitled, 0);

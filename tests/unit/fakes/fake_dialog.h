@@ -23,6 +23,8 @@ class FakeDialog : public DialogPort {
   bool minimised = false, shown = true, destroyed = false;
   int closesPosted = 0, beeps = 0, invalidations = 0, menuRedraws = 0;
   int movedLeft = -1, movedTop = -1;
+  PixelRect windowRect{10, 10, 410, 310};                    // 400 x 300
+  PixelRect screen{0, 0, 1024, 768}, work{0, 0, 1024, 740};  // one screen, its task bar below
   WindowRef self = 0x1000, owner = 0x2000;
   std::deque<Answer> answers;         // for Ask, in order; Cancel when none is left
   std::function<void()> whileAsking;  // runs while a question is on screen
@@ -74,6 +76,13 @@ class FakeDialog : public DialogPort {
   }
   bool IsMinimised() override { return minimised; }
   bool IsShown() override { return shown; }
+  PixelRect WindowRect() override { return windowRect; }
+  int CaptionHeight() override { return 18; }
+  bool IsOnScreen(const PixelRect& a) override {
+    return a.left < screen.right && a.right > screen.left && a.top < screen.bottom &&
+           a.bottom > screen.top;
+  }
+  std::optional<PixelRect> NearestWorkArea(const PixelRect&) override { return work; }
   void MoveTo(int left, int top) override {
     movedLeft = left;
     movedTop = top;
