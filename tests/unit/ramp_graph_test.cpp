@@ -14,7 +14,7 @@
 
 namespace {
 
-TEST(OvenGraphMapping, CutsTowardZeroAndUsesUnitSpansForEmptyAxes) {
+TEST(RampGraphMapping, CutsTowardZeroAndUsesUnitSpansForEmptyAxes) {
   const PixelRect plot{10, 20, 110, 220};
   struct Case {
     const char* name;
@@ -42,7 +42,7 @@ std::vector<int32_t> Corners(const PixelRect& r) { return {r.left, r.top, r.righ
 
 // A frame at (300, 120) on the screen, 257 x 172 pixels with its edge, 255 x 170 inside;
 // the fake library asks for margins of 40, 20, 10 and 30.
-class OvenGraphPaintTest : public testing::Test {
+class RampGraphPaintTest : public testing::Test {
  protected:
   void SetUp() override {
     session = {};
@@ -64,7 +64,7 @@ class OvenGraphPaintTest : public testing::Test {
 // ULVO's from 0) and drawn with the labels; then the plot area with the handles'
 // overhang is erased for the ramp. A drag's paint skips the legend, the erase and the
 // axes' drawing; the erase is also skipped while the axes are unchanged.
-TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndAxes) {
+TEST_F(RampGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndAxes) {
   enum Graph { kOven, kFlow, kPressure };
   const std::string legend = "Bitmap 0 1 1 255 99", erase = "Fill 0 0 257 172";
   const std::string place = "AxsPositionAxis 7 0 0 0 0 255 170 40 20 10 30 0 1 13";
@@ -165,7 +165,7 @@ TEST_F(OvenGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
 // The ULVO ramps step from 10 to 15 from 0: step 0 lies 12 pixels above the bottom on the
 // flow axis (99.9), 4 on the pressure axis (250). A ramp stored with no step in use is
 // drawn with its first step.
-TEST_F(OvenGraphPaintTest, TheUlvoRampIsDrawnOnItsModesAxisFromZero) {
+TEST_F(RampGraphPaintTest, TheUlvoRampIsDrawnOnItsModesAxisFromZero) {
   const int32_t cases[][4] = {{0, 2, 3, 130}, {1, 2, 3, 138}, {1, 0, 1, 138}, {0, 1, 1, 130}};
   for (const auto& [ramp, inUse, handles, firstY] : cases) {
     SCOPED_TRACE(testing::Message() << ramp << " " << inUse);
@@ -183,7 +183,7 @@ TEST_F(OvenGraphPaintTest, TheUlvoRampIsDrawnOnItsModesAxisFromZero) {
 // The default ramp in the drawing rectangle (40, 20, 247, 142): 17.25 pixels a minute,
 // 122/150 of a pixel a degree. Blue lines end at each handle's point; the next starts one
 // pixel right of it. Handles are red squares edged in black.
-TEST_F(OvenGraphPaintTest, TheDefaultRampHasThreeHandlesTheLastInTheTopRightCorner) {
+TEST_F(RampGraphPaintTest, TheDefaultRampHasThreeHandlesTheLastInTheTopRightCorner) {
   Paint();
   constexpr int32_t M = CanvasOp::kMove, L = CanvasOp::kLine, H = CanvasOp::kRectangle;
   std::vector<std::vector<int32_t>> drawing;
@@ -210,7 +210,7 @@ TEST_F(OvenGraphPaintTest, TheDefaultRampHasThreeHandlesTheLastInTheTopRightCorn
   EXPECT_EQ(Frame().unbalanced, 0);
 }
 
-TEST(OvenGraphButtons, ThePressedFaceOnlyWhileSelectedAndNotDrawnWhole) {
+TEST(AxisButtons, ThePressedFaceOnlyWhileSelectedAndNotDrawnWhole) {
   struct Case {
     int id;
     bool drawEntire, selected;

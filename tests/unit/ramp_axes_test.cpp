@@ -11,12 +11,12 @@
 
 namespace {
 
-using OvenAxesTest = EditorTest;
+using RampAxesTest = EditorTest;
 
 // The same levels on the oven programme and the edited ULVO ramp: the oven cuts the
 // highest to whole degrees, the ULVO rounds it up from 0. Both end the time axis with
 // the last hold in use (the ULVO's step 3 ends at 16).
-TEST_F(OvenAxesTest, TheOvenCutsTheTopAndTheUlvoRoundsItUp) {
+TEST_F(RampAxesTest, TheOvenCutsTheTopAndTheUlvoRoundsItUp) {
   const std::tuple<double, double, int32_t, double, double, double> cases[] = {
       {10.2, 11.5, 2, 11, 12, 12}, {10.2, 11.0, 2, 11, 11, 12}, {2.5, 3.2, 2, 3, 4, 12},
       {3.2, 2.5, 2, 3, 4, 12},     {-2.5, -0.5, 2, 0, 0, 12},   {11.5, 10.2, 3, 200, 20, 16},
@@ -42,7 +42,7 @@ TEST_F(OvenAxesTest, TheOvenCutsTheTopAndTheUlvoRoundsItUp) {
 // Up and Right grow an axis by half. The oven's Up stops at 450 and its Right at 800; the
 // ULVO's Up multiplies whatever the sign and stops at the single-precision 99.9 widened
 // (flow) or at 250 (pressure), its Right at 800.
-TEST_F(OvenAxesTest, UpAndRightGrowByHalfAndStopAtTheirCaps) {
+TEST_F(RampAxesTest, UpAndRightGrowByHalfAndStopAtTheirCaps) {
   enum Axis { kOvenUp, kOvenRight, kFlowUp, kPressureUp, kUlvoRight };
   const std::tuple<Axis, double, double> cases[] = {{kOvenUp, 400, 450},
                                                     {kOvenUp, 200, 300},

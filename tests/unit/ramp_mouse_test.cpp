@@ -24,7 +24,7 @@ MousePoint Pos(int64_t x, int64_t y) { return {x, y}; }
 // The plot rectangle is the one the paint leaves for the default method (150 degrees,
 // 12 minutes): 17.5 pixels a minute, 5/6 of a pixel a degree. The edited ULVO ramp (the
 // left flow ramp) is given the same steps and axes.
-class OvenDragTest : public testing::Test {
+class RampMouseTest : public testing::Test {
  protected:
   void SetUp() override {
     session = {};
@@ -65,7 +65,7 @@ void NoStepInUse(EditorSession& session) {
   for (OvenStep& step : session.method.ovenStep) step.enabled = 0;
 }
 
-TEST_F(OvenDragTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
+TEST_F(RampMouseTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
   struct Case {
     const char* name;
     void (*prepare)(EditorSession&);
@@ -95,7 +95,7 @@ TEST_F(OvenDragTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
 }
 
 // Levels are cut toward zero, times keep their fraction.
-TEST_F(OvenDragTest, PointerValuesCutTheTemperatureTowardZeroAndKeepTheTimesFraction) {
+TEST_F(RampMouseTest, PointerValuesCutTheTemperatureTowardZeroAndKeepTheTimesFraction) {
   session.ovenGraph.plotRect = {40, 0, 190, 150};  // 10 pixels a degree, 12.5 a minute
   session.method.timeAxisMax = 12.0;
   session.values.minOvenTemp = -20.0f;
@@ -128,7 +128,7 @@ void AllTimesZero(EditorSession& session) {
 // The ramp end moves a step's start, the hold end its hold; both set its level within
 // the value axis, which starts at minOvenTemp for the oven (`temp`) and at 0 for the
 // ULVO (`value`). Every row runs on both graphs.
-TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
+TEST_F(RampMouseTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
   struct Case {
     const char* rule;
     void (*prepare)(EditorSession&);
@@ -199,7 +199,7 @@ TEST_F(OvenDragTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) {
 // has a 3-pixel frame and no menu: its frame lies at (197, 51), and is made 2 pixels
 // wider so that it is as wide inside as the editor's. A ULVO drag leaves the method's
 // modified flag and the editor's menu alone.
-TEST_F(OvenDragTest, TheMouseWalksThroughTheCaptureStates) {
+TEST_F(RampMouseTest, TheMouseWalksThroughTheCaptureStates) {
   struct Step {
     const char* event;
     char kind;
