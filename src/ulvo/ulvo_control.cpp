@@ -44,7 +44,6 @@ void OnRampField(EditorSession& session, DialogPort& dialog, HostPort& host, Edi
 
 void InitUlvoControl(EditorSession& session, DialogPort& dialog, HostPort& host) {
   ChannelSession& channel = session.channel;
-  channel.ulvoRamp = EditedUlvoChannel(session).mode - 1;
   channel.ulvoSavedMethod = session.method;
   RestoreWindowPosition(dialog, host, kUlvoPosSection, kUlvoPosKey);
   ShowUlvoChannel(session, dialog, host);

@@ -7,6 +7,7 @@
 
 namespace {
 int32_t HeldToPair(int32_t index) { return index == 1 ? 1 : 0; }
+int32_t RampOfMode(int32_t mode) { return mode == kUlvoPressure ? 1 : 0; }
 }  // namespace
 
 UlvoChannel& EditedUlvoChannel(EditorSession& session) {
@@ -14,16 +15,18 @@ UlvoChannel& EditedUlvoChannel(EditorSession& session) {
 }
 
 UlvoRamp& EditedUlvoRamp(EditorSession& session) {
-  return EditedUlvoChannel(session).ramp[HeldToPair(session.channel.ulvoRamp)];
+  UlvoChannel& channel = EditedUlvoChannel(session);
+  return channel.ramp[RampOfMode(channel.mode)];
 }
 
 const UlvoRamp& EditedUlvoRamp(const EditorSession& session) {
-  return session.method.ulvo[HeldToPair(session.values.ulvoChannel)]
-      .ramp[HeldToPair(session.channel.ulvoRamp)];
+  const UlvoChannel& channel = session.method.ulvo[HeldToPair(session.values.ulvoChannel)];
+  return channel.ramp[RampOfMode(channel.mode)];
 }
 
 int32_t EditedUlvoMode(const EditorSession& session) {
-  return HeldToPair(session.channel.ulvoRamp) + 1;
+  const UlvoChannel& channel = session.method.ulvo[HeldToPair(session.values.ulvoChannel)];
+  return RampOfMode(channel.mode) + 1;
 }
 
 int32_t UlvoStepsInUse(const EditorSession& session) {

@@ -66,7 +66,7 @@ TEST_F(UlvoControlTest, CancelRestoresTheWholeMethodAfterAnyEditing) {
   host.positions[{"ULVODisplay", "Parent"}] = WindowPos{0, 1, 40, 30, 500, 400};
   const InletMethod opened = session.method;
   InitUlvoControl(session, editor, host);
-  EXPECT_EQ(session.channel.ulvoRamp, 1);
+  EXPECT_EQ(EditedUlvoMode(session), kUlvoPressure);
   EXPECT_EQ(editor.movedLeft, 40);
   EXPECT_EQ(editor.movedTop, 30);
   UlvoRamp& ramp = session.method.ulvo[1].ramp[1];

@@ -280,7 +280,6 @@ class UlvoValidationTest : public EditorTest {
   void Open(int32_t mode) {
     session.values.ulvoChannel = 0;
     session.method.ulvo[0].mode = mode;
-    session.channel.ulvoRamp = mode - 1;
     ShowUlvoChannel(session, editor, host);
     editor.text[IDC_ULVO_ROW1_RATE] = "1";
   }

@@ -66,7 +66,7 @@ TEST_F(RampAxesTest, UpAndRightGrowByHalfAndStopAtTheirCaps) {
     SCOPED_TRACE(testing::Message() << axis << " " << before);
     session.values.ovenAxesChanged = 0;
     session.channel = {};
-    session.channel.ulvoRamp = axis == kPressureUp ? 1 : 0;
+    EditedUlvoChannel(session).mode = axis == kPressureUp ? kUlvoPressure : kUlvoFlow;
     UlvoRamp& ramp = EditedUlvoRamp(session);
     double& value = axis == kOvenUp      ? session.method.tempAxisMax
                     : axis == kOvenRight ? session.method.timeAxisMax

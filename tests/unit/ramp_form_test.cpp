@@ -111,7 +111,6 @@ class UlvoFormTest : public EditorTest {
   void Open(int channel, int32_t mode) {
     session.values.ulvoChannel = channel;
     session.method.ulvo[channel].mode = mode;
-    session.channel.ulvoRamp = mode - 1;
     ShowUlvoChannel(session, editor, host);
     EnableUlvoStepFields(session, editor, host);
   }
@@ -147,7 +146,7 @@ TEST_F(UlvoFormTest, TheDefaultFlowRampShowsItsRatesEvenForRowsNotInUse) {
 
   FakeDialog right;
   session.values.ulvoChannel = 1;
-  session.channel.ulvoRamp = 1;
+  session.method.ulvo[1].mode = kUlvoPressure;
   ShowUlvoChannel(session, right, host);
   EXPECT_EQ(right.title, "ULVO Right Channel Control");
   EXPECT_EQ(right.text[IDC_ULVO_RATE_UNIT], "(kPa/Min)");

@@ -140,7 +140,7 @@ TEST_F(RampGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
       session.ovenGraph.dragging = dragging;
       Paint();
     } else {
-      session.channel.ulvoRamp = c.graph == kFlow ? 0 : 1;
+      EditedUlvoChannel(session).mode = c.graph == kFlow ? kUlvoFlow : kUlvoPressure;
       session.channel.graph.dragging = dragging;
       PaintUlvoGraph(session, window, axes);
     }
@@ -171,7 +171,7 @@ TEST_F(RampGraphPaintTest, TheUlvoRampIsDrawnOnItsModesAxisFromZero) {
     SCOPED_TRACE(testing::Message() << ramp << " " << inUse);
     SetUp();
     window.drawn.clear();
-    session.channel.ulvoRamp = ramp;
+    EditedUlvoChannel(session).mode = ramp + 1;
     UseRows(EditedUlvoRamp(session).step, inUse);
     PaintUlvoGraph(session, window, axes);
     EXPECT_EQ(Frame().Count(CanvasOp::kRectangle), static_cast<size_t>(handles));
