@@ -4,7 +4,8 @@
 #include <string>
 
 #include "editor/menu_states.h"
-#include "editor/oven_axes.h"
+#include "editor/oven_graph.h"
+#include "ramp/ramp_axes.h"
 #include "editor/oven_form.h"
 #include "editor/oven_graph.h"
 #include "editor/oven_validation.h"
@@ -36,7 +37,7 @@ void OnRowCheck(EditorSession& session, DialogPort& editor, HostPort& host, int 
   EnableStepFields(session, editor, host);
   ShowStepChecks(session, editor);
   ShiftStepAfterCheck(session, id);
-  FitOvenAxes(session);
+  FitGraphAxes(kOvenGraph, session);
   editor.Invalidate();
   MarkModified(session, editor);
 }
@@ -77,7 +78,7 @@ void OnNew(EditorSession& session, DialogPort& editor, HostPort& host) {
   UpdateMenuStates(session, editor);
   session.values.methodUntitled = 1;
   ShowMethod(session, editor, host);
-  FitOvenAxes(session);
+  FitGraphAxes(kOvenGraph, session);
   EnableStepFields(session, editor, host);
   editor.Invalidate();
 }
@@ -92,7 +93,7 @@ void OnOpen(EditorSession& session, DialogPort& editor, HostPort& host) {
   session.values.methodUntitled = 0;
   ShowMethod(session, editor, host);
   EnableStepFields(session, editor, host);
-  FitOvenAxes(session);
+  FitGraphAxes(kOvenGraph, session);
   editor.Invalidate();
   session.values.methodModified = 0;
   UpdateMenuStates(session, editor);

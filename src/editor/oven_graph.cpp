@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "editor/menu_states.h"
-#include "editor/oven_axes.h"
 #include "editor/oven_form.h"
 #include "resource_ids.h"
 
@@ -32,11 +31,20 @@ void MarkModified(EditorSession& session, DialogPort& editor) {
   UpdateMenuStates(session, editor);
 }
 
+RampAxesPlace OvenAxes(EditorSession& session) {
+  return {session.method.tempAxisMax,
+          session.method.timeAxisMax,
+          session.values.ovenAxesChanged,
+          kTempAxisCap,
+          true,
+          LevelRounding::kCut};
+}
+
 }  // namespace
 
-constinit const RampGraphWiring kOvenGraph{
-    OvenGraphState, OvenRamp,       WriteOvenStep,   MenuWindowInset, IDC_GRAPH_FRAME,
-    MarkModified,   ShowRampFields, EnlargeTempAxis, EnlargeTimeAxis, FitOvenAxes};
+constinit const RampGraphWiring kOvenGraph{OvenGraphState,  OvenRamp,        WriteOvenStep,
+                                           MenuWindowInset, IDC_GRAPH_FRAME, MarkModified,
+                                           ShowRampFields,  OvenAxes};
 
 RampSnapshot OvenRamp(const EditorSession& session) {
   const InletMethod& method = session.method;
@@ -50,7 +58,6 @@ RampSnapshot OvenRamp(const EditorSession& session) {
 
 void PaintOvenGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes) {
   if (!session.ovenGraph.dragging) PaintLegend(window);
-  PaintRampGraph(kOvenGraph, session, window, axes, {kTempAxisLabel, kTempAxisLabel},
-                 session.values.ovenAxesChanged);
+  PaintRampGraph(kOvenGraph, session, window, axes, {kTempAxisLabel, kTempAxisLabel});
   session.values.ovenEditChanged = 0;
 }

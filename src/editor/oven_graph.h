@@ -13,6 +13,8 @@
 inline constexpr const char* kTempAxisLabel =
     "    \xB0"
     "C";  // code page 1252 degree sign
+// Up stops the temperature axis here.
+inline constexpr double kTempAxisCap = 450.0;
 // The legend is drawn from this offset in control 151's device context.
 inline constexpr int kLegendWidth = 255;
 inline constexpr int kLegendHeight = 99;

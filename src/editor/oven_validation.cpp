@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "editor/form_fields.h"
-#include "editor/oven_axes.h"
+#include "editor/oven_graph.h"
+#include "ramp/ramp_axes.h"
 #include "editor/oven_form.h"
 #include "method/method_limits.h"
 #include "reentry_guard.h"
@@ -39,7 +40,7 @@ bool ValidateRows(EditorSession& session, DialogPort& editor, HostPort& host) {
                         m.ovenStep, &OvenStep::temp, rows)) {
     return false;
   }
-  FitOvenAxes(session);
+  FitGraphAxes(kOvenGraph, session);
   return true;
 }
 

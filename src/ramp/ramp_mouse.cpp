@@ -14,7 +14,8 @@ bool IsInGraphFrame(const RampGraphWiring& graph, GraphWindow& window, MousePoin
 }  // namespace
 
 void PaintRampGraph(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
-                    ChartAxisPort& axes, const RampAxisLabels& labels, int32_t& axesChanged) {
+                    ChartAxisPort& axes, const RampAxisLabels& labels) {
+  int32_t& axesChanged = graph.axes(session).axesChanged;
   RampGraphState& s = graph.state(session);
   const bool dragging = s.dragging != 0;
   const bool erase = axesChanged && !dragging;
@@ -100,9 +101,9 @@ void OnGraphButtonUp(const RampGraphWiring& graph, EditorSession& session, Dialo
 bool OnAxisButton(const RampGraphWiring& graph, EditorSession& session, DialogPort& dialog,
                   int id) {
   switch (id) {
-    case IDC_BUTTON_UP: graph.enlargeValueAxis(session); break;
-    case IDC_BUTTON_RIGHT: graph.enlargeTimeAxis(session); break;
-    case IDC_BUTTON_DEFAULT: graph.fitAxes(session); break;
+    case IDC_BUTTON_UP: EnlargeValueAxis(graph, session); break;
+    case IDC_BUTTON_RIGHT: EnlargeTimeAxis(graph, session); break;
+    case IDC_BUTTON_DEFAULT: FitGraphAxes(graph, session); break;
     default: return false;
   }
   dialog.Invalidate();

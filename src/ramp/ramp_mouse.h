@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "ramp/ramp_axes.h"
 #include "ramp/ramp_drag.h"
 #include "ramp/ramp_graph.h"
 #include "ui/dialog_port.h"
@@ -39,18 +40,16 @@ struct RampGraphWiring {
   void (*moved)(EditorSession& session, DialogPort& window);
   // After a release over the frame: the ramp rows rewritten from the method.
   void (*released)(EditorSession& session, DialogPort& window, HostPort& host);
-  // The axis buttons beside the graph: Up, Right and Default.
-  void (*enlargeValueAxis)(EditorSession& session);
-  void (*enlargeTimeAxis)(EditorSession& session);
-  void (*fitAxes)(EditorSession& session);
+  // Where the graph's axis maxima live and how they grow.
+  RampAxesPlace (*axes)(EditorSession& session);
 };
 
 // Paints the graph's ramp with `labels` into its frame: while a handle is dragged only the
-// plot area is erased and the ramp redrawn; otherwise, when `axesChanged`, the whole
-// frame is erased and the axes rebuilt, and `axesChanged` cleared. Keeps the plot
-// rectangle the mouse is mapped by.
+// plot area is erased and the ramp redrawn; otherwise, when its axes changed, the whole
+// frame is erased and the axes rebuilt, and the change cleared. Keeps the plot rectangle
+// the mouse is mapped by.
 void PaintRampGraph(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
-                    ChartAxisPort& axes, const RampAxisLabels& labels, int32_t& axesChanged);
+                    ChartAxisPort& axes, const RampAxisLabels& labels);
 
 // The graph frame's place in the window's client pixels.
 FrameBox RampFrameBox(const RampGraphWiring& graph, GraphWindow& window);

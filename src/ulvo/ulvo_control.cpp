@@ -3,7 +3,8 @@
 
 #include "editor/window_position.h"
 #include "resource_ids.h"
-#include "ulvo/ulvo_axes.h"
+#include "ramp/ramp_axes.h"
+#include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_form.h"
 #include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_validation.h"
@@ -27,7 +28,7 @@ void OnCancel(EditorSession& session, DialogPort& dialog) {
 
 void OnStepCheck(EditorSession& session, DialogPort& dialog, HostPort& host, int id) {
   ApplyUlvoStepCheck(session, dialog, host, id);
-  FitUlvoAxes(session);
+  FitGraphAxes(kUlvoGraph, session);
   dialog.Invalidate();
 }
 
@@ -48,7 +49,7 @@ void InitUlvoControl(EditorSession& session, DialogPort& dialog, HostPort& host)
   RestoreWindowPosition(dialog, host, kUlvoPosSection, kUlvoPosKey);
   ShowUlvoChannel(session, dialog, host);
   EnableUlvoStepFields(session, dialog, host);
-  FitUlvoAxes(session);
+  FitGraphAxes(kUlvoGraph, session);
   ResetGraphMouse(channel.graph);
 }
 

@@ -2,7 +2,6 @@
 #include "ulvo/ulvo_graph.h"
 
 #include "resource_ids.h"
-#include "ulvo/ulvo_axes.h"
 #include "ulvo/ulvo_form.h"
 
 namespace {
@@ -15,12 +14,18 @@ void WriteUlvoStep(EditorSession& session, int32_t k, const RampPoint& moved) {
 
 void MarkNothing(EditorSession&, DialogPort&) {}
 
+RampAxesPlace UlvoAxes(EditorSession& session) {
+  UlvoRamp& ramp = EditedUlvoRamp(session);
+  const double cap = EditedUlvoMode(session) == kUlvoFlow ? kFlowAxisCap : kPressureAxisCap;
+  return {ramp.valueAxisMax, ramp.timeAxisMax, session.channel.ulvoAxesChanged, cap, false,
+          LevelRounding::kUp};
+}
+
 }  // namespace
 
 constinit const RampGraphWiring kUlvoGraph{
     UlvoGraphState,       UlvoRampSnapshot, WriteUlvoStep,      DialogFrameInset,
-    IDC_ULVO_GRAPH_FRAME, MarkNothing,      ShowUlvoRampFields, EnlargeUlvoValueAxis,
-    EnlargeUlvoTimeAxis,  FitUlvoAxes};
+    IDC_ULVO_GRAPH_FRAME, MarkNothing,      ShowUlvoRampFields, UlvoAxes};
 
 RampSnapshot UlvoRampSnapshot(const EditorSession& session) {
   const UlvoRamp& edited = EditedUlvoRamp(session);
@@ -34,7 +39,6 @@ RampSnapshot UlvoRampSnapshot(const EditorSession& session) {
 
 void PaintUlvoGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes) {
   const bool flow = EditedUlvoMode(session) == kUlvoFlow;
-  PaintRampGraph(kUlvoGraph, session, window, axes, flow ? kFlowAxisLabels : kPressureAxisLabels,
-                 session.channel.ulvoAxesChanged);
+  PaintRampGraph(kUlvoGraph, session, window, axes, flow ? kFlowAxisLabels : kPressureAxisLabels);
   session.channel.ulvoEditChanged = 0;
 }

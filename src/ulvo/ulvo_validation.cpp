@@ -6,7 +6,8 @@
 #include "method/number_text.h"
 #include "reentry_guard.h"
 #include "resource_ids.h"
-#include "ulvo/ulvo_axes.h"
+#include "ramp/ramp_axes.h"
+#include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_form.h"
 
 namespace {
@@ -35,7 +36,7 @@ bool ValidateUlvoForm(EditorSession& session, DialogPort& dialog, HostPort& host
     const int mode = EditedUlvoMode(session);
     ok = ValidateRampRows(dialog, host, kUlvoForm, UlvoRampLimits(mode), ramp.step,
                           &UlvoStep::value, UlvoStepsInUse(session));
-    if (ok) FitUlvoAxes(session);
+    if (ok) FitGraphAxes(kUlvoGraph, session);
     ok = ok &&
          CheckAndStoreLevel(dialog, host, mode, IDC_ULVO_SAMPLE, kSampleValueName,
                             ramp.sampleValue) &&

@@ -5,8 +5,10 @@
 
 #include "fakes/editor_fixture.h"
 
-#include "editor/oven_axes.h"
-#include "ulvo/ulvo_axes.h"
+#include "editor/oven_graph.h"
+#include "ramp/ramp_axes.h"
+#include "ramp/ramp_axes.h"
+#include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_state.h"
 
 namespace {
@@ -30,8 +32,8 @@ TEST_F(RampAxesTest, TheOvenCutsTheTopAndTheUlvoRoundsItUp) {
     session.method.ovenStep[1].temp = ramp.step[1].value = level2;
     UseRows(session.method.ovenStep, inUse);
     UseRows(ramp.step, inUse);
-    FitOvenAxes(session);
-    FitUlvoAxes(session);
+    FitGraphAxes(kOvenGraph, session);
+    FitGraphAxes(kUlvoGraph, session);
     EXPECT_EQ(session.method.tempAxisMax, ovenTop);
     EXPECT_EQ(ramp.valueAxisMax, ulvoTop);
     EXPECT_EQ(ramp.timeAxisMax, end);
@@ -74,10 +76,10 @@ TEST_F(RampAxesTest, UpAndRightGrowByHalfAndStopAtTheirCaps) {
                                          : ramp.valueAxisMax;
     value = before;
     switch (axis) {
-      case kOvenUp: EnlargeTempAxis(session); break;
-      case kOvenRight: EnlargeTimeAxis(session); break;
-      case kUlvoRight: EnlargeUlvoTimeAxis(session); break;
-      default: EnlargeUlvoValueAxis(session); break;
+      case kOvenUp: EnlargeValueAxis(kOvenGraph, session); break;
+      case kOvenRight: EnlargeTimeAxis(kOvenGraph, session); break;
+      case kUlvoRight: EnlargeTimeAxis(kUlvoGraph, session); break;
+      default: EnlargeValueAxis(kUlvoGraph, session); break;
     }
     EXPECT_EQ(value, after);
     EXPECT_EQ(axis <= kOvenRight ? session.values.ovenAxesChanged : session.channel.ulvoAxesChanged,

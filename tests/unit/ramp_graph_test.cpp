@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "editor/editor_window.h"
-#include "editor/oven_axes.h"
+#include "editor/oven_graph.h"
+#include "ramp/ramp_axes.h"
 #include "editor/oven_graph.h"
 #include "fakes/editor_fixture.h"
 #include "fakes/fake_graph.h"
@@ -47,7 +48,7 @@ class RampGraphPaintTest : public testing::Test {
   void SetUp() override {
     session = {};
     SetMethodDefaults(session.method);
-    FitOvenAxes(session);  // 150 degrees, 12 minutes; sets ovenAxesChanged
+    FitGraphAxes(kOvenGraph, session);  // 150 degrees, 12 minutes; sets ovenAxesChanged
   }
   void Paint() { PaintOvenGraph(session, window, axes); }
   const CanvasRecord& Frame() { return window.drawn[IDC_GRAPH_FRAME]; }

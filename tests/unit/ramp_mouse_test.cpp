@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "editor/editor_window.h"
-#include "editor/oven_axes.h"
+#include "editor/oven_graph.h"
+#include "ramp/ramp_axes.h"
 #include "editor/oven_graph.h"
 #include "fakes/fake_dialog.h"
 #include "fakes/fake_graph.h"
@@ -29,7 +30,7 @@ class RampMouseTest : public testing::Test {
   void SetUp() override {
     session = {};
     SetMethodDefaults(session.method);
-    FitOvenAxes(session);
+    FitGraphAxes(kOvenGraph, session);
     session.ovenGraph.plotRect = session.channel.graph.plotRect = {40, 18, 250, 143};
     UlvoRamp& ramp = EditedUlvoRamp(session);
     ramp.step[0].value = 100.0;

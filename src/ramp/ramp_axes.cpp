@@ -1,0 +1,28 @@
+// Fitting and enlarging a ramp graph's axes.
+#include "ramp/ramp_axes.h"
+
+#include "ramp/ramp_mouse.h"
+
+void FitGraphAxes(const RampGraphWiring& graph, EditorSession& session) {
+  const RampAxes fitted = FitRampAxes(graph.read(session), graph.axes(session).rounding);
+  const RampAxesPlace axes = graph.axes(session);
+  axes.valueAxisMax = fitted.valueAxisMax;
+  axes.timeAxisMax = fitted.timeAxisMax;
+  axes.axesChanged = 1;
+}
+
+void EnlargeValueAxis(const RampGraphWiring& graph, EditorSession& session) {
+  const RampAxesPlace axes = graph.axes(session);
+  double& top = axes.valueAxisMax;
+  top = top < 0.0 && axes.upFromMagnitude ? top * -1.5 : top * 1.5;
+  if (top > axes.valueCap) top = axes.valueCap;
+  axes.axesChanged = 1;
+}
+
+void EnlargeTimeAxis(const RampGraphWiring& graph, EditorSession& session) {
+  const RampAxesPlace axes = graph.axes(session);
+  double& end = axes.timeAxisMax;
+  end *= 1.5;
+  if (end > kTimeAxisCap) end = kTimeAxisCap;
+  axes.axesChanged = 1;
+}
