@@ -5,7 +5,7 @@
 #pragma once
 
 #include "method/inlet_method.h"
-#include "ramp/ramp_mouse.h"
+#include "ramp/ramp_wiring.h"
 #include "ulvo/ulvo_state.h"
 
 struct EditorSession {

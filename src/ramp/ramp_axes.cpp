@@ -1,11 +1,11 @@
 // Fitting and enlarging a ramp graph's axes.
 #include "ramp/ramp_axes.h"
 
-#include "ramp/ramp_mouse.h"
+#include "ramp/ramp_wiring.h"
 
 void FitGraphAxes(const RampGraphWiring& graph, EditorSession& session) {
-  const RampAxes fitted = FitRampAxes(graph.read(session), graph.axes(session).rounding);
   const RampAxesPlace axes = graph.axes(session);
+  const RampAxes fitted = FitRampAxes(graph.read(session), axes.rounding);
   axes.valueAxisMax = fitted.valueAxisMax;
   axes.timeAxisMax = fitted.timeAxisMax;
   axes.axesChanged = 1;

@@ -1,7 +1,7 @@
 // The rules of dragging a ramp's handles, shared by the oven and ULVO graphs: where the
 // pointer is, which handle a press grabs, what the pointer reads as, how a move rewrites
 // the held step, and when the window takes or drops the mouse capture. All are pure
-// functions of a ramp snapshot and a few numbers; the mouse operations (ramp_mouse) read
+// functions of a ramp snapshot and a few numbers; the mouse operations (ramp_wiring) read
 // the snapshot from the session and write the result back.
 #pragma once
 

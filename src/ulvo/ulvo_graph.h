@@ -8,7 +8,7 @@
 
 #include "editor/editor_session.h"
 #include "ramp/ramp_graph.h"
-#include "ramp/ramp_mouse.h"
+#include "ramp/ramp_wiring.h"
 #include "ui/chart_axis_port.h"
 #include "ui/graph_window.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "method/inlet_method.h"
-#include "ramp/ramp_mouse.h"
+#include "ramp/ramp_wiring.h"
 
 struct EditorSession;
 

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "editor/editor_session.h"
-#include "ramp/ramp_mouse.h"
+#include "ramp/ramp_wiring.h"
 #include "ui/chart_axis_port.h"
 #include "ui/dialog_port.h"
 #include "ui/graph_window.h"

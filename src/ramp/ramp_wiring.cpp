@@ -1,5 +1,5 @@
-// The mouse messages of a ramp graph over the shared drag rules.
-#include "ramp/ramp_mouse.h"
+// A ramp graph's paint, mouse messages and axis buttons, over the shared rules.
+#include "ramp/ramp_wiring.h"
 
 #include <optional>
 

@@ -1,8 +1,9 @@
-// The mouse over a ramp graph, the oven's and a ULVO channel's alike: the handle held,
-// the capture, the values under the pointer and the plot's scale in one state record,
-// and the mouse messages run over it through the shared drag rules. What differs between
-// the graphs (where the state lives, where the ramp is read and written, the window's
-// frame, what a move or a release does beyond the graph) is a wiring record of data.
+// A ramp graph in its window, the oven's and a ULVO channel's alike: the handle held, the
+// capture, the values under the pointer and the plot's scale in one state record, and the
+// graph's paint, mouse messages and axis buttons run over it through the shared rules.
+// What differs between the graphs (where the state and the axis maxima live, where the
+// ramp is read and written, the window's frame, what a move or a release does beyond the
+// graph) is a wiring record of data.
 #pragma once
 
 #include <cstdint>
