@@ -5,7 +5,6 @@
 
 #include "editor/menu_states.h"
 #include "editor/oven_graph.h"
-#include "ramp/ramp_axes.h"
 #include "editor/oven_form.h"
 #include "editor/oven_graph.h"
 #include "editor/oven_validation.h"
@@ -37,7 +36,7 @@ void OnRowCheck(EditorSession& session, DialogPort& editor, HostPort& host, int 
   EnableStepFields(session, editor, host);
   ShowStepChecks(session, editor);
   ShiftStepAfterCheck(session, id);
-  FitGraphAxes(kOvenGraph, session);
+  FitOvenAxes(session);
   editor.Invalidate();
   MarkModified(session, editor);
 }
@@ -78,7 +77,7 @@ void OnNew(EditorSession& session, DialogPort& editor, HostPort& host) {
   UpdateMenuStates(session, editor);
   session.values.methodUntitled = 1;
   ShowMethod(session, editor, host);
-  FitGraphAxes(kOvenGraph, session);
+  FitOvenAxes(session);
   EnableStepFields(session, editor, host);
   editor.Invalidate();
 }
@@ -93,7 +92,7 @@ void OnOpen(EditorSession& session, DialogPort& editor, HostPort& host) {
   session.values.methodUntitled = 0;
   ShowMethod(session, editor, host);
   EnableStepFields(session, editor, host);
-  FitGraphAxes(kOvenGraph, session);
+  FitOvenAxes(session);
   editor.Invalidate();
   session.values.methodModified = 0;
   UpdateMenuStates(session, editor);

@@ -3,7 +3,6 @@
 
 #include "editor/menu_states.h"
 #include "editor/oven_graph.h"
-#include "ramp/ramp_axes.h"
 #include "editor/oven_form.h"
 #include "editor/oven_validation.h"
 #include "editor/window_position.h"
@@ -37,7 +36,7 @@ void InitEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host
   session.values.methodUntitled = 0;
   ShowMethod(session, editor, host);
   EnableStepFields(session, editor, host);
-  FitGraphAxes(kOvenGraph, session);
+  FitOvenAxes(session);
   ApplyUlvoMenuOption(editor, host);
   LoadMinOvenTemp(session.values, host);
   ResetGraphMouse(session.ovenGraph);

@@ -30,3 +30,7 @@ void PaintOvenGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& 
 
 // The oven graph as the mouse operations see it (its state is session.ovenGraph).
 extern const RampGraphWiring kOvenGraph;
+
+// The temperature axis fitted to the steps in use (cut to whole degrees, at least the
+// minimum oven temperature) and the time axis to the last hold's end.
+inline void FitOvenAxes(EditorSession& session) { FitGraphAxes(kOvenGraph, session); }

@@ -5,7 +5,6 @@
 
 #include "editor/form_fields.h"
 #include "editor/oven_graph.h"
-#include "ramp/ramp_axes.h"
 #include "editor/oven_form.h"
 #include "method/method_limits.h"
 #include "reentry_guard.h"
@@ -40,7 +39,7 @@ bool ValidateRows(EditorSession& session, DialogPort& editor, HostPort& host) {
                         m.ovenStep, &OvenStep::temp, rows)) {
     return false;
   }
-  FitGraphAxes(kOvenGraph, session);
+  FitOvenAxes(session);
   return true;
 }
 

@@ -3,7 +3,6 @@
 
 #include "editor/window_position.h"
 #include "resource_ids.h"
-#include "ramp/ramp_axes.h"
 #include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_form.h"
 #include "ulvo/ulvo_graph.h"
@@ -28,7 +27,7 @@ void OnCancel(EditorSession& session, DialogPort& dialog) {
 
 void OnStepCheck(EditorSession& session, DialogPort& dialog, HostPort& host, int id) {
   ApplyUlvoStepCheck(session, dialog, host, id);
-  FitGraphAxes(kUlvoGraph, session);
+  FitUlvoAxes(session);
   dialog.Invalidate();
 }
 
@@ -49,7 +48,7 @@ void InitUlvoControl(EditorSession& session, DialogPort& dialog, HostPort& host)
   RestoreWindowPosition(dialog, host, kUlvoPosSection, kUlvoPosKey);
   ShowUlvoChannel(session, dialog, host);
   EnableUlvoStepFields(session, dialog, host);
-  FitGraphAxes(kUlvoGraph, session);
+  FitUlvoAxes(session);
   ResetGraphMouse(channel.graph);
 }
 

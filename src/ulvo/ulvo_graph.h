@@ -29,3 +29,7 @@ void PaintUlvoGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& 
 // The channel dialog's graph as the mouse operations see it (its state is
 // session.channel.graph).
 extern const RampGraphWiring kUlvoGraph;
+
+// The value axis fitted to the steps in use (rounded up to a whole unit) and the time axis
+// to the last hold's end.
+inline void FitUlvoAxes(EditorSession& session) { FitGraphAxes(kUlvoGraph, session); }

@@ -6,7 +6,6 @@
 #include "method/number_text.h"
 #include "reentry_guard.h"
 #include "resource_ids.h"
-#include "ramp/ramp_axes.h"
 #include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_form.h"
 
@@ -36,7 +35,7 @@ bool ValidateUlvoForm(EditorSession& session, DialogPort& dialog, HostPort& host
     const int mode = EditedUlvoMode(session);
     ok = ValidateRampRows(dialog, host, kUlvoForm, UlvoRampLimits(mode), ramp.step,
                           &UlvoStep::value, UlvoStepsInUse(session));
-    if (ok) FitGraphAxes(kUlvoGraph, session);
+    if (ok) FitUlvoAxes(session);
     ok = ok &&
          CheckAndStoreLevel(dialog, host, mode, IDC_ULVO_SAMPLE, kSampleValueName,
                             ramp.sampleValue) &&

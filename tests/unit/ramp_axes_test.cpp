@@ -32,8 +32,8 @@ TEST_F(RampAxesTest, TheOvenCutsTheTopAndTheUlvoRoundsItUp) {
     session.method.ovenStep[1].temp = ramp.step[1].value = level2;
     UseRows(session.method.ovenStep, inUse);
     UseRows(ramp.step, inUse);
-    FitGraphAxes(kOvenGraph, session);
-    FitGraphAxes(kUlvoGraph, session);
+    FitOvenAxes(session);
+    FitUlvoAxes(session);
     EXPECT_EQ(session.method.tempAxisMax, ovenTop);
     EXPECT_EQ(ramp.valueAxisMax, ulvoTop);
     EXPECT_EQ(ramp.timeAxisMax, end);

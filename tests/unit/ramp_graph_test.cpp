@@ -48,7 +48,7 @@ class RampGraphPaintTest : public testing::Test {
   void SetUp() override {
     session = {};
     SetMethodDefaults(session.method);
-    FitGraphAxes(kOvenGraph, session);  // 150 degrees, 12 minutes; sets ovenAxesChanged
+    FitOvenAxes(session);  // 150 degrees, 12 minutes; sets ovenAxesChanged
   }
   void Paint() { PaintOvenGraph(session, window, axes); }
   const CanvasRecord& Frame() { return window.drawn[IDC_GRAPH_FRAME]; }

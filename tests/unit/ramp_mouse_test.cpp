@@ -30,7 +30,7 @@ class RampMouseTest : public testing::Test {
   void SetUp() override {
     session = {};
     SetMethodDefaults(session.method);
-    FitGraphAxes(kOvenGraph, session);
+    FitOvenAxes(session);
     session.ovenGraph.plotRect = session.channel.graph.plotRect = {40, 18, 250, 143};
     UlvoRamp& ramp = EditedUlvoRamp(session);
     ramp.step[0].value = 100.0;
