@@ -42,15 +42,14 @@ bool HitHandle(const RampGraphWiring& graph, EditorSession& session, GraphWindow
   return true;
 }
 
-bool ReadPointer(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+void ReadPointer(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
                  MousePoint mouse) {
   RampGraphState& s = graph.state(session);
   const std::optional<PointerValues> values =
       PointerToRampValues(graph.read(session), s.plotRect, RampFrameBox(graph, window), mouse);
-  if (!values) return false;
+  if (!values) return;
   s.dragLevel = values->level;
   s.dragTime = values->time;
-  return true;
 }
 
 void DragHeldHandle(const RampGraphWiring& graph, EditorSession& session) {

@@ -62,8 +62,8 @@ bool HitHandle(const RampGraphWiring& graph, EditorSession& session, GraphWindow
                MousePoint mouse);
 
 // dragLevel (cut toward zero to a whole unit) and dragTime under the pointer, by the
-// scale of plotRect. False, with nothing set, when no step is in use.
-bool ReadPointer(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
+// scale of plotRect; nothing is set when no step is in use.
+void ReadPointer(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
                  MousePoint mouse);
 
 // The held step from dragLevel and dragTime: the ramp-end handle moves the whole step (its
