@@ -29,10 +29,11 @@ TEST(ReadWholeNumber, SaturatesBeyondThe32BitRange) {
 
 TEST(ReadDecimalNumber, TakesTheLongestLeadingDecimalNumber) {
   const std::pair<const char*, double> cases[] = {
-      {"12abc", 12.0}, {"  -0.5", -0.5},  {"+.25", 0.25},     {"3.", 3.0},  {".", 0.0},
-      {"", 0.0},       {"Infinity", 0.0}, {"inf", 0.0},       {"nan", 0.0}, {"0x10", 0.0},
-      {"1e2", 100.0},  {"1E+2x", 100.0},  {"2.5e-1", 0.25},   {"7e", 7.0},  {"7e+", 7.0},
-      {"7e-x", 7.0},   {"-.e3", 0.0},     {"800.01", 800.01}, {"1,5", 1.0}, {" \t49.9", 49.9},
+      {"12abc", 12.0},   {"  -0.5", -0.5}, {"+.25", 0.25},    {"3.", 3.0},        {".", 0.0},
+      {".5", 0.5},       {"", 0.0},        {"Infinity", 0.0}, {"inf", 0.0},       {"nan", 0.0},
+      {"0x10", 0.0},     {"1e2", 100.0},   {"1E+2x", 100.0},  {"2.5e-1", 0.25},   {"7e", 7.0},
+      {"7e+", 7.0},      {"7e-x", 7.0},    {"-.e3", 0.0},     {"800.01", 800.01}, {"1,5", 1.0},
+      {" \t49.9", 49.9},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(ReadDecimalNumber(text), expected) << text;
 }
