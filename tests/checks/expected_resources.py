@@ -1,8 +1,7 @@
 """What the plug-in's resource section must hold: the four dialog templates with their
 controls in tab order, the editor's menu, its icon and the seven bitmaps.
 
-A control is (id, kind, text) or, for the editor, (id, kind, text, (x, y, width, height)
-in dialog units). Kinds name the control as the dialog manager sees it (class plus type
+A control is (id, kind, text, (x, y, width, height) in dialog units). Kinds name the control as the dialog manager sees it (class plus type
 bits): groupbox, ltext, autocheckbox, edit, pushbutton, defpushbutton, ownerdraw,
 whiteframe, bitmap, dropdownlist.
 """
@@ -52,11 +51,13 @@ DIALOGS = {
         "class": "",
         "caption": "TOVREX Valve Control",
         "controls": [
-            (-1, "groupbox", "Valve Times (Mins)"),
-            (1003, "ltext", "&Purge"), (120, "edit", ""),
-            (121, "ltext", "&Split"), (122, "edit", ""),
-            (1004, "ltext", "Secondary &Cool"), (124, "edit", ""),
-            (117, "pushbutton", "OK"), (118, "pushbutton", "Cancel"),
+            (-1, "groupbox", "Valve Times (Mins)", (5, 10, 125, 65)),
+            (1003, "ltext", "&Purge", (14, 28, 32, 12)), (120, "edit", "", (78, 28, 29, 12)),
+            (121, "ltext", "&Split", (14, 42, 32, 12)), (122, "edit", "", (78, 42, 29, 12)),
+            (1004, "ltext", "Secondary &Cool", (14, 56, 56, 12)),
+            (124, "edit", "", (78, 56, 29, 12)),
+            (117, "pushbutton", "OK", (139, 13, 50, 15)),
+            (118, "pushbutton", "Cancel", (139, 31, 50, 15)),
         ],
     },
     "ULVO_CONFIGURATION": {
@@ -66,9 +67,12 @@ DIALOGS = {
         "class": "",
         "caption": "ULVO Configuration",
         "controls": [
-            (1, "defpushbutton", "OK"), (2, "pushbutton", "Cancel"),
-            (-1, "ltext", "&Left Channel"), (1010, "dropdownlist", ""),
-            (1012, "ltext", "&Right Channel"), (1011, "dropdownlist", ""),
+            (1, "defpushbutton", "OK", (129, 10, 40, 15)),
+            (2, "pushbutton", "Cancel", (129, 27, 40, 14)),
+            (-1, "ltext", "&Left Channel", (9, 10, 46, 10)),
+            (1010, "dropdownlist", "", (65, 10, 48, 40)),
+            (1012, "ltext", "&Right Channel", (9, 26, 50, 9)),
+            (1011, "dropdownlist", "", (65, 26, 48, 39)),
         ],
     },
     "ULVO_CONTROL": {
@@ -78,25 +82,31 @@ DIALOGS = {
         "class": "",
         "caption": "ULVO Control",
         "controls": [
-            (1, "defpushbutton", "OK"), (2, "pushbutton", "Cancel"),
-            (104, "groupbox", "ULVO Pressure Ramp"),
-            (147, "ltext", "S&B"), (149, "edit", ""), (148, "ltext", "&SS"), (150, "edit", ""),
+            (1, "defpushbutton", "OK", (340, 14, 50, 14)),
+            (2, "pushbutton", "Cancel", (340, 31, 50, 14)),
+            (104, "groupbox", "ULVO Pressure Ramp", (10, 5, 321, 150)),
+            (147, "ltext", "S&B", (15, 45, 18, 8)), (149, "edit", "", (75, 45, 30, 12)),
+            (148, "ltext", "&SS", (15, 60, 18, 8)), (150, "edit", "", (75, 60, 30, 12)),
         ]
-        + [  # a row: its check box, time, value and (but for the last) the rate after it
+        + [  # a row every 15 units: its check box, time, value and (but for the last) the
+            # rate after it
             c
-            for check, time, value, rate, label in [
+            for y, (check, time, value, rate, label) in zip(range(75, 150, 15), [
                 (108, 110, 109, 111, "&1"), (115, 127, 123, 119, "&2"),
                 (116, 128, 124, 120, "&3"), (117, 129, 125, 121, "&4"),
                 (157, 158, 159, None, "&5"),
-            ]
-            for c in [(check, "autocheckbox", label), (time, "edit", ""), (value, "edit", "")]
-            + ([(rate, "edit", "")] if rate else [])
+            ])
+            for c in [(check, "autocheckbox", label, (15, y, 23, 8)),
+                      (time, "edit", "", (40, y, 30, 12)), (value, "edit", "", (75, y, 30, 12))]
+            + ([(rate, "edit", "", (110, y, 30, 12))] if rate else [])
         ]
         + [
-            (113, "ltext", "Time"), (141, "ltext", "(Mins)"), (112, "ltext", "Press"),
-            (140, "ltext", "(kPa)"), (114, "ltext", "Rate"), (139, "ltext", "(kPa/Min)"),
-            (103, "ownerdraw", ""), (126, "ownerdraw", ""), (130, "ownerdraw", ""),
-            (105, "whiteframe", ""),
+            (113, "ltext", "Time", (45, 20, 24, 8)), (141, "ltext", "(Mins)", (45, 30, 24, 8)),
+            (112, "ltext", "Press", (75, 20, 28, 8)), (140, "ltext", "(kPa)", (75, 30, 23, 8)),
+            (114, "ltext", "Rate", (105, 20, 32, 10)),
+            (139, "ltext", "(kPa/Min)", (105, 30, 40, 8)),
+            (103, "ownerdraw", "", (315, 55, 12, 13)), (126, "ownerdraw", "", (315, 75, 12, 13)),
+            (130, "ownerdraw", "", (315, 35, 12, 13)), (105, "whiteframe", "", (150, 35, 160, 105)),
         ],
     },
 }
