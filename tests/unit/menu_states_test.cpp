@@ -37,7 +37,8 @@ TEST_F(MenuStatesTest, SaveFollowsTheModifiedFlagAndChannelsTheirModes) {
   EXPECT_EQ(editor.menuEnabled.size(), 3u);
 }
 
-// Any text that starts with a nonzero number keeps the ULVO menu.
+// Any text that starts with a nonzero number keeps the ULVO menu; the menu bar is redrawn
+// after the option is applied.
 TEST_F(MenuStatesTest, UlvoMenuIsRemovedUnlessTheOptionIsANonzeroNumber) {
   const std::pair<const char*, bool> cases[] = {{nullptr, true}, {"0", true},   {"yes", true},
                                                 {" 0x1", true},  {"-3", false}, {" 2abc", false}};
@@ -47,6 +48,8 @@ TEST_F(MenuStatesTest, UlvoMenuIsRemovedUnlessTheOptionIsANonzeroNumber) {
     if (value) options.ini[{"TOVREX", "ULVOControl"}] = value;
     ApplyUlvoMenuOption(window, options);
     EXPECT_EQ(window.removedMenuPositions, removed ? std::vector<int>{2} : std::vector<int>{});
+    ASSERT_FALSE(window.log.empty());
+    EXPECT_EQ(window.log.back(), "RedrawMenuBar") << "the bar is redrawn as it now stands";
   }
 }
 
