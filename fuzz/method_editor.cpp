@@ -83,54 +83,44 @@ uint32_t PointerWord(const Event& event, const FrameBox& box, const RampSnapshot
               box.originY - 8 + (event.word >> 16) % (box.height + 17));
 }
 
-void RunOvenEvents(EditorSession& session, Script& script, FormDialog& editor, FuzzHost& host,
-                   FrameWindow& window, CoreChartAxis& axes) {
-  PaintOvenGraph(session, window, axes);
-  while (const std::optional<Event> event = script.Next()) {
-    const MousePoint point = PointOf(PointerWord(*event, RampFrameBox(kOvenGraph, window),
-                                                 OvenRamp(session), session.ovenGraph.plotRect));
-    switch (event->kind % 8) {
-      case kMove: OnGraphMouseMove(kOvenGraph, session, editor, window, point); break;
-      case kDown: OnGraphButtonDown(kOvenGraph, session, window, point); break;
-      case kUp: OnGraphButtonUp(kOvenGraph, session, editor, host, window, point); break;
-      case kUpButton: OnEditorCommand(session, editor, host, IDC_BUTTON_UP); break;
-      case kRightButton: OnEditorCommand(session, editor, host, IDC_BUTTON_RIGHT); break;
-      case kDefaultButton: OnEditorCommand(session, editor, host, IDC_BUTTON_DEFAULT); break;
-      case kRowCheck: {
-        const int id = kOvenRows[event->word % 4].check;
-        editor.checked[id] = !editor.checked[id];
-        OnEditorCommand(session, editor, host, id);
-        break;
-      }
-      default: return;
-    }
-    PaintOvenGraph(session, window, axes);
-  }
-}
+// A graph as the script drives it: its wiring, its form's row boxes, its paint and the
+// command handler of the window that holds it.
+struct DrivenGraph {
+  const RampGraphWiring& graph;
+  const RampForm& form;
+  void (*paint)(EditorSession& session, GraphWindow& window, ChartAxisPort& axes);
+  void (*command)(EditorSession& session, DialogPort& dialog, HostPort& host, int id,
+                  EditNotice notice);
+};
+constexpr DrivenGraph kOven{kOvenGraph, kOvenForm, PaintOvenGraph, OnEditorCommand};
+constexpr DrivenGraph kUlvo{kUlvoGraph, kUlvoForm, PaintUlvoGraph, OnUlvoCommand};
 
-void RunUlvoEvents(EditorSession& session, Script& script, FormDialog& dialog, FuzzHost& host,
-                   FrameWindow& window, CoreChartAxis& axes) {
-  PaintUlvoGraph(session, window, axes);
+void RunEvents(const DrivenGraph& driven, EditorSession& session, Script& script,
+               FormDialog& dialog, FuzzHost& host, FrameWindow& window, CoreChartAxis& axes) {
+  const RampGraphWiring& graph = driven.graph;
+  driven.paint(session, window, axes);
   while (const std::optional<Event> event = script.Next()) {
-    const MousePoint point =
-        PointOf(PointerWord(*event, RampFrameBox(kUlvoGraph, window), UlvoRampSnapshot(session),
-                            session.channel.graph.plotRect));
+    const MousePoint point = PointOf(PointerWord(
+        *event, RampFrameBox(graph, window), graph.read(session), graph.state(session).plotRect));
+    const auto command = [&](int id) {
+      driven.command(session, dialog, host, id, EditNotice::kNone);
+    };
     switch (event->kind % 8) {
-      case kMove: OnGraphMouseMove(kUlvoGraph, session, dialog, window, point); break;
-      case kDown: OnGraphButtonDown(kUlvoGraph, session, window, point); break;
-      case kUp: OnGraphButtonUp(kUlvoGraph, session, dialog, host, window, point); break;
-      case kUpButton: OnUlvoCommand(session, dialog, host, IDC_ULVO_BUTTON_UP); break;
-      case kRightButton: OnUlvoCommand(session, dialog, host, IDC_ULVO_BUTTON_RIGHT); break;
-      case kDefaultButton: OnUlvoCommand(session, dialog, host, IDC_ULVO_BUTTON_DEFAULT); break;
+      case kMove: OnGraphMouseMove(graph, session, dialog, window, point); break;
+      case kDown: OnGraphButtonDown(graph, session, window, point); break;
+      case kUp: OnGraphButtonUp(graph, session, dialog, host, window, point); break;
+      case kUpButton: command(IDC_BUTTON_UP); break;
+      case kRightButton: command(IDC_BUTTON_RIGHT); break;
+      case kDefaultButton: command(IDC_BUTTON_DEFAULT); break;
       case kRowCheck: {
-        const int id = kUlvoRows[event->word % 5].check;
+        const int id = driven.form.rows[event->word % driven.form.rows.size()].check;
         dialog.checked[id] = !dialog.checked[id];
-        OnUlvoCommand(session, dialog, host, id);
+        command(id);
         break;
       }
       default: return;
     }
-    PaintUlvoGraph(session, window, axes);
+    driven.paint(session, window, axes);
   }
 }
 
@@ -140,7 +130,7 @@ void RunChannel(EditorSession& session, int32_t channel, Script& script, FuzzHos
   session.values.ulvoChannel = channel;
   FormDialog dialog;
   InitUlvoControl(session, dialog, host);
-  RunUlvoEvents(session, script, dialog, host, window, axes);
+  RunEvents(kUlvo, session, script, dialog, host, window, axes);
   OnUlvoCommand(session, dialog, host, CMD_ENTER);
   DestroyUlvoControl(dialog, host);
 }
@@ -167,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FrameWindow window;
   CoreChartAxis axes;
   InitEditorWindow(session, editor, host);
-  RunOvenEvents(session, script, editor, host, window, axes);
+  RunEvents(kOven, session, script, editor, host, window, axes);
   for (int32_t channel = 0; channel < 2; ++channel) {
     const int32_t mode = session.method.ulvo[channel].mode;
     if (mode == kUlvoFlow || mode == kUlvoPressure)
