@@ -4,7 +4,6 @@
 #include <string>
 
 #include "editor/menu_states.h"
-#include "editor/oven_graph.h"
 #include "editor/oven_form.h"
 #include "editor/oven_graph.h"
 #include "editor/oven_validation.h"
@@ -70,8 +69,9 @@ void OnNew(EditorSession& session, DialogPort& editor, HostPort& host) {
   session.values.ovenEditChanged = 0;
   if (!ValidateOvenForm(session, editor, host)) return;
   if (!SaveMethod(session.method, session.values, editor, host, FileChoice::kAsk,
-                  SavePrompt::kAskFirst))
+                  SavePrompt::kAskFirst)) {
     return;
+  }
   SetMethodDefaults(session.method);
   session.values.methodModified = 0;
   UpdateMenuStates(session, editor);
@@ -86,8 +86,9 @@ void OnNew(EditorSession& session, DialogPort& editor, HostPort& host) {
 void OnOpen(EditorSession& session, DialogPort& editor, HostPort& host) {
   session.values.ovenEditChanged = 0;
   if (!SaveMethod(session.method, session.values, editor, host, FileChoice::kAsk,
-                  SavePrompt::kAskFirst))
+                  SavePrompt::kAskFirst)) {
     return;
+  }
   if (!OpenMethod(session.method, editor, host, FileChoice::kAsk)) return;
   session.values.methodUntitled = 0;
   ShowMethod(session, editor, host);

@@ -5,7 +5,6 @@
 #include "resource_ids.h"
 #include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_form.h"
-#include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_validation.h"
 
 namespace {

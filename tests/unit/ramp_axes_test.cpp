@@ -7,7 +7,6 @@
 
 #include "editor/oven_graph.h"
 #include "ramp/ramp_axes.h"
-#include "ramp/ramp_axes.h"
 #include "ulvo/ulvo_graph.h"
 #include "ulvo/ulvo_state.h"
 

@@ -5,7 +5,6 @@
 #include "editor/editor_window.h"
 #include "editor/oven_graph.h"
 #include "ramp/ramp_axes.h"
-#include "editor/oven_graph.h"
 #include "fakes/editor_fixture.h"
 #include "fakes/fake_graph.h"
 #include "method/inlet_method.h"

@@ -6,7 +6,6 @@
 #include "editor/editor_window.h"
 #include "editor/oven_graph.h"
 #include "ramp/ramp_axes.h"
-#include "editor/oven_graph.h"
 #include "fakes/fake_dialog.h"
 #include "fakes/fake_graph.h"
 #include "fakes/fake_host.h"
