@@ -58,12 +58,10 @@ bool ValidateZonesAndTimes(InletMethod& m, DialogPort& editor, HostPort& host) {
 }  // namespace
 
 bool ValidateOvenForm(EditorSession& session, DialogPort& editor, HostPort& host) {
-  bool ok = false;
-  {
-    const ReentryGuard guard(session.validating);
-    if (!guard.Entered()) return false;
-    ok = ValidateRows(session, editor, host) && ValidateZonesAndTimes(session.method, editor, host);
-  }
-  if (ok) SelectFocusedText(editor, kOvenForm);
-  return ok;
+  const ReentryGuard guard(session.validating);
+  if (!guard.Entered()) return false;
+  if (!ValidateRows(session, editor, host)) return false;
+  if (!ValidateZonesAndTimes(session.method, editor, host)) return false;
+  SelectFocusedText(editor, kOvenForm);
+  return true;
 }

@@ -27,21 +27,21 @@ bool CheckAndStoreLevel(DialogPort& dialog, HostPort& host, int mode, int id, co
 }  // namespace
 
 bool ValidateUlvoForm(EditorSession& session, DialogPort& dialog, HostPort& host) {
-  bool ok = false;
-  {
-    const ReentryGuard guard(session.channel.validating);
-    if (!guard.Entered()) return false;
-    UlvoRamp& ramp = EditedUlvoRamp(session);
-    const int mode = EditedUlvoMode(session);
-    ok = ValidateRampRows(dialog, host, kUlvoForm, UlvoRampLimits(mode), ramp.step,
-                          &UlvoStep::value, UlvoStepsInUse(session));
-    if (ok) FitUlvoAxes(session);
-    ok = ok &&
-         CheckAndStoreLevel(dialog, host, mode, IDC_ULVO_SAMPLE, kSampleValueName,
-                            ramp.sampleValue) &&
-         CheckAndStoreLevel(dialog, host, mode, IDC_ULVO_STANDBY, kStandbyValueName,
-                            ramp.standbyValue);
+  const ReentryGuard guard(session.channel.validating);
+  if (!guard.Entered()) return false;
+  UlvoRamp& ramp = EditedUlvoRamp(session);
+  const int mode = EditedUlvoMode(session);
+  if (!ValidateRampRows(dialog, host, kUlvoForm, UlvoRampLimits(mode), ramp.step, &UlvoStep::value,
+                        UlvoStepsInUse(session))) {
+    return false;
   }
-  if (ok) SelectFocusedText(dialog, kUlvoForm);
-  return ok;
+  FitUlvoAxes(session);
+  if (!CheckAndStoreLevel(dialog, host, mode, IDC_ULVO_SAMPLE, kSampleValueName,
+                          ramp.sampleValue) ||
+      !CheckAndStoreLevel(dialog, host, mode, IDC_ULVO_STANDBY, kStandbyValueName,
+                          ramp.standbyValue)) {
+    return false;
+  }
+  SelectFocusedText(dialog, kUlvoForm);
+  return true;
 }
