@@ -1,7 +1,8 @@
 // What a graph window owns for its life, from its WM_INITDIALOG to its WM_DESTROY: its
 // bitmaps (the editor's seven: the legend picture and the normal and pressed faces of
 // the three axis buttons; the ULVO channel dialog's six button faces, no legend), its
-// controls once found, and the system metrics its mouse handlers measure by.
+// controls once found, the system metrics its mouse handlers measure by, and where it is
+// to be shown.
 #pragma once
 
 #include <windows.h>
@@ -33,6 +34,8 @@ struct GraphWindowRecord {
   // Read on every drag step, and under Wine each GetSystemMetrics costs about as much as
   // a window-server round trip; read once, and again after the settings change.
   std::optional<WindowMetrics> metrics;
+  // The place the window's initialisation restored, made by its showing (DeferMove).
+  std::optional<POINT> deferredMove;
 };
 
 // The record is made in the window's WM_INITDIALOG and kept in the dialog's own user
@@ -53,3 +56,19 @@ const EditorBitmaps* BitmapsOf(HWND window);
 // each GetDlgItem asks the window server for the dialog's children, several times on
 // every drag step.
 HWND ControlOf(HWND window, int id);
+
+// A window restores its stored place in WM_INITDIALOG, before the dialog manager shows
+// it. Moving a hidden top-level window is a window-server request of its own, which
+// under Wine also moves the window's thirty-odd children and its X window: 1.1-1.5 ms of
+// each opening of the editor and of the channel dialog. The move is kept instead and
+// made by the request that shows the window (TakeDeferredMove, from its
+// WM_WINDOWPOSCHANGING), so the window is first seen where it belongs, as before.
+// False when the window keeps no record (the caller then moves it at once).
+bool DeferMove(HWND window, int left, int top);
+// The place a deferred move will take the window to, when one is waiting.
+std::optional<POINT> DeferredMove(HWND window);
+// WM_WINDOWPOSCHANGING: the request that shows the window also moves it.
+void TakeDeferredMove(HWND window, WINDOWPOS& change);
+// A window destroyed before it was ever shown is moved first, so the place it stores is
+// the one it was given.
+void MakeDeferredMove(HWND window);

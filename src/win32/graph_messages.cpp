@@ -29,6 +29,7 @@ void InitGraphDialog(const GraphDialog& kind, EditorSession& session, HWND windo
 }
 
 void DestroyGraphDialog(const GraphDialog& kind, HWND window) {
+  MakeDeferredMove(window);
   FreeRecord(window);
   Win32Dialog dialog(window);
   Win32Host host;
@@ -101,6 +102,9 @@ INT_PTR RunGraphDialog(const GraphDialog& kind, EditorSession& session, HWND win
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP: OnMouse(kind, session, window, message, MousePointOf(lParam)); break;
+    case WM_WINDOWPOSCHANGING:
+      if (lParam) TakeDeferredMove(window, *reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
     case WM_CLOSE: OnClose(kind, session, window); break;
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(window); break;
