@@ -12,7 +12,7 @@
 #include "ui/dialog_port.h"
 #include "ui/graph_window.h"
 #include "ui/host_port.h"
-#include "win32/editor_bitmaps.h"
+#include "win32/graph_window_record.h"
 
 struct GraphDialog {
   const RampGraphWiring& graph;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ui/canvas.h"
-#include "win32/editor_bitmaps.h"
+#include "win32/graph_window_record.h"
 #include "win32/gdi_object.h"
 
 class Win32Canvas final : public Canvas {

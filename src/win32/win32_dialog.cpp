@@ -7,7 +7,7 @@
 #include "entry/exports.h"
 #include "entry/module.h"
 #include "resource_ids.h"
-#include "win32/editor_bitmaps.h"
+#include "win32/graph_window_record.h"
 
 namespace {
 // Longer than any field or title the editor shows; a longer text is cut.
@@ -102,7 +102,7 @@ bool Win32Dialog::IsMinimised() { return IsIconic(window_) != 0; }
 
 bool Win32Dialog::IsShown() { return IsWindowVisible(window_) != 0; }
 
-// A window not yet shown is moved by its showing (DeferMove in editor_bitmaps.h).
+// A window not yet shown is moved by its showing (DeferMove in graph_window_record.h).
 void Win32Dialog::MoveTo(int left, int top) {
   if (!IsWindowVisible(window_) && DeferMove(window_, left, top)) return;
   SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

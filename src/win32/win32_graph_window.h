@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "ui/graph_window.h"
-#include "win32/editor_bitmaps.h"
+#include "win32/graph_window_record.h"
 
 class Win32GraphWindow final : public GraphWindow {
  public:

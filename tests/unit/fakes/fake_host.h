@@ -13,28 +13,17 @@
 #include <utility>
 #include <vector>
 
+#include "bounded_copy.h"
 #include "storage/method_record.h"
 #include "ui/host_port.h"
-
-// A fixed text field's content, read to its NUL or its end; and written cut to fit.
-template <size_t N>
-std::string FieldText(const char (&field)[N]) {
-  return std::string(field, strnlen(field, N));
-}
-template <size_t N>
-void PutField(char (&field)[N], std::string_view text) {
-  const size_t length = std::min(text.size(), N - 1);
-  std::memcpy(field, text.data(), length);
-  field[length] = '\0';
-}
 
 // A registry entry naming a directory, a file name and an extension.
 inline GlobalFileEntry FileEntry(std::string_view directory, std::string_view name,
                                  std::string_view extension) {
   GlobalFileEntry entry{};
-  PutField(entry.directory, directory);
-  PutField(entry.fileName, name);
-  PutField(entry.extension, extension);
+  CopyBounded(entry.directory, directory);
+  CopyBounded(entry.fileName, name);
+  CopyBounded(entry.extension, extension);
   return entry;
 }
 
@@ -145,15 +134,17 @@ class FakeHost : public HostPort {
   static std::string Text(long long value) { return std::to_string(value); }
   template <class Block>
   static std::string Names(const Block& block) {
-    return FieldText(block.directory) + "|" + FieldText(block.fileName) + "|" +
-           FieldText(block.extension);
+    return std::string(ReadBounded(block.directory)) + "|" +
+           std::string(ReadBounded(block.fileName)) + "|" +
+           std::string(ReadBounded(block.extension));
   }
   int FileDialog(const char* name, int result, WindowRef owner, FileRequest& request) {
-    Log(name, static_cast<long long>(owner), FieldText(request.title), Names(request));
+    Log(name, static_cast<long long>(owner), std::string(ReadBounded(request.title)),
+        Names(request));
     if (result != 0) {
-      PutField(request.directory, FieldText(chosenFile.directory));
-      PutField(request.fileName, FieldText(chosenFile.fileName));
-      PutField(request.extension, FieldText(chosenFile.extension));
+      CopyBounded(request.directory, ReadBounded(chosenFile.directory));
+      CopyBounded(request.fileName, ReadBounded(chosenFile.fileName));
+      CopyBounded(request.extension, ReadBounded(chosenFile.extension));
     }
     return result;
   }

@@ -1,6 +1,6 @@
 // The graph windows' records: their bitmaps from the plug-in's own resources, their
 // controls and metrics.
-#include "win32/editor_bitmaps.h"
+#include "win32/graph_window_record.h"
 
 #include <memory>
 
