@@ -1,4 +1,4 @@
-// The list of stored fields, exact number text and the field-by-field comparison.
+// Exact number text and the field-by-field comparison.
 #include "cli/method_fields.h"
 
 #include <bit>
@@ -14,86 +14,12 @@ namespace {
 constexpr uint64_t kQuietNan = 0x7FF8000000000000u;
 constexpr std::string_view kNanPrefix = "NaN:0x";
 
-class FieldList {
- public:
-  explicit FieldList(std::vector<StoredField>& fields) : fields_(fields) {}
-  void Number(std::string path, std::string label, const char* unit, double& value) {
-    fields_.push_back(
-        {std::move(path), std::move(label), unit, FieldKind::kNumber, &value, nullptr});
-  }
-  void Integer(std::string path, std::string label, FieldKind kind, int32_t& value) {
-    fields_.push_back({std::move(path), std::move(label), "", kind, nullptr, &value});
-  }
-
- private:
-  std::vector<StoredField>& fields_;
-};
-
-void RampFields(FieldList& list, const std::string& path, const std::string& label,
-                const char* unit, UlvoRamp& ramp) {
-  list.Integer(path + "/standbyEnabled", label + " standby value in use", FieldKind::kYesNo,
-               ramp.standbyEnabled);
-  list.Number(path + "/standbyValue", label + " standby value", unit, ramp.standbyValue);
-  list.Integer(path + "/sampleEnabled", label + " sample value in use", FieldKind::kYesNo,
-               ramp.sampleEnabled);
-  list.Number(path + "/sampleValue", label + " sample value", unit, ramp.sampleValue);
-  for (std::size_t k = 0; k < ramp.step.size(); ++k) {
-    const std::string p = path + "/steps/" + std::to_string(k);
-    const std::string l = label + " row " + std::to_string(k + 1);
-    UlvoStep& s = ramp.step[k];
-    list.Number(p + "/start", l + " start", "min", s.start);
-    list.Number(p + "/value", l + " value", unit, s.value);
-    list.Number(p + "/hold", l + " time", "min", s.hold);
-    list.Integer(p + "/enabled", l + " in use", FieldKind::kYesNo, s.enabled);
-  }
-}
-
 bool SameValue(const StoredField& a, const StoredField& b) {
   if (a.number) return std::bit_cast<uint64_t>(*a.number) == std::bit_cast<uint64_t>(*b.number);
   return *a.integer == *b.integer;
 }
 
 }  // namespace
-
-std::vector<StoredField> StoredFields(InletMethod& m) {
-  std::vector<StoredField> fields;
-  FieldList list(fields);
-  list.Integer("/oven/standbyEnabled", "Standby time in use", FieldKind::kYesNo, m.standbyEnabled);
-  list.Number("/oven/standbyTime", "Standby time", "min", m.standbyTime);
-  list.Integer("/oven/time5Enabled", "Time 5 in use", FieldKind::kYesNo, m.time5Enabled);
-  list.Number("/oven/time5", "Time 5", "min", m.time5);
-  for (std::size_t k = 0; k < m.ovenStep.size(); ++k) {
-    const std::string p = "/oven/steps/" + std::to_string(k);
-    const std::string l = "Oven row " + std::to_string(k + 1);
-    OvenStep& s = m.ovenStep[k];
-    list.Number(p + "/start", l + " start", "min", s.start);
-    list.Number(p + "/temp", l + " temperature", "°C", s.temp);
-    list.Number(p + "/hold", l + " time", "min", s.hold);
-    list.Integer(p + "/enabled", l + " in use", FieldKind::kYesNo, s.enabled);
-  }
-  list.Number("/zones/zone1Temp", "Zone 1 temperature", "°C", m.zone1Temp);
-  list.Number("/zones/zone2Temp", "Zone 2 temperature", "°C", m.zone2Temp);
-  list.Number("/zones/zone3Temp", "Zone 3 temperature", "°C", m.zone3Temp);
-  list.Integer("/dumpValve", "Dump valve", FieldKind::kOnOff, m.dumpValve);
-  list.Number("/valves/purgeTime", "Purge time", "min", m.purgeTime);
-  list.Number("/valves/splitTime", "Split time", "min", m.splitTime);
-  list.Number("/valves/secondaryCoolTime", "Secondary cool time", "min", m.secondaryCoolTime);
-  for (std::size_t e = 0; e < m.valveEvent.size(); ++e) {
-    const std::string p = "/valves/events/" + std::to_string(e);
-    const std::string l = "Valve event " + std::to_string(e + 1);
-    list.Number(p + "/start", l + " start", "min", m.valveEvent[e].start);
-    list.Number(p + "/finish", l + " finish", "min", m.valveEvent[e].finish);
-  }
-  const char* sides[2] = {"left", "right"};
-  for (std::size_t c = 0; c < m.ulvo.size(); ++c) {
-    const std::string p = std::string("/ulvo/") + sides[c];
-    const std::string l = std::string("ULVO ") + sides[c];
-    list.Integer(p + "/mode", l + " mode", FieldKind::kMode, m.ulvo[c].mode);
-    RampFields(list, p + "/flow", l + " flow", "ml/min", m.ulvo[c].ramp[0]);
-    RampFields(list, p + "/pressure", l + " pressure", "kPa", m.ulvo[c].ramp[1]);
-  }
-  return fields;
-}
 
 std::string ExactText(double value) {
   const uint64_t bits = std::bit_cast<uint64_t>(value);
@@ -191,7 +117,7 @@ std::vector<std::size_t> ChangedFields(const InletMethod& before, const InletMet
 std::vector<std::string> DiffLines(const InletMethod& before, const InletMethod& after) {
   std::vector<std::string> lines;
   ForEachChange(before, after, [&](std::size_t, const StoredField& was, const StoredField& is) {
-    lines.push_back(was.label + ": " + FieldValueText(was) + " → " + FieldValueText(is));
+    lines.push_back(was.Label() + ": " + FieldValueText(was) + " → " + FieldValueText(is));
   });
   return lines;
 }

@@ -1,6 +1,5 @@
-// Every field a method record stores, listed once with its name in the JSON form, its
-// label in the editor's terms and its unit: export, import and diff all walk this list,
-// so a field can be neither left out of one of them nor named two ways.
+// The stored fields as the tool shows and compares them: exact number text, a field's
+// value for a reader, and the fields that differ between two methods.
 #pragma once
 
 #include <cstdint>
@@ -8,28 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "method/inlet_method.h"
+#include "storage/method_record.h"
 
 namespace method_tool {
-
-enum class FieldKind {
-  kNumber,  // a double with its unit
-  kOnOff,   // a flag shown as on/off
-  kYesNo,   // a step's in-use flag shown as yes/no
-  kMode,    // a ULVO channel mode
-};
-
-struct StoredField {
-  std::string path;   // JSON pointer of the field in the exported form
-  std::string label;  // "Oven row 2 temperature"
-  const char* unit;   // "°C", "min", ...; empty for flags and modes
-  FieldKind kind;
-  double* number;    // set for kNumber
-  int32_t* integer;  // set for the other kinds
-};
-
-// The stored fields of `method`, pointing into it, in the order of InletMethod.
-std::vector<StoredField> StoredFields(InletMethod& method);
 
 // A double as the shortest decimal text that reads back to the same bits: "-0",
 // "5e-324", "Infinity", "-Infinity"; the usual quiet NaN as "NaN", any other NaN as

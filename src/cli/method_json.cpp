@@ -219,9 +219,9 @@ std::string ExportJson(const InletMethod& method) {
   flat[kFormatPath] = kJsonFormat;
   for (const StoredField& field : StoredFields(copy)) {
     if (field.number) {
-      flat[field.path] = ExactText(*field.number);
+      flat[field.Path()] = ExactText(*field.number);
     } else {
-      flat[field.path] = *field.integer;
+      flat[field.Path()] = *field.integer;
     }
   }
   return flat.unflatten().dump(2) + "\n";
@@ -239,18 +239,19 @@ bool ImportJson(std::string_view text, InletMethod& method, std::string& error) 
   const std::vector<StoredField> fields = StoredFields(imported);
   std::set<std::string> known = {"", kFormatPath};
   for (const StoredField& field : fields) {
-    const Dom* value = At(root, field.path, error);
+    const std::string path = field.Path();
+    const Dom* value = At(root, path, error);
     if (value == nullptr) return false;
     const bool ok =
         field.number ? ReadNumber(*value, *field.number) : ReadInteger(*value, *field.integer);
     if (!ok) {
-      error = field.path + ": " + Describe(*value) +
+      error = path + ": " + Describe(*value) +
               (field.number ? " is not a number text" : " is not a 32-bit whole number");
       return false;
     }
-    for (std::size_t slash = 0; slash != std::string::npos; slash = field.path.find('/', slash + 1))
-      known.insert(field.path.substr(0, slash));
-    known.insert(field.path);
+    for (std::size_t slash = 0; slash != std::string::npos; slash = path.find('/', slash + 1))
+      known.insert(path.substr(0, slash));
+    known.insert(path);
   }
   if (!OnlyKnown(root, "", known, error)) return false;
   method = imported;

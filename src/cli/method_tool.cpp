@@ -98,8 +98,8 @@ int Diff(const Args& a, std::ostream& out, std::ostream& err) {
     const std::vector<StoredField> fb = StoredFields(after.method);
     Json changes = Json::array();
     for (const std::size_t i : changed) {
-      changes.push_back({{"field", fa[i].path},
-                         {"label", fa[i].label},
+      changes.push_back({{"field", fa[i].Path()},
+                         {"label", fa[i].Label()},
                          {"unit", fa[i].unit},
                          {"old", StoredValue(fa[i])},
                          {"new", StoredValue(fb[i])}});

@@ -67,150 +67,190 @@ constexpr double kOvenLimitValue = 750.0;
 
 // ---- Little-endian access ---------------------------------------------------------
 
-class RecordWriter {
- public:
-  // Every byte starts as zero, so only what the layout sets to something else is written.
-  explicit RecordWriter(Bytes& bytes) : bytes_(bytes) { bytes_.fill(0); }
+void PutUnsigned(Bytes& bytes, std::size_t at, uint64_t value, std::size_t size) {
+  for (std::size_t i = 0; i < size; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+void PutInt32(Bytes& bytes, std::size_t at, int32_t value) {
+  PutUnsigned(bytes, at, static_cast<uint32_t>(value), 4);
+}
+void PutDouble(Bytes& bytes, std::size_t at, double value) {
+  PutUnsigned(bytes, at, std::bit_cast<uint64_t>(value), 8);
+}
+// A text cut to fit its field with room for the NUL that ends it (a zero already).
+void PutText(Bytes& bytes, std::size_t at, std::size_t width, const char* text) {
+  std::memcpy(&bytes[at], text, strnlen(text, width - 1));
+}
 
-  void Int32(std::size_t at, int32_t value) { Unsigned(at, static_cast<uint32_t>(value), 4); }
-  void Double(std::size_t at, double value) { Unsigned(at, std::bit_cast<uint64_t>(value), 8); }
-  // A text cut to fit its field with room for the NUL that ends it (a zero already).
-  void Text(std::size_t at, std::size_t width, const char* text) {
-    std::memcpy(&bytes_[at], text, strnlen(text, width - 1));
+uint64_t GetUnsigned(const Bytes& bytes, std::size_t at, std::size_t size) {
+  uint64_t value = 0;
+  for (std::size_t i = 0; i < size; ++i) value |= static_cast<uint64_t>(bytes[at + i]) << (8 * i);
+  return value;
+}
+
+// ---- The stored fields ------------------------------------------------------------
+
+class FieldList {
+ public:
+  explicit FieldList(std::vector<StoredField>& fields) : fields_(fields) {}
+  // The fields added next belong to this group, and to its row `row` unless it is -1.
+  void Group(const char* path, const char* label, int row = -1) {
+    path_ = path;
+    label_ = label;
+    row_ = row;
   }
-  void Step(std::size_t at, double start, double value, double hold, int32_t enabled) {
-    Double(at + kStepStart, start);
-    Double(at + kStepValue, value);
-    Double(at + kStepHold, hold);
-    Int32(at + kStepEnabled, enabled);
+  void Number(std::size_t at, const char* path, const char* label, const char* unit,
+              double& value) {
+    fields_.push_back(
+        {at, FieldKind::kNumber, &value, nullptr, unit, path_, label_, row_, path, label});
+  }
+  void Integer(std::size_t at, const char* path, const char* label, FieldKind kind,
+               int32_t& value) {
+    fields_.push_back({at, kind, nullptr, &value, "", path_, label_, row_, path, label});
+  }
+  // A step slot: start, level, hold and in-use flag.
+  void Step(std::size_t at, const char* levelPath, const char* levelLabel, const char* unit,
+            double& start, double& level, double& hold, int32_t& enabled) {
+    Number(at + kStepStart, "start", "start", "min", start);
+    Number(at + kStepValue, levelPath, levelLabel, unit, level);
+    Number(at + kStepHold, "hold", "time", "min", hold);
+    Integer(at + kStepEnabled, "enabled", "in use", FieldKind::kYesNo, enabled);
   }
 
  private:
-  void Unsigned(std::size_t at, uint64_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes_[at + i] = static_cast<uint8_t>(value >> (8 * i));
-  }
-  Bytes& bytes_;
+  std::vector<StoredField>& fields_;
+  const char* path_ = "";
+  const char* label_ = "";
+  int row_ = -1;
 };
 
-class RecordReader {
- public:
-  explicit RecordReader(const Bytes& bytes) : bytes_(bytes) {}
-
-  int32_t Int32(std::size_t at) const { return static_cast<int32_t>(Unsigned(at, 4)); }
-  double Double(std::size_t at) const { return std::bit_cast<double>(Unsigned(at, 8)); }
-  void Step(std::size_t at, double& start, double& value, double& hold, int32_t& enabled) const {
-    start = Double(at + kStepStart);
-    value = Double(at + kStepValue);
-    hold = Double(at + kStepHold);
-    enabled = Int32(at + kStepEnabled);
-  }
-
- private:
-  uint64_t Unsigned(std::size_t at, int size) const {
-    uint64_t value = 0;
-    for (int i = 0; i < size; ++i) value |= static_cast<uint64_t>(bytes_[at + i]) << (8 * i);
-    return value;
-  }
-  const Bytes& bytes_;
+// The names of a channel's ramps: [channel][ramp] the ramp itself, then its rows.
+struct RampNames {
+  const char* path;
+  const char* label;
+  const char* unit;
+  const char* rowsPath;
+  const char* rowsLabel;
 };
+constexpr RampNames kRampNames[2][2] = {
+    {{"/ulvo/left/flow", "ULVO left flow", "ml/min", "/ulvo/left/flow/steps", "ULVO left flow row"},
+     {"/ulvo/left/pressure", "ULVO left pressure", "kPa", "/ulvo/left/pressure/steps",
+      "ULVO left pressure row"}},
+    {{"/ulvo/right/flow", "ULVO right flow", "ml/min", "/ulvo/right/flow/steps",
+      "ULVO right flow row"},
+     {"/ulvo/right/pressure", "ULVO right pressure", "kPa", "/ulvo/right/pressure/steps",
+      "ULVO right pressure row"}},
+};
+constexpr const char* kChannelPaths[2] = {"/ulvo/left", "/ulvo/right"};
+constexpr const char* kChannelLabels[2] = {"ULVO left", "ULVO right"};
 
-// ---- Encoding ---------------------------------------------------------------------
-
-// A heated-zone block: a one-space label, its flag set, and the first slot's value
-// carrying a temperature; the rest of the block is zero.
-void WriteZoneBlock(RecordWriter& out, std::size_t block, double zoneTemp) {
-  out.Text(block, kZoneLabelWidth, " ");
-  out.Int32(block + kZoneFlag, 1);
-  out.Double(block + kZoneSteps + kStepValue, zoneTemp);
-}
-
-// A constant block: its four flags set and its first value; labels, the other values and
-// the words are zero.
-void WriteConstBlock(RecordWriter& out, std::size_t block, double firstValue) {
-  for (std::size_t i = 0; i < 4; ++i) out.Int32(block + kConstFlags + 4 * i, 1);
-  out.Double(block + kConstValues, firstValue);
-}
-
-void WriteEvents(RecordWriter& out, const InletMethod& m) {
-  for (std::size_t e = 0; e < m.valveEvent.size(); ++e) {
-    out.Double(EventField(e, kEventStart), m.valveEvent[e].start);
-    out.Double(EventField(e, kEventFinish), m.valveEvent[e].finish);
-  }
-  out.Double(EventField(kPurgeEvent, kEventStart), m.purgeTime);
-  out.Double(EventField(kSplitEvent, kEventStart), m.splitTime);
-  out.Double(EventField(kSecondaryCoolEvent, kEventStart), m.secondaryCoolTime);
-}
-
-void WriteChannel(RecordWriter& out, std::size_t at, const UlvoChannel& ch) {
-  const UlvoRamp& flow = ch.ramp[0];
-  const UlvoRamp& pressure = ch.ramp[1];
-  out.Int32(at + kChMode, ch.mode);
-  out.Int32(at + kChStandbyEnabled, flow.standbyEnabled);
-  out.Int32(at + kChStandbyEnabled + 4, pressure.standbyEnabled);
-  out.Double(at + kChStandbyValue, flow.standbyValue);
-  out.Double(at + kChStandbyValue + 8, pressure.standbyValue);
-  out.Int32(at + kChSampleEnabled, flow.sampleEnabled);
-  out.Int32(at + kChSampleEnabled + 4, pressure.sampleEnabled);
-  out.Double(at + kChSampleValue, flow.sampleValue);
-  out.Double(at + kChSampleValue + 8, pressure.sampleValue);
-  for (std::size_t s = 0; s < 5; ++s) {
-    const UlvoStep& f = flow.step[s];
-    const UlvoStep& p = pressure.step[s];
-    out.Step(at + kChFlowSteps + s * kStepSize, f.start, f.value, f.hold, f.enabled);
-    out.Step(at + kChPressureSteps + s * kStepSize, p.start, p.value, p.hold, p.enabled);
-  }
-}
-
-// ---- Decoding ---------------------------------------------------------------------
-
-void ReadChannel(const RecordReader& in, std::size_t at, UlvoChannel& ch) {
-  UlvoRamp& flow = ch.ramp[0];
-  UlvoRamp& pressure = ch.ramp[1];
-  ch.mode = in.Int32(at + kChMode);
-  flow.standbyEnabled = in.Int32(at + kChStandbyEnabled);
-  pressure.standbyEnabled = in.Int32(at + kChStandbyEnabled + 4);
-  flow.standbyValue = in.Double(at + kChStandbyValue);
-  pressure.standbyValue = in.Double(at + kChStandbyValue + 8);
-  flow.sampleEnabled = in.Int32(at + kChSampleEnabled);
-  pressure.sampleEnabled = in.Int32(at + kChSampleEnabled + 4);
-  flow.sampleValue = in.Double(at + kChSampleValue);
-  pressure.sampleValue = in.Double(at + kChSampleValue + 8);
-  for (std::size_t s = 0; s < 5; ++s) {
-    UlvoStep& f = flow.step[s];
-    UlvoStep& p = pressure.step[s];
-    in.Step(at + kChFlowSteps + s * kStepSize, f.start, f.value, f.hold, f.enabled);
-    in.Step(at + kChPressureSteps + s * kStepSize, p.start, p.value, p.hold, p.enabled);
+// A channel's flow and pressure ramps interleave: each of the channel's flags and values
+// is stored for the flow ramp, then beside it for the pressure ramp.
+void ChannelFields(FieldList& list, std::size_t c, UlvoChannel& ch) {
+  const std::size_t at = kChannels + c * kChannelSize;
+  list.Group(kChannelPaths[c], kChannelLabels[c]);
+  list.Integer(at + kChMode, "mode", "mode", FieldKind::kMode, ch.mode);
+  for (std::size_t r = 0; r < 2; ++r) {
+    const RampNames& names = kRampNames[c][r];
+    UlvoRamp& ramp = ch.ramp[r];
+    list.Group(names.path, names.label);
+    list.Integer(at + kChStandbyEnabled + 4 * r, "standbyEnabled", "standby value in use",
+                 FieldKind::kYesNo, ramp.standbyEnabled);
+    list.Number(at + kChStandbyValue + 8 * r, "standbyValue", "standby value", names.unit,
+                ramp.standbyValue);
+    list.Integer(at + kChSampleEnabled + 4 * r, "sampleEnabled", "sample value in use",
+                 FieldKind::kYesNo, ramp.sampleEnabled);
+    list.Number(at + kChSampleValue + 8 * r, "sampleValue", "sample value", names.unit,
+                ramp.sampleValue);
+    const std::size_t steps = at + (r == 0 ? kChFlowSteps : kChPressureSteps);
+    for (std::size_t k = 0; k < ramp.step.size(); ++k) {
+      UlvoStep& s = ramp.step[k];
+      list.Group(names.rowsPath, names.rowsLabel, static_cast<int>(k));
+      list.Step(steps + k * kStepSize, "value", "value", names.unit, s.start, s.value, s.hold,
+                s.enabled);
+    }
   }
 }
 
 }  // namespace
 
-void EncodeMethodRecord(const InletMethod& m, MethodDbRecord& record) {
-  RecordWriter out(record.bytes);
-  out.Text(kNameField, kNameWidth, kInstrumentName);
-  out.Text(kTempUnitField, kTempUnitWidth, "C");
-  out.Text(kPressureUnitField, kPressureUnitWidth, "Bar");
-  out.Int32(kStandbyEnabled, m.standbyEnabled);
-  out.Double(kStandbyTime, m.standbyTime);
-  for (std::size_t i = 0; i < 4; ++i) {
-    const OvenStep& s = m.ovenStep[i];
-    out.Step(kOvenSteps + i * kStepSize, s.start, s.temp, s.hold, s.enabled);
+std::string StoredField::Path() const {
+  return std::string(groupPath) + (row < 0 ? "" : "/" + std::to_string(row)) + "/" + ownPath;
+}
+
+std::string StoredField::Label() const {
+  if (*groupLabel == '\0') return ownLabel;
+  return std::string(groupLabel) + (row < 0 ? "" : " " + std::to_string(row + 1)) + " " + ownLabel;
+}
+
+std::vector<StoredField> StoredFields(InletMethod& m) {
+  std::vector<StoredField> fields;
+  fields.reserve(133);
+  FieldList list(fields);
+  list.Group("/oven", "");
+  list.Integer(kStandbyEnabled, "standbyEnabled", "Standby time in use", FieldKind::kYesNo,
+               m.standbyEnabled);
+  list.Number(kStandbyTime, "standbyTime", "Standby time", "min", m.standbyTime);
+  list.Integer(kTime5Enabled, "time5Enabled", "Time 5 in use", FieldKind::kYesNo, m.time5Enabled);
+  list.Number(kTime5, "time5", "Time 5", "min", m.time5);
+  for (std::size_t k = 0; k < m.ovenStep.size(); ++k) {
+    OvenStep& s = m.ovenStep[k];
+    list.Group("/oven/steps", "Oven row", static_cast<int>(k));
+    list.Step(kOvenSteps + k * kStepSize, "temp", "temperature", "°C", s.start, s.temp, s.hold,
+              s.enabled);
   }
-  out.Int32(kTime5Enabled, m.time5Enabled);
-  out.Double(kTime5, m.time5);
-  out.Double(kOvenLimit, kOvenLimitValue);
-  WriteZoneBlock(out, kZoneBlockA, m.zone1Temp);
-  WriteZoneBlock(out, kZoneBlockB, m.zone3Temp);
-  WriteConstBlock(out, kConstBlockA, m.zone2Temp);
-  WriteConstBlock(out, kConstBlockB, 0.0);
+  list.Group("/zones", "");
+  list.Number(kZoneBlockA + kZoneSteps + kStepValue, "zone1Temp", "Zone 1 temperature", "°C",
+              m.zone1Temp);
+  list.Number(kConstBlockA + kConstValues, "zone2Temp", "Zone 2 temperature", "°C", m.zone2Temp);
+  list.Number(kZoneBlockB + kZoneSteps + kStepValue, "zone3Temp", "Zone 3 temperature", "°C",
+              m.zone3Temp);
+  list.Group("", "");
+  list.Integer(kDumpValve, "dumpValve", "Dump valve", FieldKind::kOnOff, m.dumpValve);
+  list.Group("/valves", "");
+  list.Number(EventField(kPurgeEvent, kEventStart), "purgeTime", "Purge time", "min", m.purgeTime);
+  list.Number(EventField(kSplitEvent, kEventStart), "splitTime", "Split time", "min", m.splitTime);
+  list.Number(EventField(kSecondaryCoolEvent, kEventStart), "secondaryCoolTime",
+              "Secondary cool time", "min", m.secondaryCoolTime);
+  for (std::size_t e = 0; e < m.valveEvent.size(); ++e) {
+    list.Group("/valves/events", "Valve event", static_cast<int>(e));
+    list.Number(EventField(e, kEventStart), "start", "start", "min", m.valveEvent[e].start);
+    list.Number(EventField(e, kEventFinish), "finish", "finish", "min", m.valveEvent[e].finish);
+  }
+  for (std::size_t c = 0; c < m.ulvo.size(); ++c) ChannelFields(list, c, m.ulvo[c]);
+  return fields;
+}
+
+// ---- Encoding and decoding --------------------------------------------------------
+
+void EncodeMethodRecord(const InletMethod& method, MethodDbRecord& record) {
+  Bytes& out = record.bytes;
+  // Every byte starts as zero, so only what the layout sets to something else is written.
+  out.fill(0);
+  PutText(out, kNameField, kNameWidth, kInstrumentName);
+  PutText(out, kTempUnitField, kTempUnitWidth, "C");
+  PutText(out, kPressureUnitField, kPressureUnitWidth, "Bar");
+  PutDouble(out, kOvenLimit, kOvenLimitValue);
+  // The heated-zone blocks: a one-space label and their flag set.
+  for (const std::size_t block : {kZoneBlockA, kZoneBlockB}) {
+    PutText(out, block, kZoneLabelWidth, " ");
+    PutInt32(out, block + kZoneFlag, 1);
+  }
+  // The constant blocks: their four flags set.
+  for (const std::size_t block : {kConstBlockA, kConstBlockB}) {
+    for (std::size_t i = 0; i < 4; ++i) PutInt32(out, block + kConstFlags + 4 * i, 1);
+  }
   for (std::size_t b = 0; b < 2; ++b) {
-    const std::size_t at = kPairBlocks + b * kPairBlockSize;
-    out.Int32(at, 1);
-    out.Int32(at + 4, 1);
+    PutInt32(out, kPairBlocks + b * kPairBlockSize, 1);
+    PutInt32(out, kPairBlocks + b * kPairBlockSize + 4, 1);
   }
-  out.Int32(kDumpValve, m.dumpValve);
-  WriteEvents(out, m);
-  for (std::size_t c = 0; c < 2; ++c) WriteChannel(out, kChannels + c * kChannelSize, m.ulvo[c]);
+  InletMethod m = method;
+  for (const StoredField& f : StoredFields(m)) {
+    if (f.number) {
+      PutDouble(out, f.offset, *f.number);
+    } else {
+      PutInt32(out, f.offset, *f.integer);
+    }
+  }
 }
 
 std::string StoredInstrumentName(const MethodDbRecord& record) {
@@ -226,25 +266,11 @@ void DecodeMethodRecord(const MethodDbRecord& record, InletMethod& m) {
 }
 
 void DecodeStoredFields(const MethodDbRecord& record, InletMethod& m) {
-  const RecordReader in(record.bytes);
-  m.standbyEnabled = in.Int32(kStandbyEnabled);
-  m.standbyTime = in.Double(kStandbyTime);
-  for (std::size_t i = 0; i < 4; ++i) {
-    OvenStep& s = m.ovenStep[i];
-    in.Step(kOvenSteps + i * kStepSize, s.start, s.temp, s.hold, s.enabled);
+  for (const StoredField& f : StoredFields(m)) {
+    if (f.number) {
+      *f.number = std::bit_cast<double>(GetUnsigned(record.bytes, f.offset, 8));
+    } else {
+      *f.integer = static_cast<int32_t>(GetUnsigned(record.bytes, f.offset, 4));
+    }
   }
-  m.time5Enabled = in.Int32(kTime5Enabled);
-  m.time5 = in.Double(kTime5);
-  m.zone1Temp = in.Double(kZoneBlockA + kZoneSteps + kStepValue);
-  m.zone3Temp = in.Double(kZoneBlockB + kZoneSteps + kStepValue);
-  m.zone2Temp = in.Double(kConstBlockA + kConstValues);
-  m.dumpValve = in.Int32(kDumpValve);
-  for (std::size_t e = 0; e < m.valveEvent.size(); ++e) {
-    m.valveEvent[e].start = in.Double(EventField(e, kEventStart));
-    m.valveEvent[e].finish = in.Double(EventField(e, kEventFinish));
-  }
-  m.purgeTime = in.Double(EventField(kPurgeEvent, kEventStart));
-  m.splitTime = in.Double(EventField(kSplitEvent, kEventStart));
-  m.secondaryCoolTime = in.Double(EventField(kSecondaryCoolEvent, kEventStart));
-  for (std::size_t c = 0; c < 2; ++c) ReadChannel(in, kChannels + c * kChannelSize, m.ulvo[c]);
 }

@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-#include "cli/method_fields.h"
+#include "storage/method_record.h"
 #include "harness/harness.h"
 #include "harness/pixels.h"
 #include "method/number_text.h"
@@ -15,7 +15,6 @@
 
 namespace {
 
-using method_tool::StoredField;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kDenormal = std::numeric_limits<double>::denorm_min();
@@ -42,7 +41,7 @@ void PrintTo(const HostileRow& row, std::ostream* out) { *out << row.name; }
 
 bool IsKind(const StoredField& f, const std::string& kind) {
   if (f.number) return kind == "number" || kind == f.unit;
-  return kind == (f.kind == method_tool::FieldKind::kMode ? "mode" : "flag");
+  return kind == (f.kind == FieldKind::kMode ? "mode" : "flag");
 }
 
 // The default method with `change` applied to each stored field, its texts overwritten
@@ -52,7 +51,7 @@ MethodDbRecord Record(const std::function<void(StoredField&)>& change, size_t te
   MethodDbRecord record = e2e::DefaultMethodRecord();
   InletMethod method{};
   DecodeStoredFields(record, method);
-  for (StoredField& field : method_tool::StoredFields(method)) change(field);
+  for (StoredField& field : StoredFields(method)) change(field);
   EncodeMethodRecord(method, record);
   for (size_t i = textsFrom; i < 48; ++i) record.bytes[i] = static_cast<uint8_t>(fill);
   return record;

@@ -25,7 +25,7 @@ void AddStep(std::vector<Stored>& f, size_t at, Step& s, double& value) {
 }
 
 // Every field of `m` that the record stores, by offset.
-std::vector<Stored> StoredFields(InletMethod& m) {
+std::vector<Stored> LayoutFields(InletMethod& m) {
   std::vector<Stored> f = {{48, &m.standbyEnabled}, {56, &m.standbyTime}, {200, &m.time5Enabled},
                            {208, &m.time5},         {272, &m.zone1Temp},  {576, &m.zone3Temp},
                            {888, &m.zone2Temp},     {1104, &m.dumpValve}};
@@ -78,7 +78,7 @@ MethodDbRecord ByLayout(InletMethod m, uint8_t filler) {
   for (const auto& [at, text] : kTexts) std::memcpy(&r.bytes[at], text, std::strlen(text) + 1);
   for (size_t at : kInt32Ones) Put(r, at, 1, 4);
   Put(r, kOvenLimit, Bits(750.0), 8);
-  for (const Stored& f : StoredFields(m)) {
+  for (const Stored& f : LayoutFields(m)) {
     std::visit([&](auto* p) { Put(r, f.at, Bits(*p), sizeof *p); }, f.field);
   }
   return r;
@@ -90,7 +90,7 @@ MethodDbRecord ByLayout(InletMethod m, uint8_t filler) {
 InletMethod DistinctMethod() {
   InletMethod m{};
   int n = 40;
-  for (Stored& f : StoredFields(m)) {
+  for (Stored& f : LayoutFields(m)) {
     std::visit([&n](auto* p) { *p = static_cast<std::remove_pointer_t<decltype(p)>>(++n + 0.1); },
                f.field);
   }
@@ -131,7 +131,7 @@ TEST(MethodRecord, DecodingRestoresEveryStoredFieldAndKeepsTheAxes) {
     SetMethodDefaults(got);
     const std::vector<double> axes = AxisMaxima(got);
     DecodeMethodRecord(*record, got);
-    const std::vector<Stored> want = StoredFields(m), read = StoredFields(got);
+    const std::vector<Stored> want = LayoutFields(m), read = LayoutFields(got);
     for (size_t k = 0; k < want.size(); ++k) {
       EXPECT_EQ(Value(read[k]), Value(want[k])) << "field at offset " << want[k].at;
     }
