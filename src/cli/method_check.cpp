@@ -46,8 +46,8 @@ class Findings {
 // The ramp into row k + 1 (0-based k >= 1) of `ramp`, named "Rate k" as the form's field.
 void CheckRampRate(Findings& out, const std::string& place, const RampView& ramp, int k,
                    const RampLimits& limits) {
-  const RampRow& from = ramp.rows[k - 1];
-  const RampRow& to = ramp.rows[k];
+  const RampStep& from = ramp.rows[k - 1];
+  const RampStep& to = ramp.rows[k];
   const std::string name = kRateName + std::to_string(k);
   if (to.start < from.start + from.hold) {
     out.Add(place, kStartField,
@@ -69,7 +69,7 @@ void CheckOven(Findings& out, const InletMethod& m, float minOvenTemp) {
   const RampLimits limits = OvenRampLimits(minOvenTemp);
   for (int k = 0; k < oven.inUse; ++k) {
     const std::string place = "Oven row " + std::to_string(k + 1);
-    const RampRow& row = oven.rows[k];
+    const RampStep& row = oven.rows[k];
     out.Number(place, limits.levelName, row.level, "°C", limits.level, kTempDecimals);
     out.Number(place, kTimeName, row.hold, "min", limits.time, kTimeDecimals);
     if (k > 0) CheckRampRate(out, place, oven, k, limits);
@@ -106,7 +106,7 @@ void CheckUlvo(Findings& out, const InletMethod& m, int c) {
   const RampView view = UlvoRampView(m, c, r);
   for (int k = 0; k < view.inUse; ++k) {
     const std::string place = view.name + " row " + std::to_string(k + 1);
-    const RampRow& row = view.rows[k];
+    const RampStep& row = view.rows[k];
     out.Number(place, limits.levelName, row.level, view.levelUnit, limits.level, kUlvoDecimals);
     out.Number(place, kTimeName, row.hold, "min", limits.time, kUlvoDecimals);
     if (k > 0) CheckRampRate(out, place, view, k, limits);

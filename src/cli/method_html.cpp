@@ -86,7 +86,7 @@ std::string RampTable(const RampView& ramp, const char* levelField, const char* 
                                          std::string("Rate to next (") + ramp.rateUnit + ")"});
   const int rows = static_cast<int>(ramp.rows.size());
   for (int k = 0; k < rows; ++k) {
-    const RampRow& row = ramp.rows[k];
+    const RampStep& row = ramp.rows[k];
     const std::string place = ramp.name + " row " + std::to_string(k + 1);
     const std::string next = ramp.name + " row " + std::to_string(k + 2);
     html += "<tr>" + Element("td", std::to_string(k + 1)) +

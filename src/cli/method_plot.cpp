@@ -89,7 +89,7 @@ std::string Text(double x, double y, const char* anchor, const std::string& text
 std::vector<std::pair<double, double>> RampPoints(const RampView& ramp) {
   std::vector<std::pair<double, double>> points;
   for (int k = 0; k < ramp.inUse; ++k) {
-    const RampRow& row = ramp.rows[k];
+    const RampStep& row = ramp.rows[k];
     points.push_back({row.start, row.level});
     points.push_back({row.start + row.hold, row.level});
   }

@@ -53,7 +53,7 @@ std::string RampTable(const RampView& ramp, const std::string& indent) {
              "Time (min)", std::string("Rate to next (") + ramp.rateUnit + ")"});
   const int rows = static_cast<int>(ramp.rows.size());
   for (int k = 0; k < rows; ++k) {
-    const RampRow& row = ramp.rows[k];
+    const RampStep& row = ramp.rows[k];
     table.Row({std::to_string(k + 1), YesNo(row.enabled), ExactText(row.start),
                ExactText(row.level), ExactText(row.hold), k + 1 < rows ? RateText(ramp, k) : ""});
   }

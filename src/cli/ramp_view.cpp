@@ -12,22 +12,23 @@
 namespace method_tool {
 
 RampView OvenRampView(const InletMethod& m) {
-  RampView view{"Oven", "Temp", "°C", "°C/min", kRateDecimals, {}, 1};
-  for (const OvenStep& s : m.ovenStep) view.rows.push_back({s.start, s.temp, s.hold, s.enabled});
-  view.inUse = std::max(1, RowsInUse(m.ovenStep));
-  return view;
+  return {"Oven",
+          "Temp",
+          "°C",
+          "°C/min",
+          kRateDecimals,
+          m.ovenStep,
+          std::max(1, RowsInUse(m.ovenStep))};
 }
 
 RampView UlvoRampView(const InletMethod& m, int channel, int ramp) {
   const std::string name = std::string("ULVO ") + (channel == 0 ? "left " : "right ");
-  RampView view =
-      ramp == 0 ? RampView{name + "flow", "Flow", "ml/min", "ml/min²", kUlvoDecimals, {}, 1}
-                : RampView{name + "pressure", "Pressure", "kPa", "kPa/min", kUlvoDecimals, {}, 1};
-  for (const UlvoStep& s : m.ulvo[channel].ramp[ramp].step) {
-    view.rows.push_back({s.start, s.value, s.hold, s.enabled});
-  }
-  view.inUse = std::max(1, RowsInUse(m.ulvo[channel].ramp[ramp].step));
-  return view;
+  const auto& steps = m.ulvo[channel].ramp[ramp].step;
+  const int inUse = std::max(1, RowsInUse(steps));
+  return ramp == 0
+             ? RampView{name + "flow", "Flow", "ml/min", "ml/min²", kUlvoDecimals, steps, inUse}
+             : RampView{name + "pressure", "Pressure", "kPa", "kPa/min",
+                        kUlvoDecimals,     steps,      inUse};
 }
 
 int UlvoRampInUse(const UlvoChannel& channel) {
@@ -37,8 +38,8 @@ int UlvoRampInUse(const UlvoChannel& channel) {
 }
 
 std::string RateText(const RampView& ramp, int k) {
-  const RampRow& from = ramp.rows[k];
-  const RampRow& to = ramp.rows[k + 1];
+  const RampStep& from = ramp.rows[k];
+  const RampStep& to = ramp.rows[k + 1];
   const std::optional<double> rate =
       RampRate(to.level - from.level, to.start - (from.start + from.hold));
   if (!rate) return "Infinity";
@@ -52,7 +53,7 @@ double RateAsRead(const RampView& ramp, int k) {
 }
 
 double EndTime(const RampView& ramp) {
-  const RampRow& last = ramp.rows[ramp.inUse - 1];
+  const RampStep& last = ramp.rows[ramp.inUse - 1];
   return last.start + last.hold;
 }
 

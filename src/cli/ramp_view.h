@@ -5,18 +5,11 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <span>
 
 #include "method/inlet_method.h"
 
 namespace method_tool {
-
-struct RampRow {
-  double start;
-  double level;  // temperature, flow or pressure
-  double hold;
-  int32_t enabled;
-};
 
 struct RampView {
   std::string name;       // "Oven", "ULVO left flow"
@@ -24,12 +17,13 @@ struct RampView {
   const char* levelUnit;
   const char* rateUnit;
   int rateDecimals;
-  std::vector<RampRow> rows;
+  std::span<const RampStep> rows;
   // Rows in use: up to the last enabled one, as the forms count them, and at least row 1,
   // which the forms always take as in use.
   int inUse;
 };
 
+// A view of the method's rows: `method` must outlive it.
 RampView OvenRampView(const InletMethod& method);
 // `ramp` 0 is the channel's flow ramp, 1 its pressure ramp.
 RampView UlvoRampView(const InletMethod& method, int channel, int ramp);

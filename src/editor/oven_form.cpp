@@ -76,7 +76,7 @@ void EnableStepFields(EditorSession& session, DialogPort& editor, HostPort& host
 }
 
 void ShowRampFields(EditorSession& session, DialogPort& editor, HostPort& host) {
-  ShowRows(editor, host, kOvenForm, session.method.ovenStep, &OvenStep::temp);
+  ShowRows(editor, host, kOvenForm, session.method.ovenStep);
 }
 
 void ReadStepChecks(EditorSession& session, DialogPort& editor) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/editor_session.h"
+#include "editor/form_fields.h"
 #include "hostutil_types.h"
 #include "ramp/ramp_form.h"
 #include "ui/dialog_port.h"

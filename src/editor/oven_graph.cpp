@@ -22,7 +22,7 @@ void PaintLegend(GraphWindow& window) {
 RampGraphState& OvenGraphState(EditorSession& session) { return session.ovenGraph; }
 
 void WriteOvenStep(EditorSession& session, int32_t k, const RampPoint& moved) {
-  WriteRampPoint(session.method.ovenStep[k], &OvenStep::temp, moved);
+  WriteRampPoint(session.method.ovenStep[k], moved);
 }
 
 void MarkModified(EditorSession& session, DialogPort& editor) {
@@ -48,7 +48,7 @@ constinit const RampGraphWiring kOvenGraph{OvenGraphState,  OvenRamp,        Wri
 
 RampSnapshot OvenRamp(const EditorSession& session) {
   const InletMethod& method = session.method;
-  RampSnapshot ramp = SnapshotOf(method.ovenStep, &OvenStep::temp);
+  RampSnapshot ramp = SnapshotOf(method.ovenStep);
   ramp.inUse = RowsInUse(method.ovenStep);
   ramp.valueAxisMax = method.tempAxisMax;
   ramp.timeAxisMax = method.timeAxisMax;

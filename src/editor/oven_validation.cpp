@@ -36,7 +36,7 @@ bool ValidateRows(EditorSession& session, DialogPort& editor, HostPort& host) {
   InletMethod& m = session.method;
   const int rows = std::max(RowsInUse(m.ovenStep), 1);
   if (!ValidateRampRows(editor, host, kOvenForm, OvenRampLimits(GetMinOvenTemp(session.values)),
-                        m.ovenStep, &OvenStep::temp, rows)) {
+                        m.ovenStep, rows)) {
     return false;
   }
   FitOvenAxes(session);

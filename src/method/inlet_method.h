@@ -6,10 +6,12 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
-struct OvenStep {
-  double start;  // minute at which the step's temperature is reached
-  double temp;   // degrees C
+// A row of a ramp: the oven programme's and each ULVO ramp's are alike.
+struct RampStep {
+  double start;  // minute at which the step's level is reached
+  double level;  // °C on the oven, ml/min on a flow ramp, kPa on a pressure ramp
   double hold;   // minutes held
   int32_t enabled;
 };
@@ -19,13 +21,6 @@ struct ValveEvent {
   double finish;
 };
 
-struct UlvoStep {
-  double start;
-  double value;  // ml/min on the flow ramp, kPa on the pressure ramp
-  double hold;
-  int32_t enabled;
-};
-
 struct UlvoRamp {
   double valueAxisMax;
   double timeAxisMax;
@@ -33,7 +28,7 @@ struct UlvoRamp {
   double standbyValue;
   int32_t sampleEnabled;
   double sampleValue;
-  std::array<UlvoStep, 5> step;
+  std::array<RampStep, 5> step;
 };
 
 enum UlvoMode : int32_t { kUlvoManual = 0, kUlvoFlow = 1, kUlvoPressure = 2 };
@@ -56,7 +51,7 @@ struct InletMethod {
   double standbyTime;
   int32_t time5Enabled;
   double time5;
-  std::array<OvenStep, 4> ovenStep;
+  std::array<RampStep, 4> ovenStep;
   double zone1Temp;
   double zone2Temp;
   double zone3Temp;
@@ -92,9 +87,8 @@ float GetMinOvenTemp(const EditorValues& values);
 
 // Rows in use of a ramp (the oven programme or a ULVO ramp), from the enabled flags: up
 // to the last enabled row, whatever lies before it; 0 when none is.
-template <class Step, std::size_t N>
-int32_t RowsInUse(const std::array<Step, N>& steps) {
-  for (std::size_t k = N; k > 0; --k) {
+inline int32_t RowsInUse(std::span<const RampStep> steps) {
+  for (std::size_t k = steps.size(); k > 0; --k) {
     if (steps[k - 1].enabled) return static_cast<int32_t>(k);
   }
   return 0;

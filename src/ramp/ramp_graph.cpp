@@ -61,6 +61,20 @@ void RampTo(Canvas& canvas, const RampScale& scale, double time, double level) {
 
 }  // namespace
 
+RampSnapshot SnapshotOf(std::span<const RampStep> steps) {
+  RampSnapshot ramp{};
+  for (std::size_t k = 0; k < steps.size() && k < ramp.step.size(); ++k) {
+    ramp.step[k] = {steps[k].start, steps[k].level, steps[k].hold};
+  }
+  return ramp;
+}
+
+void WriteRampPoint(RampStep& step, const RampPoint& point) {
+  step.start = point.start;
+  step.level = point.level;
+  step.hold = point.hold;
+}
+
 int32_t StepsInUse(const RampSnapshot& ramp) { return std::clamp(ramp.inUse, 0, kMaxRampSteps); }
 
 int32_t ClampPixel(int64_t pixel) {

@@ -9,7 +9,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 
+#include "method/inlet_method.h"
 #include "ui/canvas.h"
 #include "ui/chart_axis_port.h"
 #include "ui/graph_window.h"
@@ -31,23 +33,10 @@ struct RampSnapshot {
   double timeAxisMax;
   double valueFloor;  // the bottom of the value axis: minOvenTemp, or 0 for the ULVO
 };
-// A method's steps as points, whatever its step record calls the level; inUse and the
-// axes are left for the caller.
-template <class Step, std::size_t N>
-RampSnapshot SnapshotOf(const std::array<Step, N>& steps, double Step::*level) {
-  static_assert(N <= kMaxRampSteps);
-  RampSnapshot ramp{};
-  for (std::size_t k = 0; k < N; ++k)
-    ramp.step[k] = {steps[k].start, steps[k].*level, steps[k].hold};
-  return ramp;
-}
+// A method's steps as points; inUse and the axes are left for the caller.
+RampSnapshot SnapshotOf(std::span<const RampStep> steps);
 // A dragged point written back into a method's step.
-template <class Step>
-void WriteRampPoint(Step& step, double Step::*level, const RampPoint& point) {
-  step.start = point.start;
-  step.*level = point.level;
-  step.hold = point.hold;
-}
+void WriteRampPoint(RampStep& step, const RampPoint& point);
 
 // inUse held to the steps a snapshot has, so that no count indexes past them.
 int32_t StepsInUse(const RampSnapshot& ramp);

@@ -2,10 +2,11 @@
 // the rate is never stored, it becomes the start of the row it leads into.
 #pragma once
 
-#include <array>
 #include <cmath>
-#include <cstddef>
 #include <optional>
+#include <span>
+
+#include "method/inlet_method.h"
 
 // The rate of a ramp that rises (or falls) by `rise` over `span` minutes, as a positive
 // number; none for a ramp of no duration, which the forms show as "Infinity".
@@ -36,13 +37,12 @@ inline double FirstRowStart(double start, double latestTime) {
 // programme keeps its spacing. A row whose old start is no number (only a record from
 // another program holds one) has no spacing to keep, and moving the later rows by a
 // difference that is no number would lose every start after it: it moves alone.
-template <class Step, size_t N>
-void PlaceRampRow(std::array<Step, N>& steps, int k, int inUse, double start) {
+inline void PlaceRampRow(std::span<RampStep> steps, int k, int inUse, double start) {
   const int i = k - 1;
   const double delta = start - steps[i].start;
   if (k >= inUse || start + steps[i].hold < steps[i + 1].start || !std::isfinite(delta)) {
     steps[i].start = start;
     return;
   }
-  for (int j = i; j < inUse && j < static_cast<int>(N); ++j) steps[j].start += delta;
+  for (int j = i; j < inUse && j < static_cast<int>(steps.size()); ++j) steps[j].start += delta;
 }

@@ -163,9 +163,9 @@ void ChannelFields(FieldList& list, std::size_t c, UlvoChannel& ch) {
                 ramp.sampleValue);
     const std::size_t steps = at + (r == 0 ? kChFlowSteps : kChPressureSteps);
     for (std::size_t k = 0; k < ramp.step.size(); ++k) {
-      UlvoStep& s = ramp.step[k];
+      RampStep& s = ramp.step[k];
       list.Group(names.rowsPath, names.rowsLabel, static_cast<int>(k));
-      list.Step(steps + k * kStepSize, "value", "value", names.unit, s.start, s.value, s.hold,
+      list.Step(steps + k * kStepSize, "value", "value", names.unit, s.start, s.level, s.hold,
                 s.enabled);
     }
   }
@@ -193,9 +193,9 @@ std::vector<StoredField> StoredFields(InletMethod& m) {
   list.Integer(kTime5Enabled, "time5Enabled", "Time 5 in use", FieldKind::kYesNo, m.time5Enabled);
   list.Number(kTime5, "time5", "Time 5", "min", m.time5);
   for (std::size_t k = 0; k < m.ovenStep.size(); ++k) {
-    OvenStep& s = m.ovenStep[k];
+    RampStep& s = m.ovenStep[k];
     list.Group("/oven/steps", "Oven row", static_cast<int>(k));
-    list.Step(kOvenSteps + k * kStepSize, "temp", "temperature", "°C", s.start, s.temp, s.hold,
+    list.Step(kOvenSteps + k * kStepSize, "temp", "temperature", "°C", s.start, s.level, s.hold,
               s.enabled);
   }
   list.Group("/zones", "");

@@ -49,7 +49,7 @@ void EnableUlvoStepFields(EditorSession& session, DialogPort& dialog, HostPort& 
 }
 
 void ShowUlvoRampFields(EditorSession& session, DialogPort& dialog, HostPort& host) {
-  ShowRows(dialog, host, kUlvoForm, EditedUlvoRamp(session).step, &UlvoStep::value);
+  ShowRows(dialog, host, kUlvoForm, EditedUlvoRamp(session).step);
 }
 
 void ApplyUlvoStepCheck(EditorSession& session, DialogPort& dialog, HostPort& host, int checkId) {

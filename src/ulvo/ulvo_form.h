@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editor/editor_session.h"
+#include "editor/form_fields.h"
 #include "ramp/ramp_form.h"
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"

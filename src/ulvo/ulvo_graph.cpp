@@ -9,7 +9,7 @@ namespace {
 RampGraphState& UlvoGraphState(EditorSession& session) { return session.channel.graph; }
 
 void WriteUlvoStep(EditorSession& session, int32_t k, const RampPoint& moved) {
-  WriteRampPoint(EditedUlvoRamp(session).step[k], &UlvoStep::value, moved);
+  WriteRampPoint(EditedUlvoRamp(session).step[k], moved);
 }
 
 void MarkNothing(EditorSession&, DialogPort&) {}
@@ -29,7 +29,7 @@ constinit const RampGraphWiring kUlvoGraph{
 
 RampSnapshot UlvoRampSnapshot(const EditorSession& session) {
   const UlvoRamp& edited = EditedUlvoRamp(session);
-  RampSnapshot ramp = SnapshotOf(edited.step, &UlvoStep::value);
+  RampSnapshot ramp = SnapshotOf(edited.step);
   ramp.inUse = UlvoStepsInUse(session);
   ramp.valueAxisMax = edited.valueAxisMax;
   ramp.timeAxisMax = edited.timeAxisMax;

@@ -31,7 +31,7 @@ bool ValidateUlvoForm(EditorSession& session, DialogPort& dialog, HostPort& host
   if (!guard.Entered()) return false;
   UlvoRamp& ramp = EditedUlvoRamp(session);
   const int mode = EditedUlvoMode(session);
-  if (!ValidateRampRows(dialog, host, kUlvoForm, UlvoRampLimits(mode), ramp.step, &UlvoStep::value,
+  if (!ValidateRampRows(dialog, host, kUlvoForm, UlvoRampLimits(mode), ramp.step,
                         UlvoStepsInUse(session))) {
     return false;
   }

@@ -37,11 +37,11 @@ class EditorCommandsTest : public EditorTest {
 TEST_F(EditorCommandsTest, AnEditedRampFieldIsValidatedWhenLeftAndTheFormOnEnter) {
   editor.text[IDC_ROW2_TEMP] = "175";
   Command(IDC_ROW2_TEMP, kKillFocus);
-  EXPECT_EQ(session.method.ovenStep[1].temp, 150.0) << "unchanged field: no validation";
+  EXPECT_EQ(session.method.ovenStep[1].level, 150.0) << "unchanged field: no validation";
   Command(IDC_ROW2_TEMP, kChange);
   EXPECT_EQ(session.values.ovenEditChanged, 1);
   Command(IDC_ROW2_TEMP, kKillFocus);
-  EXPECT_EQ(session.method.ovenStep[1].temp, 175.0);
+  EXPECT_EQ(session.method.ovenStep[1].level, 175.0);
   EXPECT_EQ(session.values.methodModified, 1);
   EXPECT_TRUE(editor.menuEnabled[IDM_FILE_SAVE]);
   EXPECT_EQ(editor.invalidations, 1);

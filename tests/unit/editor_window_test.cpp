@@ -44,7 +44,7 @@ TEST_F(EditorWindowTest, OpeningTakesTheDefaultsAndAStoredPositionWithNoNegative
     EXPECT_EQ(window.removedMenuPositions, std::vector<int>{2}) << "no ULVO option";
     EXPECT_EQ(window.movedLeft, toLeft);
     EXPECT_EQ(window.movedTop, toTop);
-    EXPECT_EQ(session.method.ovenStep[1].temp, 150.0);
+    EXPECT_EQ(session.method.ovenStep[1].level, 150.0);
     EXPECT_EQ(RowsInUse(session.method.ovenStep), 2);
     EXPECT_EQ(session.values.methodUntitled, 0);
   }
@@ -79,11 +79,11 @@ TEST_F(UlvoControlTest, CancelRestoresTheWholeMethodAfterAnyEditing) {
   editor.text[IDC_ULVO_ROW1_VALUE] = "40";
   OnUlvoCommand(session, editor, host, IDC_ULVO_ROW1_VALUE,
                 EditNotice::kLeft);  // left unchanged: no check
-  EXPECT_EQ(ramp.step[0].value, 10.0);
+  EXPECT_EQ(ramp.step[0].level, 10.0);
   OnUlvoCommand(session, editor, host, IDC_ULVO_ROW1_VALUE, EditNotice::kChanged);
   OnUlvoCommand(session, editor, host, IDC_ULVO_ROW1_VALUE,
                 EditNotice::kLeft);  // leaving it validates
-  EXPECT_EQ(ramp.step[0].value, 40.0);
+  EXPECT_EQ(ramp.step[0].level, 40.0);
   editor.text[IDC_ULVO_SAMPLE] = "999";
   OnUlvoCommand(session, editor, host, CMD_ENTER);  // refused after the rows were stored
   ASSERT_EQ(editor.questions.size(), 1u);

@@ -137,7 +137,7 @@ TEST_F(OvenValidationTest, RowsAreStoredCutTheirRatesBecomeStartsAndTheAxesAreRe
   // 1.5 + 2 + 50/10, 8.5 + 3 + 200/4, 61.5 + 1 + 10/2.5; row 1's start never moves.
   const double starts[] = {1.5, 8.5, 61.5, 66.5};
   for (int k = 0; k < 4; ++k) EXPECT_DOUBLE_EQ(session.method.ovenStep[k].start, starts[k]) << k;
-  EXPECT_EQ(session.method.ovenStep[0].temp, 100.0);
+  EXPECT_EQ(session.method.ovenStep[0].level, 100.0);
   EXPECT_EQ(session.method.zone2Temp, 450.0);
   const std::pair<int, const char*> shown[] = {{IDC_ROW1_TEMP, "100"},
                                                {IDC_ROW1_TIME, "2.00"},
@@ -192,7 +192,7 @@ TEST_F(OvenValidationTest, ARefusalStopsTheCheckAndKeepsWhatPassedBeforeIt) {
   SetRow(1, "120", "3", "10");
   editor.text[IDC_ROW2_TIME] = "900";
   EXPECT_FALSE(ValidateOvenForm(session, editor, host));
-  EXPECT_EQ(session.method.ovenStep[0].temp, 100.0);
+  EXPECT_EQ(session.method.ovenStep[0].level, 100.0);
   EXPECT_EQ(session.method.ovenStep[0].hold, 2.0);
 
   editor.text[IDC_ROW2_TIME] = "2";
@@ -201,7 +201,7 @@ TEST_F(OvenValidationTest, ARefusalStopsTheCheckAndKeepsWhatPassedBeforeIt) {
   editor.text[IDC_ZONE3_TEMP] = "451";
   editor.text[IDC_STANDBY_TIME] = "5";
   ExpectRefused(IDC_ZONE3_TEMP, "Zone 3 Temperature \n\nAllowed Range is 0 to 450");
-  EXPECT_EQ(session.method.ovenStep[0].temp, 120.0);
+  EXPECT_EQ(session.method.ovenStep[0].level, 120.0);
   EXPECT_EQ(session.method.zone1Temp, 200.0);
   EXPECT_EQ(session.method.zone2Temp, 300.0);
   EXPECT_EQ(session.method.zone3Temp, 0.0);
@@ -351,7 +351,7 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
   ASSERT_TRUE(ValidateUlvoForm(session, editor, host));
   EXPECT_EQ(editor.log.back(), "SelectAllText " + std::to_string(IDC_ULVO_SAMPLE));
   const UlvoRamp& ramp = session.method.ulvo[0].ramp[0];
-  EXPECT_EQ(ramp.step[0].value, 20.0);
+  EXPECT_EQ(ramp.step[0].level, 20.0);
   EXPECT_EQ(ramp.step[0].start, 0.0);
   EXPECT_EQ(ramp.step[1].start, 3.25);
   EXPECT_EQ(ramp.sampleValue, static_cast<double>(99.9f));
@@ -366,7 +366,7 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
   editor.text[IDC_ULVO_ROW1_VALUE] = "40";
   editor.text[IDC_ULVO_ROW2_TIME] = "900";
   EXPECT_FALSE(ValidateUlvoForm(session, editor, host));
-  EXPECT_EQ(ramp.step[0].value, 20.0);
+  EXPECT_EQ(ramp.step[0].level, 20.0);
   editor.text[IDC_ULVO_ROW1_VALUE] = "20";
   editor.text[IDC_ULVO_ROW2_TIME] = "2";
   editor.focusedId = IDC_ULVO_ROW2_CHECK;
@@ -379,7 +379,7 @@ TEST_F(UlvoValidationTest, RowsInUseAreStoredTheirRatesBecomeStartsAndLevelsAreW
   editor.text[IDC_ULVO_SAMPLE] = "50";
   editor.text[IDC_ULVO_STANDBY] = "0";
   EXPECT_FALSE(ValidateUlvoForm(session, editor, host));
-  EXPECT_EQ(ramp.step[1].value, 30.0);
+  EXPECT_EQ(ramp.step[1].level, 30.0);
   EXPECT_EQ(ramp.sampleValue, 50.0);
   EXPECT_EQ(ramp.standbyValue, 1.0);
 }

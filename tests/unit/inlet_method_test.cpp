@@ -23,8 +23,8 @@ TEST(InletMethod, DefaultsAreTheInstruments) {
   EXPECT_EQ((std::vector{m.standbyEnabled, m.time5Enabled, m.dumpValve}), (std::vector{0, 1, 0}));
   const double oven[4][4] = {{0, 100, 2, 1}, {10, 150, 2, 1}, {14, 200, 2, 0}, {18, 250, 10, 0}};
   for (int k = 0; k < 4; ++k) {
-    const OvenStep& s = m.ovenStep[k];
-    EXPECT_EQ((std::vector{s.start, s.temp, s.hold, static_cast<double>(s.enabled)}),
+    const RampStep& s = m.ovenStep[k];
+    EXPECT_EQ((std::vector{s.start, s.level, s.hold, static_cast<double>(s.enabled)}),
               std::vector(std::begin(oven[k]), std::end(oven[k])))
         << "oven row " << k + 1;
   }
@@ -42,8 +42,8 @@ TEST(InletMethod, DefaultsAreTheInstruments) {
                              static_cast<double>(ramp.sampleEnabled)}),
                 (std::vector{ramps[r][0], 12.0, ramps[r][1], ramps[r][2], 1.0, 1.0}));
       for (int k = 0; k < 5; ++k) {
-        const UlvoStep& s = ramp.step[k];
-        EXPECT_EQ((std::vector{s.start, s.value, s.hold, static_cast<double>(s.enabled)}),
+        const RampStep& s = ramp.step[k];
+        EXPECT_EQ((std::vector{s.start, s.level, s.hold, static_cast<double>(s.enabled)}),
                   std::vector(std::begin(steps[k]), std::end(steps[k])))
             << "step " << k + 1;
       }

@@ -31,7 +31,7 @@ std::vector<Stored> LayoutFields(InletMethod& m) {
                            {888, &m.zone2Temp},     {1104, &m.dumpValve}};
   double* const eventTimes[] = {&m.purgeTime, &m.splitTime, &m.secondaryCoolTime};
   for (size_t e = 0; e < 4; ++e) {
-    AddStep(f, 72 + 32 * e, m.ovenStep[e], m.ovenStep[e].temp);
+    AddStep(f, 72 + 32 * e, m.ovenStep[e], m.ovenStep[e].level);
     f.insert(f.end(),
              {{1152 + 56 * e, &m.valveEvent[e].start}, {1160 + 56 * e, &m.valveEvent[e].finish}});
     if (e < 3) f.push_back({1152 + 56 * (e + 4), eventTimes[e]});
@@ -46,7 +46,7 @@ std::vector<Stored> LayoutFields(InletMethod& m) {
                          {at + 32 + 4 * k, &r.sampleEnabled},
                          {at + 40 + 8 * k, &r.sampleValue}});
       for (size_t s = 0; s < 5; ++s)
-        AddStep(f, at + 64 + 168 * k + 32 * s, r.step[s], r.step[s].value);
+        AddStep(f, at + 64 + 168 * k + 32 * s, r.step[s], r.step[s].level);
     }
   }
   return f;

@@ -52,7 +52,7 @@ class StorageTest : public testing::Test {
     SetMethodDefaults(session.method);
     stored = session.method;
     stored.zone1Temp = 222.0;
-    stored.ulvo[1].ramp[1].step[4].value = 77.5;
+    stored.ulvo[1].ramp[1].step[4].level = 77.5;
     session.values = {};
     host.globalFile = FileEntry("c:\\data", "m1", "db");
     host.chosenFile = FileEntry("d:\\chosen", "picked", "mdb");

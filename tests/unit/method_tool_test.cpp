@@ -159,11 +159,11 @@ TEST(MethodDiff, OneLinePerChangedFieldWithUnits) {
   };
   const Case cases[] = {
       {[](InletMethod&) {}, {}},
-      {[](InletMethod& m) { m.ovenStep[1].temp = 160; },
+      {[](InletMethod& m) { m.ovenStep[1].level = 160; },
        {"Oven row 2 temperature: 150 °C → 160 °C"}},
       {[](InletMethod& m) { m.zone3Temp = 42.5; }, {"Zone 3 temperature: 0 °C → 42.5 °C"}},
       {[](InletMethod& m) { m.dumpValve = 3; }, {"Dump valve: off → 3 (on)"}},
-      {[](InletMethod& m) { m.ulvo[0].ramp[1].step[4].value = 31; },
+      {[](InletMethod& m) { m.ulvo[0].ramp[1].step[4].level = 31; },
        {"ULVO left pressure row 5 value: 30 kPa → 31 kPa"}},
       {[](InletMethod& m) {
          m.ulvo[0].mode = 5;
@@ -227,11 +227,11 @@ TEST(MethodCheck, EditorBoundaryValues) {
   };
   const Case cases[] = {
       {[](InletMethod&) {}, nullptr},
-      {[](InletMethod& m) { m.ovenStep[0].temp = 29.5; },
+      {[](InletMethod& m) { m.ovenStep[0].level = 29.5; },
        "Oven row 1: Temperature 29.5 °C, allowed 30 to 450"},
       {[](InletMethod& m) { m.ovenStep[1].hold = 800.01; },
        "Oven row 2: Time 800.01 min, allowed 0.00 to 800.00"},
-      {[](InletMethod& m) { m.ovenStep[3].temp = 999; }, nullptr},  // row 4 is not in use
+      {[](InletMethod& m) { m.ovenStep[3].level = 999; }, nullptr},  // row 4 is not in use
       {[](InletMethod& m) { m.ovenStep[1].start = 3; },
        "Oven row 2: Rate 1 50.0 °C/min, allowed 0.1 to 49.9"},
       {[](InletMethod& m) { m.ovenStep[1].start = 2; },
@@ -245,22 +245,22 @@ TEST(MethodCheck, EditorBoundaryValues) {
       {[](InletMethod& m) { m.splitTime = INFINITY; },
        "Valve timetable: Split Time Infinity min, allowed 0.00 to 100.00"},
       {[](InletMethod& m) {
-         m.ulvo[0].ramp[0].step[1].value = 99.9;
+         m.ulvo[0].ramp[0].step[1].level = 99.9;
          m.ulvo[0].ramp[0].step[1].start = 12;
        },
        nullptr},
-      {[](InletMethod& m) { m.ulvo[0].ramp[0].step[0].value = 0.09; },
+      {[](InletMethod& m) { m.ulvo[0].ramp[0].step[0].level = 0.09; },
        "ULVO left flow row 1: Flow 0.09 ml/min, allowed 0.1 to 99.9"},
       {[](InletMethod& m) { m.ulvo[0].ramp[0].sampleValue = static_cast<double>(99.9f); }, nullptr},
       {[](InletMethod& m) { m.ulvo[0].ramp[0].step[1].start = 2.4; },
        "ULVO left flow row 2: Rate 1 12.5 ml/min², allowed 0.0 to 10.0"},
       {[](InletMethod& m) { m.ulvo[0].ramp[0].step[1].start = 2; },
        "ULVO left flow row 2: Rate 1 cannot be zero"},
-      {[](InletMethod& m) { m.ulvo[1].ramp[1].step[1].value = 250.1; },
+      {[](InletMethod& m) { m.ulvo[1].ramp[1].step[1].level = 250.1; },
        "ULVO right pressure row 2: Pressure 250.1 kPa, allowed 3.0 to 250.0"},
       {[](InletMethod& m) {
          m.ulvo[0].mode = kUlvoManual;
-         m.ulvo[0].ramp[0].step[0].value = 500;
+         m.ulvo[0].ramp[0].step[0].level = 500;
        },
        nullptr},
       {[](InletMethod& m) { m.ulvo[1].mode = 3; },

@@ -27,8 +27,8 @@ TEST_F(RampAxesTest, TheOvenCutsTheTopAndTheUlvoRoundsItUp) {
     SetMethodDefaults(session.method);
     session.channel = {};
     UlvoRamp& ramp = EditedUlvoRamp(session);
-    session.method.ovenStep[0].temp = ramp.step[0].value = level1;
-    session.method.ovenStep[1].temp = ramp.step[1].value = level2;
+    session.method.ovenStep[0].level = ramp.step[0].level = level1;
+    session.method.ovenStep[1].level = ramp.step[1].level = level2;
     UseRows(session.method.ovenStep, inUse);
     UseRows(ramp.step, inUse);
     FitOvenAxes(session);

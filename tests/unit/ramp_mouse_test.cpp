@@ -32,8 +32,8 @@ class RampMouseTest : public testing::Test {
     FitOvenAxes(session);
     session.ovenGraph.plotRect = session.channel.graph.plotRect = {40, 18, 250, 143};
     UlvoRamp& ramp = EditedUlvoRamp(session);
-    ramp.step[0].value = 100.0;
-    ramp.step[1].value = 150.0;
+    ramp.step[0].level = 100.0;
+    ramp.step[1].level = 150.0;
     ramp.valueAxisMax = 150.0;
   }
   static constexpr int64_t kOx = 199, kOy = 32;
@@ -62,7 +62,7 @@ void Unchanged(EditorSession&) {}
 void ZeroHold1(EditorSession& session) { session.method.ovenStep[1].hold = 0.0; }
 void Step1AtStep0sEnd(EditorSession& session) { session.method.ovenStep[1] = {2.0, 100.0, 2.0, 1}; }
 void NoStepInUse(EditorSession& session) {
-  for (OvenStep& step : session.method.ovenStep) step.enabled = 0;
+  for (RampStep& step : session.method.ovenStep) step.enabled = 0;
 }
 
 TEST_F(RampMouseTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
@@ -118,8 +118,8 @@ void Step0BeforeTheRun(EditorSession& session) {
   session.method.ovenStep[0].start = EditedUlvoRamp(session).step[0].start = -1.0;
 }
 void AllTimesZero(EditorSession& session) {
-  for (OvenStep& step : session.method.ovenStep) step.start = step.hold = 0.0;
-  for (UlvoStep& step : EditedUlvoRamp(session).step) step.start = step.hold = 0.0;
+  for (RampStep& step : session.method.ovenStep) step.start = step.hold = 0.0;
+  for (RampStep& step : EditedUlvoRamp(session).step) step.start = step.hold = 0.0;
   session.method.timeAxisMax = EditedUlvoRamp(session).timeAxisMax = 0.0;
 }
 
@@ -184,11 +184,11 @@ TEST_F(RampMouseTest, TheRampEndAndHoldEndRulesKeepTheStepsInOrderAndOnTheAxes) 
       if (ulvo) {
         EXPECT_DOUBLE_EQ(ramp.step[c.step].start, c.start);
         EXPECT_DOUBLE_EQ(ramp.step[c.step].hold, c.hold);
-        EXPECT_EQ(ramp.step[c.step].value, c.value);
+        EXPECT_EQ(ramp.step[c.step].level, c.value);
       } else {
         EXPECT_DOUBLE_EQ(session.method.ovenStep[c.step].start, c.start);
         EXPECT_DOUBLE_EQ(session.method.ovenStep[c.step].hold, c.hold);
-        EXPECT_EQ(session.method.ovenStep[c.step].temp, c.temp);
+        EXPECT_EQ(session.method.ovenStep[c.step].level, c.temp);
       }
     }
   }
