@@ -109,11 +109,11 @@ class FieldList {
   }
   // A step slot: start, level, hold and in-use flag.
   void Step(std::size_t at, const char* levelPath, const char* levelLabel, const char* unit,
-            double& start, double& level, double& hold, int32_t& enabled) {
-    Number(at + kStepStart, "start", "start", "min", start);
-    Number(at + kStepValue, levelPath, levelLabel, unit, level);
-    Number(at + kStepHold, "hold", "time", "min", hold);
-    Integer(at + kStepEnabled, "enabled", "in use", FieldKind::kYesNo, enabled);
+            RampStep& step) {
+    Number(at + kStepStart, "start", "start", "min", step.start);
+    Number(at + kStepValue, levelPath, levelLabel, unit, step.level);
+    Number(at + kStepHold, "hold", "time", "min", step.hold);
+    Integer(at + kStepEnabled, "enabled", "in use", FieldKind::kYesNo, step.enabled);
   }
 
  private:
@@ -163,10 +163,8 @@ void ChannelFields(FieldList& list, std::size_t c, UlvoChannel& ch) {
                 ramp.sampleValue);
     const std::size_t steps = at + (r == 0 ? kChFlowSteps : kChPressureSteps);
     for (std::size_t k = 0; k < ramp.step.size(); ++k) {
-      RampStep& s = ramp.step[k];
       list.Group(names.rowsPath, names.rowsLabel, static_cast<int>(k));
-      list.Step(steps + k * kStepSize, "value", "value", names.unit, s.start, s.level, s.hold,
-                s.enabled);
+      list.Step(steps + k * kStepSize, "value", "value", names.unit, ramp.step[k]);
     }
   }
 }
@@ -184,7 +182,6 @@ std::string StoredField::Label() const {
 
 std::vector<StoredField> StoredFields(InletMethod& m) {
   std::vector<StoredField> fields;
-  fields.reserve(133);
   FieldList list(fields);
   list.Group("/oven", "");
   list.Integer(kStandbyEnabled, "standbyEnabled", "Standby time in use", FieldKind::kYesNo,
@@ -193,10 +190,8 @@ std::vector<StoredField> StoredFields(InletMethod& m) {
   list.Integer(kTime5Enabled, "time5Enabled", "Time 5 in use", FieldKind::kYesNo, m.time5Enabled);
   list.Number(kTime5, "time5", "Time 5", "min", m.time5);
   for (std::size_t k = 0; k < m.ovenStep.size(); ++k) {
-    RampStep& s = m.ovenStep[k];
     list.Group("/oven/steps", "Oven row", static_cast<int>(k));
-    list.Step(kOvenSteps + k * kStepSize, "temp", "temperature", "°C", s.start, s.level, s.hold,
-              s.enabled);
+    list.Step(kOvenSteps + k * kStepSize, "temp", "temperature", "°C", m.ovenStep[k]);
   }
   list.Group("/zones", "");
   list.Number(kZoneBlockA + kZoneSteps + kStepValue, "zone1Temp", "Zone 1 temperature", "°C",
@@ -239,6 +234,7 @@ void EncodeMethodRecord(const InletMethod& method, MethodDbRecord& record) {
   for (const std::size_t block : {kConstBlockA, kConstBlockB}) {
     for (std::size_t i = 0; i < 4; ++i) PutInt32(out, block + kConstFlags + 4 * i, 1);
   }
+  // The two pair blocks: both their flags set.
   for (std::size_t b = 0; b < 2; ++b) {
     PutInt32(out, kPairBlocks + b * kPairBlockSize, 1);
     PutInt32(out, kPairBlocks + b * kPairBlockSize + 4, 1);
