@@ -163,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (mode == kUlvoFlow || mode == kUlvoPressure)
       RunChannel(session, channel, script, host, window, axes);
   }
-  session.values.methodModified = 1;
+  session.values.methodModified = true;
   CloseEditorWindow(session, editor, host);
   return 0;
 }

@@ -16,7 +16,7 @@ constexpr const char* kHelpFile = "ACQUHELP.HLP";
 constexpr int kHelpContext = 266;
 
 void MarkModified(EditorSession& session, DialogPort& editor) {
-  session.values.methodModified = 1;
+  session.values.methodModified = true;
   UpdateMenuStates(session, editor);
 }
 
@@ -26,7 +26,7 @@ void AcceptForm(EditorSession& session, DialogPort& editor) {
 }
 
 void OnEnter(EditorSession& session, DialogPort& editor, HostPort& host) {
-  session.values.ovenEditChanged = 0;
+  session.values.ovenEditChanged = false;
   if (ValidateOvenForm(session, editor, host)) AcceptForm(session, editor);
 }
 
@@ -58,7 +58,7 @@ void OnDumpValve(EditorSession& session, DialogPort& editor) {
 // must not be met with a message.
 void OnRampField(EditorSession& session, DialogPort& editor, HostPort& host, EditNotice notice) {
   if (notice == EditNotice::kChanged) {
-    session.values.ovenEditChanged = 1;
+    session.values.ovenEditChanged = true;
   } else if (notice == EditNotice::kLeft && session.values.ovenEditChanged && editor.IsShown()) {
     // The repaint that follows clears the pending edit; validation itself does not.
     if (ValidateOvenForm(session, editor, host)) AcceptForm(session, editor);
@@ -66,16 +66,16 @@ void OnRampField(EditorSession& session, DialogPort& editor, HostPort& host, Edi
 }
 
 void OnNew(EditorSession& session, DialogPort& editor, HostPort& host) {
-  session.values.ovenEditChanged = 0;
+  session.values.ovenEditChanged = false;
   if (!ValidateOvenForm(session, editor, host)) return;
   if (!SaveMethod(session.method, session.values, editor, host, FileChoice::kAsk,
                   SavePrompt::kAskFirst)) {
     return;
   }
   SetMethodDefaults(session.method);
-  session.values.methodModified = 0;
+  session.values.methodModified = false;
   UpdateMenuStates(session, editor);
-  session.values.methodUntitled = 1;
+  session.values.methodUntitled = true;
   ShowMethod(session, editor, host);
   FitOvenAxes(session);
   EnableStepFields(session, editor, host);
@@ -84,35 +84,35 @@ void OnNew(EditorSession& session, DialogPort& editor, HostPort& host) {
 
 // Open does not validate: the form is about to be replaced.
 void OnOpen(EditorSession& session, DialogPort& editor, HostPort& host) {
-  session.values.ovenEditChanged = 0;
+  session.values.ovenEditChanged = false;
   if (!SaveMethod(session.method, session.values, editor, host, FileChoice::kAsk,
                   SavePrompt::kAskFirst)) {
     return;
   }
   if (!OpenMethod(session.method, editor, host, FileChoice::kAsk)) return;
-  session.values.methodUntitled = 0;
+  session.values.methodUntitled = false;
   ShowMethod(session, editor, host);
   EnableStepFields(session, editor, host);
   FitOvenAxes(session);
   editor.Invalidate();
-  session.values.methodModified = 0;
+  session.values.methodModified = false;
   UpdateMenuStates(session, editor);
 }
 
 void OnSave(EditorSession& session, DialogPort& editor, HostPort& host, FileChoice file) {
-  session.values.ovenEditChanged = 0;
+  session.values.ovenEditChanged = false;
   if (!ValidateOvenForm(session, editor, host)) return;
   if (!SaveMethod(session.method, session.values, editor, host, file, SavePrompt::kNone)) return;
-  session.values.methodUntitled = 0;
+  session.values.methodUntitled = false;
   ShowMethod(session, editor, host);
-  session.values.methodModified = 0;
+  session.values.methodModified = false;
   UpdateMenuStates(session, editor);
 }
 
 // File > Exit goes the same way as the close box: the window's close handling
 // validates and offers to save.
 void OnExit(EditorSession& session, DialogPort& editor) {
-  session.values.ovenEditChanged = 0;
+  session.values.ovenEditChanged = false;
   editor.PostClose();
 }
 

@@ -33,7 +33,7 @@ EditorOpening DecideEditorOpening(bool editorInSlot, bool beingCreated) {
 void InitEditorWindow(EditorSession& session, DialogPort& editor, HostPort& host) {
   if (!LoadCurrentMethod(session.method, editor, host)) SetMethodDefaults(session.method);
   RestoreWindowPosition(editor, host, kEditorPosSection, kEditorPosKey);
-  session.values.methodUntitled = 0;
+  session.values.methodUntitled = false;
   ShowMethod(session, editor, host);
   EnableStepFields(session, editor, host);
   FitOvenAxes(session);

@@ -5,7 +5,7 @@
 #include "resource_ids.h"
 
 MenuStates DecideMenuStates(const InletMethod& method, const EditorValues& values) {
-  return {values.methodModified != 0, method.ulvo[0].mode != kUlvoManual,
+  return {values.methodModified, method.ulvo[0].mode != kUlvoManual,
           method.ulvo[1].mode != kUlvoManual};
 }
 

@@ -48,7 +48,7 @@ std::string EditorTitle(bool untitled, const GlobalFileEntry& entry) {
 void ShowMethod(EditorSession& session, DialogPort& editor, HostPort& host) {
   GlobalFileEntry entry{};
   if (!session.values.methodUntitled) host.GetGlobalFile(entry);
-  editor.SetTitle(EditorTitle(session.values.methodUntitled != 0, entry));
+  editor.SetTitle(EditorTitle(session.values.methodUntitled, entry));
   const InletMethod& m = session.method;
   WriteNumberField(editor, host, IDC_ZONE1_TEMP, m.zone1Temp, kTempDecimals);
   WriteNumberField(editor, host, IDC_ZONE2_TEMP, m.zone2Temp, kTempDecimals);

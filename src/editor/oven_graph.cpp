@@ -27,7 +27,7 @@ void WriteOvenStep(EditorSession& session, int32_t k, const RampPoint& moved) {
 
 void MarkModified(EditorSession& session, DialogPort& editor) {
   if (session.values.methodModified) return;
-  session.values.methodModified = 1;
+  session.values.methodModified = true;
   UpdateMenuStates(session, editor);
 }
 
@@ -59,5 +59,5 @@ RampSnapshot OvenRamp(const EditorSession& session) {
 void PaintOvenGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes) {
   if (!session.ovenGraph.dragging) PaintLegend(window);
   PaintRampGraph(kOvenGraph, session, window, axes, {kTempAxisLabel, kTempAxisLabel});
-  session.values.ovenEditChanged = 0;
+  session.values.ovenEditChanged = false;
 }

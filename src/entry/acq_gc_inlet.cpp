@@ -39,8 +39,8 @@ extern "C" int WINAPI AcqGCInlet(HWND owner) {
       case EditorOpening::kCreate: CreateEditor(session, owner); break;
       case EditorOpening::kRaise: RaiseEditor(editor); break;
     }
-    session.values.methodModified = 0;
-    session.values.ovenEditChanged = 0;
+    session.values.methodModified = false;
+    session.values.ovenEditChanged = false;
     Win32Dialog dialog(GetGlobalDialogWnd(kEditorSlot));
     UpdateMenuStates(session, dialog);
     return 1;

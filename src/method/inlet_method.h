@@ -67,12 +67,12 @@ struct InletMethod {
 // not kept here: it is always counted from the rows' enabled flags (RowsInUse), so it
 // cannot disagree with them.
 struct EditorValues {
-  int32_t methodModified;   // changed since last created, opened or saved
-  int32_t methodUntitled;   // no database file yet (after File > New)
-  int32_t ovenEditChanged;  // an oven field was edited and not validated since
-  int32_t ovenAxesChanged;  // the oven graph must rebuild its axes
-  int32_t ulvoChannel;      // 0 left, 1 right
-  float minOvenTemp;        // from the host's INI file; read through GetMinOvenTemp
+  bool methodModified;   // changed since last created, opened or saved
+  bool methodUntitled;   // no database file yet (after File > New)
+  bool ovenEditChanged;  // an oven field was edited and not validated since
+  bool ovenAxesChanged;  // the oven graph must rebuild its axes
+  int32_t ulvoChannel;   // 0 left, 1 right
+  float minOvenTemp;     // from the host's INI file; read through GetMinOvenTemp
 };
 
 // The method a new editor starts with, and what File > New and a host without a

@@ -8,7 +8,7 @@ void FitGraphAxes(const RampGraphWiring& graph, EditorSession& session) {
   const RampAxes fitted = FitRampAxes(graph.read(session), axes.rounding);
   axes.valueAxisMax = fitted.valueAxisMax;
   axes.timeAxisMax = fitted.timeAxisMax;
-  axes.axesChanged = 1;
+  axes.axesChanged = true;
 }
 
 void EnlargeValueAxis(const RampGraphWiring& graph, EditorSession& session) {
@@ -16,7 +16,7 @@ void EnlargeValueAxis(const RampGraphWiring& graph, EditorSession& session) {
   double& top = axes.valueAxisMax;
   top = top < 0.0 && axes.upFromMagnitude ? top * -1.5 : top * 1.5;
   if (top > axes.valueCap) top = axes.valueCap;
-  axes.axesChanged = 1;
+  axes.axesChanged = true;
 }
 
 void EnlargeTimeAxis(const RampGraphWiring& graph, EditorSession& session) {
@@ -24,5 +24,5 @@ void EnlargeTimeAxis(const RampGraphWiring& graph, EditorSession& session) {
   double& end = axes.timeAxisMax;
   end *= 1.5;
   if (end > kTimeAxisCap) end = kTimeAxisCap;
-  axes.axesChanged = 1;
+  axes.axesChanged = true;
 }

@@ -17,7 +17,7 @@ inline constexpr double kTimeAxisCap = 800.0;
 struct RampAxesPlace {
   double& valueAxisMax;
   double& timeAxisMax;
-  int32_t& axesChanged;    // the graph must rebuild its axes
+  bool& axesChanged;       // the graph must rebuild its axes
   double valueCap;         // Up stops here
   bool upFromMagnitude;    // Up grows a top below zero by its magnitude (the oven's degrees)
   LevelRounding rounding;  // how a fit takes the highest level in use

@@ -16,7 +16,7 @@ double HeldLevel(const RampSnapshot& ramp, double level) {
 bool HandleUnder(const RampScale& scale, const FrameBox& box, MousePoint mouse, double time,
                  double level) {
   return NearPoint(TimeToPixel(scale, time) + box.originX, ValueToPixel(scale, level) + box.originY,
-                   mouse.x, mouse.y) != 0;
+                   mouse.x, mouse.y);
 }
 
 }  // namespace
@@ -44,10 +44,8 @@ bool IsInFrame(const FrameBox& box, MousePoint mouse) {
          mouse.y <= box.originY + box.height;
 }
 
-int NearPoint(int64_t pointX, int64_t pointY, int64_t mouseX, int64_t mouseY) {
-  return std::llabs(mouseX - pointX) <= kHandleReach && std::llabs(mouseY - pointY) <= kHandleReach
-             ? 1
-             : 0;
+bool NearPoint(int64_t pointX, int64_t pointY, int64_t mouseX, int64_t mouseY) {
+  return std::llabs(mouseX - pointX) <= kHandleReach && std::llabs(mouseY - pointY) <= kHandleReach;
 }
 
 std::optional<HeldHandle> HitRampHandle(const RampSnapshot& ramp, const PixelRect& plot,
@@ -58,12 +56,12 @@ std::optional<HeldHandle> HitRampHandle(const RampSnapshot& ramp, const PixelRec
   const auto& step = ramp.step;
 
   if (HandleUnder(scale, box, mouse, step[0].start + step[0].hold, step[0].level)) {
-    return HeldHandle{0, 1};
+    return HeldHandle{0, true};
   }
   for (int32_t k = 1; k < steps; ++k) {
-    if (HandleUnder(scale, box, mouse, step[k].start, step[k].level)) return HeldHandle{k, 0};
+    if (HandleUnder(scale, box, mouse, step[k].start, step[k].level)) return HeldHandle{k, false};
     if (HandleUnder(scale, box, mouse, step[k].start + step[k].hold, step[k].level)) {
-      return HeldHandle{k, 1};
+      return HeldHandle{k, true};
     }
   }
   return std::nullopt;
@@ -131,21 +129,21 @@ std::optional<RampPoint> DraggedHoldEnd(const RampSnapshot& ramp, int32_t step,
   return moved;
 }
 
-MouseMoveStep StepMouseMove(int32_t captured, int32_t dragging, bool inFrame) {
+MouseMoveStep StepMouseMove(bool captured, bool dragging, bool inFrame) {
   MouseMoveStep next{captured, dragging, false, false, false};
   if (!captured) {
     // Arriving on the frame only takes the capture; a press may already hold a handle.
     if (inFrame) {
-      next.captured = 1;
+      next.captured = true;
       next.capture = true;
     }
   } else if (!inFrame) {
     // Leaving the frame ends a drag; the rows keep what they showed.
-    next.captured = 0;
-    next.dragging = 0;
+    next.captured = false;
+    next.dragging = false;
     next.release = true;
   } else {
-    next.apply = dragging != 0;
+    next.apply = dragging;
   }
   return next;
 }

@@ -39,13 +39,13 @@ FrameBox FrameBoxFrom(const PixelRect& window, const PixelRect& frame, ClientIns
 // True when the point lies on the frame, its edges included.
 bool IsInFrame(const FrameBox& box, MousePoint mouse);
 
-// 1 when the mouse lies within kHandleReach pixels of the point in both directions.
-int NearPoint(int64_t pointX, int64_t pointY, int64_t mouseX, int64_t mouseY);
+// Whether the mouse lies within kHandleReach pixels of the point in both directions.
+bool NearPoint(int64_t pointX, int64_t pointY, int64_t mouseX, int64_t mouseY);
 
-// A handle: the end of step `step`'s ramp (holdEnd 0) or of its plateau (holdEnd 1).
+// A handle: the end of step `step`'s ramp, or of its plateau when holdEnd.
 struct HeldHandle {
   int32_t step;
-  int32_t holdEnd;
+  bool holdEnd;
 };
 // The handle under the mouse, the first in drawing order where handles overlap; none
 // when no handle is near or no step is in use. `plot` is the rectangle the mouse is
@@ -76,10 +76,10 @@ std::optional<RampPoint> DraggedHoldEnd(const RampSnapshot& ramp, int32_t step,
 // and Dragging (captured, a handle held): the flags after the move, and whether the
 // window takes the capture, drops it, or applies the move to the held handle.
 struct MouseMoveStep {
-  int32_t captured;
-  int32_t dragging;
+  bool captured;
+  bool dragging;
   bool capture;
   bool release;
   bool apply;
 };
-MouseMoveStep StepMouseMove(int32_t captured, int32_t dragging, bool inFrame);
+MouseMoveStep StepMouseMove(bool captured, bool dragging, bool inFrame);

@@ -15,15 +15,15 @@ bool IsInGraphFrame(const RampGraphWiring& graph, GraphWindow& window, MousePoin
 
 void PaintRampGraph(const RampGraphWiring& graph, EditorSession& session, GraphWindow& window,
                     ChartAxisPort& axes, const RampAxisLabels& labels) {
-  int32_t& axesChanged = graph.axes(session).axesChanged;
+  bool& axesChanged = graph.axes(session).axesChanged;
   RampGraphState& s = graph.state(session);
-  const bool dragging = s.dragging != 0;
+  const bool dragging = s.dragging;
   const bool erase = axesChanged && !dragging;
   const std::optional<PixelRect> plot =
       PaintRampFrame(window, axes, graph.frameId, {graph.read(session), labels, dragging, erase});
   if (!plot) return;
   s.plotRect = *plot;
-  if (erase) axesChanged = 0;
+  if (erase) axesChanged = false;
 }
 
 FrameBox RampFrameBox(const RampGraphWiring& graph, GraphWindow& window) {
@@ -56,9 +56,8 @@ void DragHeldHandle(const RampGraphWiring& graph, EditorSession& session) {
   RampGraphState& s = graph.state(session);
   const PointerValues pointer{s.dragLevel, s.dragTime};
   const RampSnapshot ramp = graph.read(session);
-  const std::optional<RampPoint> moved = s.dragHoldEnd == 1
-                                             ? DraggedHoldEnd(ramp, s.dragStep, pointer)
-                                             : DraggedRampEnd(ramp, s.dragStep, pointer);
+  const std::optional<RampPoint> moved = s.dragHoldEnd ? DraggedHoldEnd(ramp, s.dragStep, pointer)
+                                                       : DraggedRampEnd(ramp, s.dragStep, pointer);
   // A rule gives a step only for a handle of a step in use, so dragStep indexes a row;
   // the clamped level is what the pointer holds from then on.
   if (!moved) return;
@@ -86,14 +85,14 @@ void OnGraphButtonDown(const RampGraphWiring& graph, EditorSession& session, Gra
                        MousePoint mouse) {
   if (IsInGraphFrame(graph, window, mouse) && HitHandle(graph, session, window, mouse)) {
     window.SetCursor(CursorShape::kSize);
-    graph.state(session).dragging = 1;
+    graph.state(session).dragging = true;
   }
 }
 
 void OnGraphButtonUp(const RampGraphWiring& graph, EditorSession& session, DialogPort& dialog,
                      HostPort& host, GraphWindow& window, MousePoint mouse) {
   window.SetCursor(CursorShape::kArrow);
-  graph.state(session).dragging = 0;
+  graph.state(session).dragging = false;
   if (IsInGraphFrame(graph, window, mouse)) graph.released(session, dialog, host);
 }
 
@@ -110,6 +109,6 @@ bool OnAxisButton(const RampGraphWiring& graph, EditorSession& session, DialogPo
 }
 
 void ResetGraphMouse(RampGraphState& state) {
-  state.dragging = 0;
-  state.mouseCaptured = 0;
+  state.dragging = false;
+  state.mouseCaptured = false;
 }

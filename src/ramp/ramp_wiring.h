@@ -19,11 +19,11 @@ struct EditorSession;
 
 // Zero is a graph with no handle held and no capture.
 struct RampGraphState {
-  int32_t dragging;       // a handle is held
-  int32_t mouseCaptured;  // the window holds the capture: the pointer is on the frame
-  int32_t dragStep;       // the held handle's step
-  int32_t dragHoldEnd;    // 1: the end of its plateau, 0: the end of its ramp
-  double dragLevel;       // the values under the pointer at the last move
+  bool dragging;       // a handle is held
+  bool mouseCaptured;  // the window holds the capture: the pointer is on the frame
+  int32_t dragStep;    // the held handle's step
+  bool dragHoldEnd;    // the end of its plateau, not the end of its ramp
+  double dragLevel;    // the values under the pointer at the last move
   double dragTime;
   PixelRect plotRect;  // the plot area and the handles' overhang; the mouse's scale
 };

@@ -80,7 +80,7 @@ bool SaveMethod(const InletMethod& method, const EditorValues& values, DialogPor
     }
   }
   GlobalFileEntry entry = CurrentDatabaseEntry(host);
-  if (askName || values.methodUntitled == 1) {
+  if (askName || values.methodUntitled) {
     FileRequest request = MakeFileRequest(kSaveTitle, entry);
     if ((host.GenSetNormalFile(owner.Self(), request) & 0xFFFF) == 0) return false;
     TakeChosenFile(request, entry);

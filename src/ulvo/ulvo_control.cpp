@@ -10,7 +10,7 @@
 namespace {
 
 void OnOk(EditorSession& session, DialogPort& dialog, HostPort& host) {
-  session.channel.ulvoEditChanged = 0;
+  session.channel.ulvoEditChanged = false;
   if (!ValidateUlvoForm(session, dialog, host)) return;
   dialog.Invalidate();
   dialog.EndDialog(1);
@@ -19,7 +19,7 @@ void OnOk(EditorSession& session, DialogPort& dialog, HostPort& host) {
 // Ending the dialog takes the focus from its field; a pending edit must not then be
 // checked and stored into the method just restored.
 void OnCancel(EditorSession& session, DialogPort& dialog) {
-  session.channel.ulvoEditChanged = 0;
+  session.channel.ulvoEditChanged = false;
   session.method = session.channel.ulvoSavedMethod;
   dialog.EndDialog(0);
 }
@@ -33,7 +33,7 @@ void OnStepCheck(EditorSession& session, DialogPort& dialog, HostPort& host, int
 // The validation does not clear the pending edit: the graph's next paint does.
 void OnRampField(EditorSession& session, DialogPort& dialog, HostPort& host, EditNotice notice) {
   if (notice == EditNotice::kChanged) {
-    session.channel.ulvoEditChanged = 1;
+    session.channel.ulvoEditChanged = true;
   } else if (notice == EditNotice::kLeft && session.channel.ulvoEditChanged) {
     if (ValidateUlvoForm(session, dialog, host)) dialog.Invalidate();
   }
@@ -65,7 +65,7 @@ void OnUlvoCommand(EditorSession& session, DialogPort& dialog, HostPort& host, i
 }
 
 void CloseUlvoControl(EditorSession& session, DialogPort& dialog, HostPort& host) {
-  session.channel.ulvoEditChanged = 0;
+  session.channel.ulvoEditChanged = false;
   ValidateUlvoForm(session, dialog, host);
 }
 

@@ -40,5 +40,5 @@ RampSnapshot UlvoRampSnapshot(const EditorSession& session) {
 void PaintUlvoGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes) {
   const bool flow = EditedUlvoMode(session) == kUlvoFlow;
   PaintRampGraph(kUlvoGraph, session, window, axes, flow ? kFlowAxisLabels : kPressureAxisLabels);
-  session.channel.ulvoEditChanged = 0;
+  session.channel.ulvoEditChanged = false;
 }

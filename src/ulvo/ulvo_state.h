@@ -12,8 +12,8 @@
 struct EditorSession;
 
 struct ChannelSession {
-  int32_t ulvoEditChanged;      // a ramp-row field changed since the last full check
-  int32_t ulvoAxesChanged;      // the graph must rebuild its axes
+  bool ulvoEditChanged;         // a ramp-row field changed since the last full check
+  bool ulvoAxesChanged;         // the graph must rebuild its axes
   InletMethod ulvoSavedMethod;  // the whole method as it was when the dialog opened
   RampGraphState graph;
   bool validating;  // as the editor's: one refusal at a time

@@ -39,15 +39,15 @@ TEST_F(EditorCommandsTest, AnEditedRampFieldIsValidatedWhenLeftAndTheFormOnEnter
   Command(IDC_ROW2_TEMP, kKillFocus);
   EXPECT_EQ(session.method.ovenStep[1].level, 150.0) << "unchanged field: no validation";
   Command(IDC_ROW2_TEMP, kChange);
-  EXPECT_EQ(session.values.ovenEditChanged, 1);
+  EXPECT_TRUE(session.values.ovenEditChanged);
   Command(IDC_ROW2_TEMP, kKillFocus);
   EXPECT_EQ(session.method.ovenStep[1].level, 175.0);
-  EXPECT_EQ(session.values.methodModified, 1);
+  EXPECT_TRUE(session.values.methodModified);
   EXPECT_TRUE(editor.menuEnabled[IDM_FILE_SAVE]);
   EXPECT_EQ(editor.invalidations, 1);
-  EXPECT_EQ(session.values.ovenEditChanged, 1) << "the repaint clears it, not validation";
+  EXPECT_TRUE(session.values.ovenEditChanged) << "the repaint clears it, not validation";
 
-  session.values.methodModified = 0;
+  session.values.methodModified = false;
   editor.text[IDC_ROW1_RATE] = "0";
   Command(IDC_ROW1_RATE, kChange);
   Command(IDC_ROW1_RATE, kKillFocus);
@@ -56,13 +56,13 @@ TEST_F(EditorCommandsTest, AnEditedRampFieldIsValidatedWhenLeftAndTheFormOnEnter
   editor.text[IDC_ZONE1_TEMP] = "500";
   Command(CMD_ENTER);
   EXPECT_EQ(editor.focusedId, IDC_ZONE1_TEMP);
-  EXPECT_EQ(session.values.methodModified, 0);
+  EXPECT_FALSE(session.values.methodModified);
   EXPECT_EQ(editor.invalidations, 1);
   editor.text[IDC_ZONE1_TEMP] = "300";
   Command(CMD_ENTER);
-  EXPECT_EQ(session.values.methodModified, 1);
+  EXPECT_TRUE(session.values.methodModified);
   EXPECT_EQ(editor.invalidations, 2);
-  EXPECT_EQ(session.values.ovenEditChanged, 0);
+  EXPECT_FALSE(session.values.ovenEditChanged);
 }
 
 // Clearing row 2 takes it out of use and refits the axes; ticking row 3 moves it behind
@@ -77,7 +77,7 @@ TEST_F(EditorCommandsTest, CheckBoxesChangeTheRowsInUseAndMarkTheMethod) {
   EXPECT_FALSE(editor.enabled[IDC_ROW1_RATE]);
   EXPECT_EQ(session.method.tempAxisMax, 100.0);
   EXPECT_EQ(session.method.timeAxisMax, 2.0);
-  EXPECT_EQ(session.values.methodModified, 1);
+  EXPECT_TRUE(session.values.methodModified);
   EXPECT_TRUE(editor.menuEnabled[IDM_FILE_SAVE]);
   EXPECT_EQ(editor.invalidations, 1);
 
@@ -87,12 +87,13 @@ TEST_F(EditorCommandsTest, CheckBoxesChangeTheRowsInUseAndMarkTheMethod) {
   EXPECT_EQ(session.method.timeAxisMax, 14.0) << "row 3 moved behind row 2's hold";
   EXPECT_TRUE(editor.enabled[IDC_ROW2_RATE]);
 
-  session.values.methodModified = editor.invalidations = 0;
+  session.values.methodModified = false;
+  editor.invalidations = 0;
   editor.checked[IDC_STANDBY_CHECK] = true;
   Command(IDC_STANDBY_CHECK);
   EXPECT_EQ(session.method.standbyEnabled, 1);
   EXPECT_TRUE(editor.enabled[IDC_STANDBY_TIME]);
-  EXPECT_EQ(session.values.methodModified, 1);
+  EXPECT_TRUE(session.values.methodModified);
   EXPECT_EQ(editor.invalidations, 0);
   for (bool on : {true, false}) {
     editor.checked[IDC_DUMP_VALVE] = on;
@@ -117,7 +118,7 @@ TEST_F(EditorCommandsTest, AxisButtonsHelpAndOtherCommands) {
   for (int id : {CMD_ESCAPE, 0, 3, 207, 211, 999, 65535}) Command(id);
   EXPECT_TRUE(editor.log.empty());
   EXPECT_TRUE(host.log.empty());
-  EXPECT_EQ(session.values.methodModified, 0);
+  EXPECT_FALSE(session.values.methodModified);
 }
 
 TEST_F(EditorCommandsTest, ADialogEndedWithOkMarksTheMethodModified) {
@@ -131,7 +132,7 @@ TEST_F(EditorCommandsTest, ADialogEndedWithOkMarksTheMethodModified) {
   for (const auto& [id, dialog, channel] : cases) {
     SCOPED_TRACE(id);
     for (int result : {0, 1, kDialogNotCreated}) {
-      session.values.methodModified = 0;
+      session.values.methodModified = false;
       session.values.ulvoChannel = 7;
       editor.dialogsRun.clear();
       editor.questions.clear();
@@ -155,9 +156,9 @@ TEST_F(EditorCommandsTest, ADialogEndedWithOkMarksTheMethodModified) {
 // (the form is about to be replaced); Cancel at its question shows no file dialog.
 TEST_F(EditorCommandsTest, NewAndOpenAskFirstAndStopAtACancel) {
   editor.text[IDC_ROW1_TIME] = "-1";
-  session.values.ovenEditChanged = 1;
+  session.values.ovenEditChanged = true;
   Command(IDM_FILE_NEW);
-  EXPECT_EQ(session.values.ovenEditChanged, 0) << "a pending edit is dropped, not checked again";
+  EXPECT_FALSE(session.values.ovenEditChanged) << "a pending edit is dropped, not checked again";
   EXPECT_TRUE(editor.questions.empty());
   EXPECT_EQ(host.reported.size(), 1u) << "the refusal only";
   host.reported.clear();
@@ -167,10 +168,10 @@ TEST_F(EditorCommandsTest, NewAndOpenAskFirstAndStopAtACancel) {
   EXPECT_EQ(editor.questions.size(), 1u);
   EXPECT_FALSE(HostCalled("GenGetNormalFile"));
   editor.answers = {Answer::kNo};  // the Open dialog is then cancelled
-  session.values.methodModified = 1;
+  session.values.methodModified = true;
   Command(IDM_FILE_OPEN);
   EXPECT_TRUE(HostCalled("GenGetNormalFile"));
-  EXPECT_EQ(session.values.methodModified, 1);
+  EXPECT_TRUE(session.values.methodModified);
   EXPECT_EQ(editor.invalidations, 0);
 
   editor.text[IDC_ROW1_TIME] = "2";
@@ -188,24 +189,24 @@ TEST_F(EditorCommandsTest, NewAndOpenAskFirstAndStopAtACancel) {
     EXPECT_EQ(session.values.methodUntitled, renewed ? 1 : 0);
   }
   EXPECT_EQ(editor.text[IDC_ZONE1_TEMP], "150");
-  EXPECT_EQ(session.values.methodModified, 0);
+  EXPECT_FALSE(session.values.methodModified);
   EXPECT_EQ(editor.title, "TOVREX Control - [Untitled]");
   EXPECT_FALSE(HostCalled("DB3"));
 }
 
 // Save checks the form first: a refused field writes nothing.
 TEST_F(EditorCommandsTest, SaveWritesOnlyAValidForm) {
-  session.values.methodModified = 1;
+  session.values.methodModified = true;
   editor.text[IDC_TIME5] = "900";
   Command(IDM_FILE_SAVE);
   EXPECT_FALSE(HostCalled("DB3"));
   editor.text[IDC_TIME5] = "0";
-  session.values.methodUntitled = 1;  // asks for a name, and is titled once saved
+  session.values.methodUntitled = true;  // asks for a name, and is titled once saved
   host.saveDialogResult = 1;
   Command(IDM_FILE_SAVE);
   EXPECT_EQ(host.dbRecord.size(), 2456u);
-  EXPECT_EQ(session.values.methodModified, 0);
-  EXPECT_EQ(session.values.methodUntitled, 0);
+  EXPECT_FALSE(session.values.methodModified);
+  EXPECT_FALSE(session.values.methodUntitled);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST_F(EditorWindowTest, OpeningTakesTheDefaultsAndAStoredPositionWithNoNegative
   for (const auto& [stored, left, top, toLeft, toTop] : cases) {
     SCOPED_TRACE(testing::Message() << stored << " " << left << "," << top);
     session = {};
-    session.values.methodUntitled = 1;
+    session.values.methodUntitled = true;
     FakeDialog window;
     FakeHost options;
     if (stored) options.positions[{"GCDisplay", "Parent"}] = WindowPos{0, 1, left, top, 900, 900};
@@ -46,7 +46,7 @@ TEST_F(EditorWindowTest, OpeningTakesTheDefaultsAndAStoredPositionWithNoNegative
     EXPECT_EQ(window.movedTop, toTop);
     EXPECT_EQ(session.method.ovenStep[1].level, 150.0);
     EXPECT_EQ(RowsInUse(session.method.ovenStep), 2);
-    EXPECT_EQ(session.values.methodUntitled, 0);
+    EXPECT_FALSE(session.values.methodUntitled);
   }
 }
 

@@ -132,7 +132,7 @@ TEST_F(OvenValidationTest, RowsAreStoredCutTheirRatesBecomeStartsAndTheAxesAreRe
   editor.text[IDC_ZONE2_TEMP] = "450.9";
   const double dragged[] = {1.5, 40, 2, 90};  // starts as a drag might have left them
   for (int k = 0; k < 4; ++k) session.method.ovenStep[k].start = dragged[k];
-  session.values.ovenAxesChanged = 0;
+  session.values.ovenAxesChanged = false;
   ASSERT_TRUE(ValidateOvenForm(session, editor, host));
   // 1.5 + 2 + 50/10, 8.5 + 3 + 200/4, 61.5 + 1 + 10/2.5; row 1's start never moves.
   const double starts[] = {1.5, 8.5, 61.5, 66.5};
@@ -147,7 +147,7 @@ TEST_F(OvenValidationTest, RowsAreStoredCutTheirRatesBecomeStartsAndTheAxesAreRe
   for (const auto& [id, text] : shown) EXPECT_EQ(editor.text[id], text) << id;
   EXPECT_EQ(session.method.tempAxisMax, 250.0);
   EXPECT_DOUBLE_EQ(session.method.timeAxisMax, 76.5);
-  EXPECT_EQ(session.values.ovenAxesChanged, 1);
+  EXPECT_TRUE(session.values.ovenAxesChanged);
 }
 
 TEST_F(OvenValidationTest, ARowPlacedLaterPushesTheNextOnlyWhenItsHoldWouldOverlapIt) {

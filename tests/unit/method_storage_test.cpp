@@ -190,7 +190,7 @@ TEST_F(StorageTest, AuditTextNamesTheFileInUpperCaseWithinBounds) {
     SCOPED_TRACE(path);
     FakeHost db;
     db.globalFile = FileEntry(directory, name, extension);
-    session.values.methodModified = 1;
+    session.values.methodModified = true;
     ASSERT_TRUE(SaveMethod(session.method, session.values, owner, db, FileChoice::kCurrent,
                            SavePrompt::kNone));
     EXPECT_EQ(db.auditTexts, Calls{kAuditPrefix + path});

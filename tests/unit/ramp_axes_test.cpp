@@ -36,7 +36,7 @@ TEST_F(RampAxesTest, TheOvenCutsTheTopAndTheUlvoRoundsItUp) {
     EXPECT_EQ(session.method.tempAxisMax, ovenTop);
     EXPECT_EQ(ramp.valueAxisMax, ulvoTop);
     EXPECT_EQ(ramp.timeAxisMax, end);
-    EXPECT_EQ(session.channel.ulvoAxesChanged, 1);
+    EXPECT_TRUE(session.channel.ulvoAxesChanged);
   }
 }
 
@@ -65,7 +65,7 @@ TEST_F(RampAxesTest, UpAndRightGrowByHalfAndStopAtTheirCaps) {
                                                     {kUlvoRight, 12, 18}};
   for (const auto& [axis, before, after] : cases) {
     SCOPED_TRACE(testing::Message() << axis << " " << before);
-    session.values.ovenAxesChanged = 0;
+    session.values.ovenAxesChanged = false;
     session.channel = {};
     EditedUlvoChannel(session).mode = axis == kPressureUp ? kUlvoPressure : kUlvoFlow;
     UlvoRamp& ramp = EditedUlvoRamp(session);

@@ -51,10 +51,10 @@ TEST_F(OvenFormTest, TitleShowsUntitledOrTheRegistrysFileInUpperCase) {
   EXPECT_EQ(EditorTitle(false, entry), "TOVREX Control - CAF\xC9-\x9F.DB");
 
   host.globalFile = entry;
-  session.values.methodUntitled = 1;
+  session.values.methodUntitled = true;
   ShowMethod(session, editor, host);
   EXPECT_EQ(editor.title, "TOVREX Control - [Untitled]");
-  session.values.methodUntitled = 0;
+  session.values.methodUntitled = false;
   ShowMethod(session, editor, host);
   EXPECT_EQ(editor.title, "TOVREX Control - CAF\xC9-\x9F.DB");
 }

@@ -130,12 +130,12 @@ TEST_F(RampGraphPaintTest, APaintRunsItsStepsInOrderAndADragSkipsLegendEraseAndA
     const auto [dragging, changed, placed, missing] = c.flags;
     axes.positionResult = placed;
     window.bitmapsMissing = missing;
-    int32_t& axesChanged =
+    bool& axesChanged =
         c.graph == kOven ? session.values.ovenAxesChanged : session.channel.ulvoAxesChanged;
-    int32_t& editChanged =
+    bool& editChanged =
         c.graph == kOven ? session.values.ovenEditChanged : session.channel.ulvoEditChanged;
     axesChanged = changed;
-    editChanged = 1;
+    editChanged = true;
     if (c.graph == kOven) {
       session.ovenGraph.dragging = dragging;
       Paint();

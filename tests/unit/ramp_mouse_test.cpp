@@ -69,28 +69,29 @@ TEST_F(RampMouseTest, APressWithinSixPixelsGrabsTheFirstHandleInDrawingOrder) {
   struct Case {
     const char* name;
     void (*prepare)(EditorSession&);
-    int64_t x, y, hit, step, holdEnd;  // step and holdEnd 9: a miss keeps the old values
+    int64_t x, y, hit, step, holdEnd;  // step 9, holdEnd 1: a miss keeps the old values
   } cases[] = {
       {"6 pixels off in x and y", Unchanged, kRamp1X + 6, kRamp1Y - 6, 1, 1, 0},
-      {"7 pixels left", Unchanged, kRamp1X - 7, kRamp1Y, 0, 9, 9},
-      {"7 pixels down", Unchanged, kRamp1X, kRamp1Y + 7, 0, 9, 9},
+      {"7 pixels left", Unchanged, kRamp1X - 7, kRamp1Y, 0, 9, 1},
+      {"7 pixels down", Unchanged, kRamp1X, kRamp1Y + 7, 0, 9, 1},
       {"step 0's plateau end, 6 pixels off", Unchanged, kHold0X - 6, kHold0Y + 6, 1, 0, 1},
       {"step 0's plateau end, step 1 with no hold", ZeroHold1, kHold0X, kHold0Y, 1, 0, 1},
       {"the last plateau end", Unchanged, kOx + 250, kOy + 18, 1, 1, 1},
-      {"step 0's start has no handle", Unchanged, kOx + 40, kOy + 60, 0, 9, 9},
-      {"step 2 is not in use", Unchanged, kOx + 285, kOy - 23, 0, 9, 9},
+      {"step 0's start has no handle", Unchanged, kOx + 40, kOy + 60, 0, 9, 1},
+      {"step 2 is not in use", Unchanged, kOx + 285, kOy - 23, 0, 9, 1},
       {"a zero hold: the ramp end comes first", ZeroHold1, kRamp1X, kRamp1Y, 1, 1, 0},
       {"step 1 at step 0's end: step 0 first", Step1AtStep0sEnd, kHold0X, kHold0Y, 1, 0, 1},
-      {"no step in use", NoStepInUse, kHold0X, kHold0Y, 0, 9, 9},
+      {"no step in use", NoStepInUse, kHold0X, kHold0Y, 0, 9, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     SetUp();
     c.prepare(session);
-    session.ovenGraph.dragStep = session.ovenGraph.dragHoldEnd = 9;
+    session.ovenGraph.dragStep = 9;
+    session.ovenGraph.dragHoldEnd = true;
     EXPECT_EQ(HitHandle(kOvenGraph, session, window, Pos(c.x, c.y)), c.hit != 0);
     EXPECT_EQ(session.ovenGraph.dragStep, c.step);
-    EXPECT_EQ(session.ovenGraph.dragHoldEnd, c.holdEnd);
+    EXPECT_EQ(session.ovenGraph.dragHoldEnd, c.holdEnd != 0);
   }
 }
 
@@ -229,7 +230,7 @@ TEST_F(RampMouseTest, TheMouseWalksThroughTheCaptureStates) {
   struct Graph {
     bool ulvo;
     int64_t ox, oy;
-    int32_t &captured, &dragging;
+    bool &captured, &dragging;
     double &start1, &hold1;
   } graphs[] = {
       {false, kOx, kOy, session.ovenGraph.mouseCaptured, session.ovenGraph.dragging,
@@ -242,8 +243,8 @@ TEST_F(RampMouseTest, TheMouseWalksThroughTheCaptureStates) {
     window.frameRect.right = g.ulvo ? 559 : 557;
     window.captures = window.releases = window.invalidations = 0;
     window.cursors.clear();
-    session.values.methodModified = 0;
-    g.captured = g.dragging = 1;  // left by a closed window
+    session.values.methodModified = false;
+    g.captured = g.dragging = true;  // left by a closed window
     for (const Step& s : steps) {
       SCOPED_TRACE(s.event);
       dialog.text.clear();
