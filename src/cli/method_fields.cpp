@@ -78,6 +78,9 @@ std::string ModeText(int32_t mode) {
   }
 }
 
+namespace {
+
+// The field's value for a reader: a number with its unit, on/off, yes/no or the mode.
 std::string FieldValueText(const StoredField& field) {
   switch (field.kind) {
     case FieldKind::kNumber: return ExactText(*field.number) + " " + field.unit;
@@ -87,8 +90,6 @@ std::string FieldValueText(const StoredField& field) {
   }
   return "";
 }
-
-namespace {
 
 // Calls visit(i, old, new) for each stored field that differs, in StoredFields order.
 // The lists point into the copies, which live only for this call: visit reads them

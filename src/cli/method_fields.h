@@ -18,9 +18,6 @@ std::string ExactText(double value);
 // Reads what ExactText writes, and any other decimal number; false for anything else.
 bool ParseExactText(std::string_view text, double& value);
 
-// The field's value for a reader: a number with its unit, on/off, yes/no or the mode.
-std::string FieldValueText(const StoredField& field);
-
 // A flag: 0 is `off`, 1 is `on`, any other value its number and `on` in brackets, as the
 // editor takes every value but 0 as set.
 std::string FlagText(int32_t value, const char* off, const char* on);

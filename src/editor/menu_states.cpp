@@ -4,17 +4,11 @@
 #include "method/number_text.h"
 #include "resource_ids.h"
 
-MenuStates DecideMenuStates(const InletMethod& method, const EditorValues& values) {
-  return {values.methodModified, method.ulvo[0].mode != kUlvoManual,
-          method.ulvo[1].mode != kUlvoManual};
-}
-
 void UpdateMenuStates(const EditorSession& session, DialogPort& editor) {
-  const MenuStates states = DecideMenuStates(session.method, session.values);
-  editor.EnableMenuItem(IDM_FILE_SAVE, states.save);
+  editor.EnableMenuItem(IDM_FILE_SAVE, session.values.methodModified);
   // Once the ULVO pop-up is removed these items no longer exist and this does nothing.
-  editor.EnableMenuItem(IDM_ULVO_LEFT, states.leftChannel);
-  editor.EnableMenuItem(IDM_ULVO_RIGHT, states.rightChannel);
+  editor.EnableMenuItem(IDM_ULVO_LEFT, session.method.ulvo[0].mode != kUlvoManual);
+  editor.EnableMenuItem(IDM_ULVO_RIGHT, session.method.ulvo[1].mode != kUlvoManual);
 }
 
 void ApplyUlvoMenuOption(DialogPort& editor, HostPort& host) {

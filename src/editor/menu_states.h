@@ -10,17 +10,8 @@
 inline constexpr const char* kOptionSection = "TOVREX";
 inline constexpr int kOptionBufferSize = 20;
 
-struct MenuStates {
-  bool save;
-  bool leftChannel;
-  bool rightChannel;
-};
-
-// Which of the three state-dependent items are available: Save while the method has
-// unsaved changes, a ULVO channel while it is not manual.
-MenuStates DecideMenuStates(const InletMethod& method, const EditorValues& values);
-
-// Applies DecideMenuStates to the window's menu.
+// Enables the three state-dependent items: Save while the method has unsaved changes, a
+// ULVO channel while it is not manual.
 void UpdateMenuStates(const EditorSession& session, DialogPort& editor);
 
 // Removes the "&ULVO" pop-up when the option "ULVOControl" is 0 (its default), then

@@ -40,12 +40,8 @@ RampAxesPlace OvenAxes(EditorSession& session) {
           LevelRounding::kCut};
 }
 
-}  // namespace
-
-constinit const RampGraphWiring kOvenGraph{OvenGraphState,  OvenRamp,        WriteOvenStep,
-                                           MenuWindowInset, IDC_GRAPH_FRAME, MarkModified,
-                                           ShowRampFields,  OvenAxes};
-
+// The oven programme as the shared rules see it: its steps in use, its axes, and the
+// minimum oven temperature as the bottom of the value axis.
 RampSnapshot OvenRamp(const EditorSession& session) {
   const InletMethod& method = session.method;
   RampSnapshot ramp = SnapshotOf(method.ovenStep);
@@ -55,6 +51,12 @@ RampSnapshot OvenRamp(const EditorSession& session) {
   ramp.valueFloor = static_cast<double>(GetMinOvenTemp(session.values));
   return ramp;
 }
+
+}  // namespace
+
+constinit const RampGraphWiring kOvenGraph{OvenGraphState,  OvenRamp,        WriteOvenStep,
+                                           MenuWindowInset, IDC_GRAPH_FRAME, MarkModified,
+                                           ShowRampFields,  OvenAxes};
 
 void PaintOvenGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes) {
   if (!session.ovenGraph.dragging) PaintLegend(window);

@@ -19,10 +19,6 @@ inline constexpr double kTempAxisCap = 450.0;
 inline constexpr int kLegendWidth = 255;
 inline constexpr int kLegendHeight = 99;
 
-// The oven programme as the shared rules see it: its steps in use, its axes, and the
-// minimum oven temperature as the bottom of the value axis.
-RampSnapshot OvenRamp(const EditorSession& session);
-
 // Paints the graph into its frame. While a handle is dragged only the plot area is erased
 // and the ramp redrawn; the legend, the whole-frame erase and the axes wait for the next
 // paint.

@@ -8,22 +8,32 @@
 #include "method/number_text.h"
 
 namespace {
+
 // Host positions are 32-bit; two of them added must not overflow.
 int32_t Offset(int32_t value, int32_t by) {
   return SaturateToInt32(static_cast<double>(value) + static_cast<double>(by));
 }
-}  // namespace
 
+// Where a window's top-left corner goes, in screen pixels.
+struct ScreenPoint {
+  int32_t left, top;
+};
+
+// The strip a user drags a window by, for the window `now` (its size) moved to `at`.
 PixelRect CaptionStrip(ScreenPoint at, const PixelRect& now, int captionHeight) {
   return {at.left, at.top, at.left + (now.right - now.left), at.top + captionHeight};
 }
 
+// `at` moved so that the window `now` (its size) lies within `work`; where it is larger,
+// its top-left corner stays in it.
 ScreenPoint KeepInWorkArea(ScreenPoint at, const PixelRect& now, const PixelRect& work) {
   const int32_t width = now.right - now.left;
   const int32_t height = now.bottom - now.top;
   return {std::max(work.left, std::min(at.left, work.right - width)),
           std::max(work.top, std::min(at.top, work.bottom - height))};
 }
+
+}  // namespace
 
 void RestoreWindowPosition(DialogPort& window, HostPort& host, std::string_view section,
                            std::string_view key) {

@@ -2,21 +2,10 @@
 // and key per window.
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
 #include "ui/dialog_port.h"
 #include "ui/host_port.h"
-
-// Where a window's top-left corner goes, in screen pixels.
-struct ScreenPoint {
-  int32_t left, top;
-};
-// The strip a user drags a window by, for the window `now` (its size) moved to `at`.
-PixelRect CaptionStrip(ScreenPoint at, const PixelRect& now, int captionHeight);
-// `at` moved so that the window `now` (its size) lies within `work`; where it is larger,
-// its top-left corner stays in it.
-ScreenPoint KeepInWorkArea(ScreenPoint at, const PixelRect& now, const PixelRect& work);
 
 // Moves the window to its stored corner. Nothing stored, or a negative corner (stored
 // while the window was off screen): the window stays where its template put it. A

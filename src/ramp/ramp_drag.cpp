@@ -13,6 +13,11 @@ double HeldLevel(const RampSnapshot& ramp, double level) {
   return level;
 }
 
+// Whether the mouse lies within kHandleReach pixels of the point in both directions.
+bool NearPoint(int64_t pointX, int64_t pointY, int64_t mouseX, int64_t mouseY) {
+  return std::llabs(mouseX - pointX) <= kHandleReach && std::llabs(mouseY - pointY) <= kHandleReach;
+}
+
 bool HandleUnder(const RampScale& scale, const FrameBox& box, MousePoint mouse, double time,
                  double level) {
   return NearPoint(TimeToPixel(scale, time) + box.originX, ValueToPixel(scale, level) + box.originY,
@@ -42,10 +47,6 @@ FrameBox FrameBoxFrom(const PixelRect& window, const PixelRect& frame, ClientIns
 bool IsInFrame(const FrameBox& box, MousePoint mouse) {
   return box.originX <= mouse.x && mouse.x <= box.originX + box.width && box.originY <= mouse.y &&
          mouse.y <= box.originY + box.height;
-}
-
-bool NearPoint(int64_t pointX, int64_t pointY, int64_t mouseX, int64_t mouseY) {
-  return std::llabs(mouseX - pointX) <= kHandleReach && std::llabs(mouseY - pointY) <= kHandleReach;
 }
 
 std::optional<HeldHandle> HitRampHandle(const RampSnapshot& ramp, const PixelRect& plot,

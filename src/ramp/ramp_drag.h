@@ -39,9 +39,6 @@ FrameBox FrameBoxFrom(const PixelRect& window, const PixelRect& frame, ClientIns
 // True when the point lies on the frame, its edges included.
 bool IsInFrame(const FrameBox& box, MousePoint mouse);
 
-// Whether the mouse lies within kHandleReach pixels of the point in both directions.
-bool NearPoint(int64_t pointX, int64_t pointY, int64_t mouseX, int64_t mouseY);
-
 // A handle: the end of step `step`'s ramp, or of its plateau when holdEnd.
 struct HeldHandle {
   int32_t step;

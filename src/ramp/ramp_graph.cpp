@@ -15,6 +15,10 @@ int32_t SaturatePixel(double pixel) {
   return static_cast<int32_t>(std::clamp(pixel, double{-kPixelLimit}, double{kPixelLimit}));
 }
 
+int32_t ClampPixel(int64_t pixel) {
+  return static_cast<int32_t>(std::clamp<int64_t>(pixel, -kPixelLimit, kPixelLimit));
+}
+
 // The axes in the frame's margins. Returns the margins the ramp is placed by, which the
 // library reports even when it cannot place the axes.
 PixelRect PlaceAxes(GraphWindow& window, ChartAxisPort& axes, Canvas& frame, int frameId,
@@ -51,12 +55,42 @@ PixelRect PlaceAxes(GraphWindow& window, ChartAxisPort& axes, Canvas& frame, int
   return margins;
 }
 
+// A 4 x 4 handle covering x-1..x+2, y-2..y+1; leaves the position at (x+1, y).
+void DrawRampHandle(Canvas& canvas, int32_t x, int32_t y) {
+  {
+    ScopedPen pen(canvas, kHandleOutline, 1);
+    ScopedBrush brush(canvas, kHandleFill);
+    canvas.Rectangle({ClampPixel(int64_t{x} - 1), ClampPixel(int64_t{y} - 2),
+                      ClampPixel(int64_t{x} + 3), ClampPixel(int64_t{y} + 2)});
+  }
+  // The next segment starts one pixel right of the point.
+  canvas.MoveTo(ClampPixel(int64_t{x} + 1), y);
+}
+
 // A line to the point (time, level) of the ramp and the handle on it.
 void RampTo(Canvas& canvas, const RampScale& scale, double time, double level) {
   const int32_t x = TimeToPixel(scale, time);
   const int32_t y = ValueToPixel(scale, level);
   canvas.LineTo(x, y);
   DrawRampHandle(canvas, x, y);
+}
+
+// The ramp in the plot rectangle, with a handle at every break point but the first;
+// nothing when no step is in use.
+void DrawRamp(Canvas& canvas, const RampSnapshot& ramp, const PixelRect& plot) {
+  const int32_t steps = StepsInUse(ramp);
+  if (steps == 0) return;
+  const RampScale scale = RampScaleOf(ramp, plot);
+  const auto& step = ramp.step;
+
+  ScopedPen pen(canvas, kRampColour, 1);
+  // Step 0 has no ramp: its plateau starts where the run starts, without a handle.
+  canvas.MoveTo(TimeToPixel(scale, step[0].start), ValueToPixel(scale, step[0].level));
+  RampTo(canvas, scale, step[0].start + step[0].hold, step[0].level);
+  for (int32_t k = 1; k < steps; ++k) {
+    RampTo(canvas, scale, step[k].start, step[k].level);
+    RampTo(canvas, scale, step[k].start + step[k].hold, step[k].level);
+  }
 }
 
 }  // namespace
@@ -76,10 +110,6 @@ void WriteRampPoint(RampStep& step, const RampPoint& point) {
 }
 
 int32_t StepsInUse(const RampSnapshot& ramp) { return std::clamp(ramp.inUse, 0, kMaxRampSteps); }
-
-int32_t ClampPixel(int64_t pixel) {
-  return static_cast<int32_t>(std::clamp<int64_t>(pixel, -kPixelLimit, kPixelLimit));
-}
 
 RampScale MakeRampScale(const PixelRect& plot, double timeAxisMax, double valueAxisMax,
                         double valueMin) {
@@ -147,34 +177,6 @@ std::optional<PixelRect> PaintRampFrame(GraphWindow& window, ChartAxisPort& axes
            {ClampPixel(m.left), ClampPixel(m.top), ClampPixel(width - m.right),
             ClampPixel(height - m.bottom)});
   return mouseRect;
-}
-
-int DrawRamp(Canvas& canvas, const RampSnapshot& ramp, const PixelRect& plot) {
-  const int32_t steps = StepsInUse(ramp);
-  if (steps == 0) return 0;
-  const RampScale scale = RampScaleOf(ramp, plot);
-  const auto& step = ramp.step;
-
-  ScopedPen pen(canvas, kRampColour, 1);
-  // Step 0 has no ramp: its plateau starts where the run starts, without a handle.
-  canvas.MoveTo(TimeToPixel(scale, step[0].start), ValueToPixel(scale, step[0].level));
-  RampTo(canvas, scale, step[0].start + step[0].hold, step[0].level);
-  for (int32_t k = 1; k < steps; ++k) {
-    RampTo(canvas, scale, step[k].start, step[k].level);
-    RampTo(canvas, scale, step[k].start + step[k].hold, step[k].level);
-  }
-  return 1;
-}
-
-void DrawRampHandle(Canvas& canvas, int32_t x, int32_t y) {
-  {
-    ScopedPen pen(canvas, kHandleOutline, 1);
-    ScopedBrush brush(canvas, kHandleFill);
-    canvas.Rectangle({ClampPixel(int64_t{x} - 1), ClampPixel(int64_t{y} - 2),
-                      ClampPixel(int64_t{x} + 3), ClampPixel(int64_t{y} + 2)});
-  }
-  // The next segment starts one pixel right of the point.
-  canvas.MoveTo(ClampPixel(int64_t{x} + 1), y);
 }
 
 std::optional<GraphBitmap> ChooseButtonFace(const ButtonDrawRequest& request) {

@@ -51,7 +51,6 @@ inline constexpr int kButtonFaceSize = 19;
 // Pixels are held within GDI's 27-bit coordinate range: a stored method can hold any
 // number, and a point that far out is off the frame anyway.
 inline constexpr int32_t kPixelLimit = (1 << 27) - 1;
-int32_t ClampPixel(int64_t pixel);
 
 // The mapping of a plot rectangle (L, T, R, B): x = L + trunc(kx * t) and
 // y = B - trunc(ky * v - m * ky), kx and ky from the spans of the axes (1.0 where a span
@@ -101,13 +100,6 @@ struct RampPaint {
 // handles' overhang), or nothing when the window has no such control.
 std::optional<PixelRect> PaintRampFrame(GraphWindow& window, ChartAxisPort& axes, int frameId,
                                         const RampPaint& paint);
-
-// The ramp in the plot rectangle, with a handle at every break point but the first.
-// Returns 0 (nothing drawn) when no step is in use, else 1.
-int DrawRamp(Canvas& canvas, const RampSnapshot& ramp, const PixelRect& plot);
-
-// A 4 x 4 handle covering x-1..x+2, y-2..y+1; leaves the position at (x+1, y).
-void DrawRampHandle(Canvas& canvas, int32_t x, int32_t y);
 
 // An owner-draw request of an axis button, as the platform describes it.
 struct ButtonDrawRequest {

@@ -13,6 +13,14 @@ const char* ModeText(int32_t mode) {
   return mode >= 0 && mode < kModeCount ? kModeTexts[mode] : kModeTexts[kUlvoManual];
 }
 
+// Both selections into the modes; a list with no selection leaves its mode as it was.
+void StoreUlvoModes(InletMethod& method, DialogPort& dialog) {
+  for (int channel = 0; channel < 2; ++channel) {
+    const int selected = dialog.SelectedListItem(kModeLists[channel]);
+    if (selected >= 0 && selected < kModeCount) method.ulvo[channel].mode = selected;
+  }
+}
+
 }  // namespace
 
 void ShowUlvoModes(const InletMethod& method, DialogPort& dialog) {
@@ -21,13 +29,6 @@ void ShowUlvoModes(const InletMethod& method, DialogPort& dialog) {
     dialog.ClearList(list);
     for (const char* text : kModeTexts) dialog.AddListItem(list, text);
     dialog.SelectListItem(list, ModeText(method.ulvo[channel].mode));
-  }
-}
-
-void StoreUlvoModes(InletMethod& method, DialogPort& dialog) {
-  for (int channel = 0; channel < 2; ++channel) {
-    const int selected = dialog.SelectedListItem(kModeLists[channel]);
-    if (selected >= 0 && selected < kModeCount) method.ulvo[channel].mode = selected;
   }
 }
 

@@ -11,5 +11,3 @@ void ShowUlvoModes(const InletMethod& method, DialogPort& dialog);
 // OK (or Enter) stores both modes, changed or not, and ends the dialog with 1; Cancel
 // (or Escape, or the close box) ends it with 0 and changes nothing.
 void OnUlvoConfigCommand(InletMethod& method, DialogPort& dialog, int id);
-// Both selections into the modes; a list with no selection leaves its mode as it was.
-void StoreUlvoModes(InletMethod& method, DialogPort& dialog);

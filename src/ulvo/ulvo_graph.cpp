@@ -21,12 +21,8 @@ RampAxesPlace UlvoAxes(EditorSession& session) {
           LevelRounding::kUp};
 }
 
-}  // namespace
-
-constinit const RampGraphWiring kUlvoGraph{
-    UlvoGraphState,       UlvoRampSnapshot, WriteUlvoStep,      DialogFrameInset,
-    IDC_ULVO_GRAPH_FRAME, MarkNothing,      ShowUlvoRampFields, UlvoAxes};
-
+// The edited ramp as the shared rules see it: its steps in use (at least one), its axes,
+// and 0 as the bottom of the value axis.
 RampSnapshot UlvoRampSnapshot(const EditorSession& session) {
   const UlvoRamp& edited = EditedUlvoRamp(session);
   RampSnapshot ramp = SnapshotOf(edited.step);
@@ -36,6 +32,12 @@ RampSnapshot UlvoRampSnapshot(const EditorSession& session) {
   ramp.valueFloor = 0.0;
   return ramp;
 }
+
+}  // namespace
+
+constinit const RampGraphWiring kUlvoGraph{
+    UlvoGraphState,       UlvoRampSnapshot, WriteUlvoStep,      DialogFrameInset,
+    IDC_ULVO_GRAPH_FRAME, MarkNothing,      ShowUlvoRampFields, UlvoAxes};
 
 void PaintUlvoGraph(EditorSession& session, GraphWindow& window, ChartAxisPort& axes) {
   const bool flow = EditedUlvoMode(session) == kUlvoFlow;

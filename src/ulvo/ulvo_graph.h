@@ -17,10 +17,6 @@
 inline constexpr RampAxisLabels kFlowAxisLabels{"ml//Min", "ml/Min"};
 inline constexpr RampAxisLabels kPressureAxisLabels{"   kPa", "   kPa"};
 
-// The edited ramp as the shared rules see it: its steps in use (at least one), its axes,
-// and 0 as the bottom of the value axis.
-RampSnapshot UlvoRampSnapshot(const EditorSession& session);
-
 // Paints the graph into its frame in one paint session, with the labels of the channel's
 // mode. While a handle is dragged only the plot area is erased and the ramp redrawn.
 // Every paint ends any pending ramp-row edit's claim to validation (ulvoEditChanged).

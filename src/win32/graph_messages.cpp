@@ -13,6 +13,23 @@
 
 namespace {
 
+// The window system's position word: x in the low 16 bits, y in the high 16 bits, both
+// unsigned, in the window's client pixels (the low 32 bits of the parameter on every
+// architecture).
+MousePoint MousePointOf(LPARAM position) {
+  const auto word = static_cast<uint32_t>(position);
+  return {static_cast<int64_t>(word & 0xFFFFu), static_cast<int64_t>(word >> 16)};
+}
+
+// What an edit field's notification (the high word of WM_COMMAND's wParam) says.
+EditNotice EditNoticeOf(WPARAM wParam) {
+  switch (HIWORD(wParam)) {
+    case EN_CHANGE: return EditNotice::kChanged;
+    case EN_KILLFOCUS: return EditNotice::kLeft;
+    default: return EditNotice::kNone;
+  }
+}
+
 // Before the window is first shown, the three axis buttons take the size that their first
 // owner-draw would give them. Each resize from inside a WM_DRAWITEM uncovers part of the
 // window, which then paints again (three more paints of the whole window and three more
@@ -72,19 +89,6 @@ void OnClose(const GraphDialog& kind, EditorSession& session, HWND window) {
 }
 
 }  // namespace
-
-MousePoint MousePointOf(LPARAM position) {
-  const auto word = static_cast<uint32_t>(position);
-  return {static_cast<int64_t>(word & 0xFFFFu), static_cast<int64_t>(word >> 16)};
-}
-
-EditNotice EditNoticeOf(WPARAM wParam) {
-  switch (HIWORD(wParam)) {
-    case EN_CHANGE: return EditNotice::kChanged;
-    case EN_KILLFOCUS: return EditNotice::kLeft;
-    default: return EditNotice::kNone;
-  }
-}
 
 void PaintGraphDialog(const GraphDialog& kind, EditorSession& session, HWND window) {
   Win32GraphWindow graph(window);

@@ -27,13 +27,6 @@ struct GraphDialog {
   void (*destroy)(DialogPort& dialog, HostPort& host);
 };
 
-// The window system's position word: x in the low 16 bits, y in the high 16 bits, both
-// unsigned, in the window's client pixels (the low 32 bits of the parameter on every
-// architecture).
-MousePoint MousePointOf(LPARAM position);
-// What an edit field's notification (the high word of WM_COMMAND's wParam) says.
-EditNotice EditNoticeOf(WPARAM wParam);
-
 // WM_PAINT, and the paint that ends the editor's initialisation.
 void PaintGraphDialog(const GraphDialog& kind, EditorSession& session, HWND window);
 
