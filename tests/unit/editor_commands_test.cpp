@@ -103,7 +103,9 @@ TEST_F(EditorCommandsTest, CheckBoxesChangeTheRowsInUseAndMarkTheMethod) {
 }
 
 // The axis buttons change only the axes; help opens the host's help file at the editor's
-// context; Escape and unknown commands do nothing at all.
+// context; Exit only asks the window to close, dropping a pending edit's claim (the close
+// validates); Escape, a zone field's notices (zones wait for Enter) and unknown commands
+// do nothing at all.
 TEST_F(EditorCommandsTest, AxisButtonsHelpAndOtherCommands) {
   session.method.tempAxisMax = 200;
   Command(IDC_BUTTON_UP);
@@ -114,11 +116,18 @@ TEST_F(EditorCommandsTest, AxisButtonsHelpAndOtherCommands) {
   EXPECT_EQ(session.method.tempAxisMax, 150.0);
   Command(IDM_HELP_TOVREX);
   EXPECT_EQ(editor.helpShown, (std::vector<std::pair<std::string, int>>{{"ACQUHELP.HLP", 266}}));
+  session.values.ovenEditChanged = true;
+  Command(IDM_FILE_EXIT);
+  EXPECT_EQ(editor.closesPosted, 1);
+  EXPECT_FALSE(session.values.ovenEditChanged);
   editor.log.clear();
-  for (int id : {CMD_ESCAPE, 0, 3, 207, 211, 999, 65535}) Command(id);
+  for (int id : {CMD_ESCAPE, IDC_ZONE1_TEMP, 0, 3, 207, 211, 999, 65535}) {
+    for (EditNotice notice : {EditNotice::kNone, kChange, kKillFocus}) Command(id, notice);
+  }
   EXPECT_TRUE(editor.log.empty());
   EXPECT_TRUE(host.log.empty());
   EXPECT_FALSE(session.values.methodModified);
+  EXPECT_FALSE(session.values.ovenEditChanged);
 }
 
 TEST_F(EditorCommandsTest, ADialogEndedWithOkMarksTheMethodModified) {

@@ -47,8 +47,8 @@ TEST_F(OvenFormTest, TitleShowsUntitledOrTheRegistrysFileInUpperCase) {
   std::strcpy(entry.extension, "db");
   EXPECT_EQ(EditorTitle(false, entry), "TOVREX Control - M1.DB");
   EXPECT_EQ(EditorTitle(true, entry), "TOVREX Control - [Untitled]");
-  std::strcpy(entry.fileName, "caf\xE9-\xFF");
-  EXPECT_EQ(EditorTitle(false, entry), "TOVREX Control - CAF\xC9-\x9F.DB");
+  std::strcpy(entry.fileName, "caf\xE9-\xFF\xE0\xF7\xFE\x9A");
+  EXPECT_EQ(EditorTitle(false, entry), "TOVREX Control - CAF\xC9-\x9F\xC0\xF7\xDE\x8A.DB");
 
   host.globalFile = entry;
   session.values.methodUntitled = true;
@@ -56,7 +56,7 @@ TEST_F(OvenFormTest, TitleShowsUntitledOrTheRegistrysFileInUpperCase) {
   EXPECT_EQ(editor.title, "TOVREX Control - [Untitled]");
   session.values.methodUntitled = false;
   ShowMethod(session, editor, host);
-  EXPECT_EQ(editor.title, "TOVREX Control - CAF\xC9-\x9F.DB");
+  EXPECT_EQ(editor.title, "TOVREX Control - CAF\xC9-\x9F\xC0\xF7\xDE\x8A.DB");
 }
 
 TEST_F(OvenFormTest, TitleOfUnterminatedRegistryFieldsStaysInsideThem) {
