@@ -4,8 +4,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <span>
+#include <string>
 
 #include "method/inlet_method.h"
 
