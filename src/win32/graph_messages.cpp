@@ -111,7 +111,7 @@ INT_PTR RunGraphDialog(const GraphDialog& kind, EditorSession& session, HWND win
       break;
     case WM_CLOSE: OnClose(kind, session, window); break;
     case WM_SETTINGCHANGE:
-    case WM_DISPLAYCHANGE: Win32GraphWindow::ForgetMetrics(window); break;
+    case WM_DISPLAYCHANGE: ForgetMetrics(window); break;
     case WM_DESTROY: DestroyGraphDialog(kind, window); break;
     default: break;
   }

@@ -32,8 +32,8 @@ EditorBitmaps::EditorBitmaps(HINSTANCE instance, Legend legend)
 
 void AttachRecord(HWND window, HINSTANCE instance, EditorBitmaps::Legend legend) {
   FreeRecord(window);
-  std::unique_ptr<GraphWindowRecord> record(
-      new GraphWindowRecord{EditorBitmaps(instance, legend), {}, std::nullopt, std::nullopt});
+  auto record = std::make_unique<GraphWindowRecord>(
+      GraphWindowRecord{EditorBitmaps(instance, legend), {}, std::nullopt, std::nullopt});
   SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(record.release()));
 }
 
@@ -60,6 +60,10 @@ HWND ControlOf(HWND window, int id) {
   HWND control = GetDlgItem(window, id);
   if (control) record->controls.emplace_back(id, control);
   return control;
+}
+
+void ForgetMetrics(HWND window) {
+  if (GraphWindowRecord* record = RecordOf(window)) record->metrics.reset();
 }
 
 bool DeferMove(HWND window, int left, int top) {

@@ -56,6 +56,9 @@ const EditorBitmaps* BitmapsOf(HWND window);
 // each GetDlgItem asks the window server for the dialog's children, several times on
 // every drag step.
 HWND ControlOf(HWND window, int id);
+// The system's settings changed (WM_SETTINGCHANGE, WM_DISPLAYCHANGE): the metrics kept
+// for the window are read afresh on their next use.
+void ForgetMetrics(HWND window);
 
 // A window restores its stored place in WM_INITDIALOG, before the dialog manager shows
 // it. Moving a hidden top-level window is a window-server request of its own, which

@@ -73,10 +73,6 @@ WindowMetrics Win32GraphWindow::Metrics() {
   return *record->metrics;
 }
 
-void Win32GraphWindow::ForgetMetrics(HWND window) {
-  if (GraphWindowRecord* record = RecordOf(window)) record->metrics.reset();
-}
-
 // Asked on every owner-draw of a button; a button already that size is left alone,
 // which saves a window-server round trip per draw.
 void Win32GraphWindow::ResizeControl(int id, int width, int height) {

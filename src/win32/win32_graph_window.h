@@ -29,10 +29,6 @@ class Win32GraphWindow final : public GraphWindow {
   void SetCursor(CursorShape shape) override;
   void Beep() override;
 
-  // The system's settings changed (WM_SETTINGCHANGE, WM_DISPLAYCHANGE): the metrics
-  // kept for the window are read afresh on their next use.
-  static void ForgetMetrics(HWND window);
-
  private:
   HWND window_;
   const EditorBitmaps* bitmaps_;
